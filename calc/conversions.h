@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fixed_point.h"
+
+#include <string>
+#include <string_view>
+
+// Conversions between figures and texts. Every text uses "." as the decimal point and
+// "," to group thousands, whatever the process locale.
+namespace calc {
+
+// The number at the start of the text; 0 when it starts with none. Blanks, tabs and
+// line feeds are skipped wherever they stand. Raises overflow beyond the double range.
+double LeadingValue(std::string_view text);
+
+// The whole text (apart from surrounding blanks) as one number, or a type mismatch.
+double StrictValue(std::string_view text);
+
+// Shortest text of the value with at most 15 significant digits; exponent form from
+// 1E+15 upwards and below 0.0001.
+std::string PlainNumberText(double value);
+
+// The value kept to four decimals, exact halves to even; overflow outside the range.
+FixedPoint ToFixedPoint(double value);
+
+enum class Pattern {
+    Earnings,       // "$#,###,###.#0"
+    ECPM,           // "$#,###.#0"
+    EPC,            // "$##.00"
+    Percent,        // "###.#0%"
+    PercentOfText,  // "#.#0%"
+    Clicks,         // "####.0"
+};
+
+// Rounds halves away from zero on the value's 15-significant-digit decimal form.
+std::string FormatPattern(double value, Pattern pattern);
+std::string FormatPattern(FixedPoint value, Pattern pattern);
+std::string FormatPattern(std::string_view numberText, Pattern pattern);
+
+// Applied to a caption just rendered by FormatPattern.
+std::string PercentFixUp(std::string caption);
+std::string ClicksFixUp(std::string caption);
+std::string DollarFixUp(std::string caption);
+
+// Number of characters (code points) of a UTF-8 text.
+int CharacterCount(std::string_view text);
+
+} // namespace calc

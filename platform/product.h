@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Where the product lives on the web. Every outside address of the program is made
+// from these.
+namespace product {
+
+inline constexpr const char* kHomeAddress = "http://www.varnelcalc.example";
+inline constexpr const char* kSiteName = "www.varnelcalc.example";
+inline constexpr const char* kSupportEmail = "support@varnelcalc.example";
+inline constexpr const char* kBugReportSubject = "Varnel Interactive Calculator Bug Report";
+
+} // namespace product
