@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "message_box_service.h"
+
+#include <utility>
+
+namespace mAPI {
+namespace {
+
+MessageBoxService::Hook& CurrentHook() {
+    static MessageBoxService::Hook hook;
+    return hook;
+}
+
+QMessageBox::Icon ToQt(calc::MessageIcon icon) {
+    switch (icon) {
+    case calc::MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case calc::MessageIcon::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageBoxService::MessageBoxService(QWidget* owner) : owner_(owner) {}
+
+void MessageBoxService::show(const std::string& text, calc::MessageIcon icon,
+                             const std::string& title) {
+    const Message message{QString::fromStdString(text), ToQt(icon), QString::fromStdString(title)};
+    if (const Hook& hook = CurrentHook()) {
+        hook(message);
+        return;
+    }
+    QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+MessageBoxService::Hook MessageBoxService::SetHook(Hook hook) {
+    return std::exchange(CurrentHook(), std::move(hook));
+}
+
+} // namespace mAPI

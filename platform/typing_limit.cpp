@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "typing_limit.h"
+
+#include "code_points.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace mAPI {
+namespace {
+
+// The keystrokes QLineEdit turns into text (it ignores Ctrl and Ctrl+Shift combinations).
+bool InsertsText(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.isEmpty())
+        return false;
+    const auto modifiers = key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    if (modifiers == Qt::ControlModifier ||
+        modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    const QChar first = text.front();
+    return first.isPrint() || first.category() == QChar::Other_Format ||
+           first.category() == QChar::Other_PrivateUse || first.isHighSurrogate();
+}
+
+// A single-line box takes a pasted text up to its first line break.
+QStringView FirstLine(QStringView text) {
+    const auto end = std::find_if(text.begin(), text.end(),
+                                  [](QChar c) { return c == u'\n' || c == u'\r'; });
+    return text.first(end - text.begin());
+}
+
+} // namespace
+
+TypingLimit::TypingLimit(QLineEdit& edit, int limit) : QObject(&edit), edit_(edit), limit_(limit) {
+    // A dropped text would need its own cutting; a text box takes none.
+    edit.setAcceptDrops(false);
+    edit.installEventFilter(this);
+}
+
+int TypingLimit::room() const {
+    return limit_ - code_points::Count(edit_.text()) + code_points::Count(edit_.selectedText());
+}
+
+bool TypingLimit::limitInsertion(QStringView typed) {
+    const int room = this->room();
+    if (code_points::Count(typed) <= room)
+        return false;
+    if (room > 0)
+        edit_.insert(code_points::Left(typed, room).toString());
+    return true;
+}
+
+void TypingLimit::paste(QClipboard::Mode mode) {
+    const QString clipboard = QGuiApplication::clipboard()->text(mode);
+    const QStringView line = FirstLine(clipboard);
+    if (line.isEmpty())
+        return;
+    if (!limitInsertion(line))
+        edit_.insert(line.toString());
+}
+
+void TypingLimit::showContextMenu(const QPoint& globalPosition) {
+    QMenu* menu = edit_.createStandardContextMenu();
+    if (auto* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        pasteAction->disconnect(&edit_);
+        connect(pasteAction, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPosition);
+}
+
+bool TypingLimit::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.matches(QKeySequence::Paste)) {
+            paste(QClipboard::Clipboard);
+            return true;
+        }
+        return InsertsText(key) && limitInsertion(key.text());
+    }
+    case QEvent::InputMethod: {
+        auto& input = static_cast<QInputMethodEvent&>(*event);
+        const QString committed = input.commitString();
+        if (code_points::Count(committed) > room())
+            input.setCommitString(code_points::Left(committed, std::max(room(), 0)).toString(),
+                                  input.replacementStart(), input.replacementLength());
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        if (mouse.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+            return false;
+        edit_.deselect();
+        paste(QClipboard::Selection);
+        return true;
+    }
+    case QEvent::ContextMenu:
+        showContextMenu(static_cast<const QContextMenuEvent&>(*event).globalPos());
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace mAPI
