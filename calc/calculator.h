@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc_error.h"
 #include "fixed_point.h"
 #include "input_box.h"
 #include "message_service.h"
@@ -28,7 +29,7 @@ struct CalculatorState {
     double dblPresentCTR = 0; // a fraction: 0.025 is 2.5 %
     double dblProjectedClicks = 0;
     double dblProjectedCTR = 0;
-    std::string strCurChar;   // the character under test by the character check
+    std::string strCurChar; // the character under test by the character check
     std::int16_t intCharPos = 0;
 };
 
@@ -49,13 +50,18 @@ enum class Caption {
     YearlyEarnings,
     EPC,
 };
-inline constexpr std::array kAllCaptions = {
-    Caption::ActualImpressions, Caption::ProjectedClicks, Caption::ProjectedCTR,
-    Caption::ECPM,              Caption::DailyEarnings,   Caption::WeeklyEarnings,
-    Caption::MonthlyEarnings,   Caption::YearlyEarnings,  Caption::EPC};
+inline constexpr std::array kAllCaptions = {Caption::ActualImpressions,
+                                            Caption::ProjectedClicks,
+                                            Caption::ProjectedCTR,
+                                            Caption::ECPM,
+                                            Caption::DailyEarnings,
+                                            Caption::WeeklyEarnings,
+                                            Caption::MonthlyEarnings,
+                                            Caption::YearlyEarnings,
+                                            Caption::EPC};
 
 // Control names, as the window names its widgets.
-const char* BoxName(Box box);          // "txtPresentImpressions", ...
+const char* BoxName(Box box);             // "txtPresentImpressions", ...
 const char* CaptionName(Caption caption); // "lblActualImpressions", ...
 int TypingLimit(Box box);
 const char* StartText(Box box);
@@ -123,7 +129,7 @@ private:
     void RefreshEarnings(RefreshForm form);
     void setCaption(Caption which, std::string text);
     void warn(const std::string& text);
-    void reportError(const char* reportName, const std::exception& error);
+    void reportError(const char* reportName, const CalcError& error);
     template <typename Body> void trapped(const char* reportName, Body&& body);
     template <typename Body> bool trappedValidate(const char* reportName, Body&& body);
 

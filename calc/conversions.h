@@ -25,12 +25,12 @@ std::string PlainNumberText(double value);
 FixedPoint ToFixedPoint(double value);
 
 enum class Pattern {
-    Earnings,       // "$#,###,###.#0"
-    ECPM,           // "$#,###.#0"
-    EPC,            // "$##.00"
-    Percent,        // "###.#0%"
-    PercentOfText,  // "#.#0%"
-    Clicks,         // "####.0"
+    Earnings,      // "$#,###,###.#0"
+    ECPM,          // "$#,###.#0"
+    EPC,           // "$##.00"
+    Percent,       // "###.#0%"
+    PercentOfText, // "#.#0%"
+    Clicks,        // "####.0"
 };
 
 // Rounds halves away from zero on the value's 15-significant-digit decimal form.
@@ -42,8 +42,5 @@ std::string FormatPattern(std::string_view numberText, Pattern pattern);
 std::string PercentFixUp(std::string caption);
 std::string ClicksFixUp(std::string caption);
 std::string DollarFixUp(std::string caption);
-
-// Number of characters (code points) of a UTF-8 text.
-int CharacterCount(std::string_view text);
 
 } // namespace calc

@@ -3,7 +3,6 @@
 
 #include <QDesktopServices>
 #include <QUrl>
-
 #include <utility>
 
 namespace mAPI {

@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: MIT
+#include "conversions.h"
+
+#include "calc_error.h"
+#include "decimal_digits.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace calc {
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSkippedWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+// What a number scan found: the number in a form std::from_chars reads, and where the
+// scan stopped in the text.
+struct ScannedNumber {
+    std::string cleaned;
+    std::size_t end = 0;
+    bool hasDigits = false;
+    int integerDigits = 0;        // significant digits before the point
+    int leadingFractionZeros = 0; // zeros after the point before the first other digit
+    long exponent = 0;
+};
+
+// Scans [sign] digits [. digits] [E|D [sign] digits]; with skipWhiteSpace, blanks, tabs
+// and line feeds are passed over anywhere, as a lenient reader of typed figures does.
+ScannedNumber ScanNumber(std::string_view text, bool skipWhiteSpace) {
+    ScannedNumber scan;
+    std::size_t i = 0;
+    const auto skip = [&] {
+        while (skipWhiteSpace && i < text.size() && IsSkippedWhiteSpace(text[i]))
+            ++i;
+    };
+
+    skip();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            scan.cleaned.push_back('-');
+        ++i;
+    }
+    bool sawPoint = false;
+    bool sawSignificant = false;
+    for (skip(); i < text.size(); ++i, skip()) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            scan.hasDigits = true;
+            sawSignificant = sawSignificant || c != '0';
+            if (!sawPoint && sawSignificant)
+                ++scan.integerDigits;
+            if (sawPoint && !sawSignificant)
+                ++scan.leadingFractionZeros;
+        } else if (c == '.' && !sawPoint) {
+            sawPoint = true;
+        } else {
+            break;
+        }
+        scan.cleaned.push_back(c);
+    }
+    scan.end = i;
+    if (!scan.hasDigits)
+        return scan;
+
+    // An exponent counts only when at least one digit follows its letter.
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        ++i;
+        skip();
+        bool negativeExponent = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        bool sawExponentDigit = false;
+        long exponent = 0;
+        for (skip(); i < text.size() && IsDigit(text[i]); ++i, skip()) {
+            sawExponentDigit = true;
+            // Saturate: anything this large is out of the double range either way.
+            exponent = std::min(exponent * 10 + (text[i] - '0'), 100000L);
+        }
+        if (sawExponentDigit) {
+            scan.exponent = negativeExponent ? -exponent : exponent;
+            scan.cleaned += 'e' + std::to_string(scan.exponent);
+            scan.end = i;
+        }
+    }
+    return scan;
+}
+
+double ValueOf(const ScannedNumber& scan) {
+    if (!scan.hasDigits)
+        return 0;
+    double value = 0;
+    const char* first = scan.cleaned.data();
+    const char* last = first + scan.cleaned.size();
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // Beyond the range either way: too large is an overflow, too small is zero.
+        const long magnitude = scan.integerDigits > 0 ? scan.integerDigits + scan.exponent
+                                                      : scan.exponent - scan.leadingFractionZeros;
+        if (magnitude > 0)
+            raiseOverflow();
+        return 0;
+    }
+    return checked(value + 0.0); // + 0.0 turns a negative zero into zero
+}
+
+struct PatternShape {
+    const char* prefix;
+    bool grouped;
+    int decimals;
+    bool percent;
+};
+
+PatternShape ShapeOf(Pattern pattern) {
+    switch (pattern) {
+    case Pattern::Earnings:
+    case Pattern::ECPM:
+        return {"$", true, 2, false};
+    case Pattern::EPC:
+        return {"$", false, 2, false};
+    case Pattern::Percent:
+    case Pattern::PercentOfText:
+        return {"", false, 2, true};
+    case Pattern::Clicks:
+        return {"", false, 1, false};
+    }
+    return {"", false, 0, false};
+}
+
+std::string GroupedByThousands(const std::string& digits) {
+    std::string result;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            result.push_back(',');
+        result.push_back(digits[i]);
+    }
+    return result;
+}
+
+std::string Render(const DecimalDigits& value, Pattern pattern) {
+    const PatternShape shape = ShapeOf(pattern);
+    const DecimalDigits rounded =
+        (shape.percent ? value.timesPowerOfTen(2) : value)
+            .roundedTo(shape.decimals, DecimalDigits::Halves::AwayFromZero);
+    const std::string integerPart = rounded.integerDigits();
+    std::string text = std::string(rounded.negative ? "-" : "") + shape.prefix +
+                       (shape.grouped ? GroupedByThousands(integerPart) : integerPart) + "." +
+                       rounded.fractionDigits(shape.decimals);
+    if (shape.percent)
+        text += '%';
+    return text;
+}
+
+} // namespace
+
+double LeadingValue(std::string_view text) {
+    return ValueOf(ScanNumber(text, true));
+}
+
+double StrictValue(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        raiseTypeMismatch();
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    const ScannedNumber scan = ScanNumber(text, false);
+    if (!scan.hasDigits || scan.end != text.size())
+        raiseTypeMismatch();
+    return ValueOf(scan);
+}
+
+std::string PlainNumberText(double value) {
+    const DecimalDigits decimal = DecimalDigits::FromDouble15(checked(value));
+    if (decimal.isZero())
+        return "0";
+    const std::string sign = decimal.negative ? "-" : "";
+    const int exponent = decimal.pointPosition - 1;
+    if (exponent >= 15 || exponent < -4) {
+        std::string mantissa = decimal.digits.substr(0, 1);
+        if (decimal.digits.size() > 1)
+            mantissa += "." + decimal.digits.substr(1);
+        const int magnitude = std::abs(exponent);
+        return sign + mantissa + "E" + (exponent < 0 ? "-" : "+") + (magnitude < 10 ? "0" : "") +
+               std::to_string(magnitude);
+    }
+    const std::string integerPart = decimal.integerDigits();
+    const int decimals = static_cast<int>(decimal.digits.size()) - decimal.pointPosition;
+    std::string text = sign + (integerPart.empty() ? "0" : integerPart);
+    if (decimals > 0)
+        text += "." + decimal.fractionDigits(decimals);
+    return text;
+}
+
+FixedPoint ToFixedPoint(double value) {
+    const DecimalDigits rounded = DecimalDigits::FromDoubleShortest(checked(value))
+                                      .roundedTo(4, DecimalDigits::Halves::ToEven);
+    if (rounded.isZero())
+        return {};
+    const int length = rounded.pointPosition + 4;
+    if (length > std::numeric_limits<std::int64_t>::digits10 + 1)
+        raiseOverflow();
+    std::string count = rounded.digits;
+    count.resize(static_cast<std::size_t>(length), '0');
+    std::uint64_t magnitude = 0;
+    std::from_chars(count.data(), count.data() + count.size(), magnitude);
+
+    const auto limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    if (magnitude > limit + (rounded.negative ? 1 : 0))
+        raiseOverflow();
+    // Two's complement negation through unsigned also reaches the most negative count.
+    const std::uint64_t bits = rounded.negative ? ~magnitude + 1 : magnitude;
+    return FixedPoint{static_cast<std::int64_t>(bits)};
+}
+
+std::string FormatPattern(double value, Pattern pattern) {
+    return Render(DecimalDigits::FromDouble15(checked(value)), pattern);
+}
+
+std::string FormatPattern(FixedPoint value, Pattern pattern) {
+    return Render(DecimalDigits::FromTenThousandths(value.tenThousandths), pattern);
+}
+
+std::string FormatPattern(std::string_view numberText, Pattern pattern) {
+    return FormatPattern(StrictValue(numberText), pattern);
+}
+
+std::string PercentFixUp(std::string caption) {
+    if (caption == ".00%")
+        caption = "0.0%";
+    if (caption.starts_with('.'))
+        caption.insert(0, "0");
+    return caption;
+}
+
+std::string ClicksFixUp(std::string caption) {
+    if (caption == ".0")
+        caption = "0";
+    if (caption.starts_with('.'))
+        caption.insert(0, "0");
+    return caption;
+}
+
+std::string DollarFixUp(std::string caption) {
+    if (caption == "$.00")
+        caption = "$0.00";
+    return caption;
+}
+
+} // namespace calc

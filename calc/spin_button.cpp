@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "spin_button.h"
+
+#include "calc_error.h"
+#include "conversions.h"
+#include "input_box.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace calc {
+
+SpinButton::SpinButton(InputBox& partner, std::int32_t value, std::int32_t minimum,
+                       std::int32_t maximum, std::int32_t step)
+    : partner_(partner), value_(value), minimum_(minimum), maximum_(maximum), step_(step) {}
+
+// A click goes on from the figure the user sees in the box, so typing 5000 and clicking
+// up gives 5100. A box whose text is no usable figure leaves the arrows where they were.
+std::int32_t SpinButton::startingValue() const {
+    double figure = value_;
+    try {
+        figure = std::trunc(LeadingValue(partner_.text()));
+    } catch (const CalcError&) {
+        // beyond the double range: keep the arrows' own value
+    }
+    return static_cast<std::int32_t>(std::clamp<double>(figure, minimum_, maximum_));
+}
+
+void SpinButton::click(int direction) {
+    const std::int32_t start = startingValue();
+    const std::int64_t wanted = std::int64_t{start} + std::int64_t{direction} * step_;
+    const auto next =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(wanted, minimum_, maximum_));
+    value_ = next;
+    if (next != start)
+        partner_.setText(std::to_string(next));
+}
+
+} // namespace calc

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# One entry point for a fresh Debian 12 machine: installs what is missing, builds, then
+#   ./dev.sh run    starts the calculator
+#   ./dev.sh test   runs every test, the fuzzers for FUZZ_SECONDS each (60 unless set),
+#                   then every test again in the sanitizer build
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev liblitehtml-dev libgumbo-dev
+    xvfb xauth fonts-dejavu-core fonts-liberation2 locales
+    clang libclang-rt-14-dev
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing_packages() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -q
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    fi
+    # The number tests run once more under a comma-decimal locale.
+    if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+        as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        as_root locale-gen >/dev/null
+    fi
+}
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}
+
+# Each fuzzer starts from the seeds kept in the repository and grows its corpus in a
+# scratch folder, so a run never changes the checkout.
+fuzz() {
+    build fuzz
+    local scratch
+    scratch=$(mktemp -d)
+    for target in conversions_fuzz calculator_fuzz; do
+        local corpus=${target%_fuzz}
+        mkdir -p "$scratch/$corpus"
+        echo "Fuzzing $corpus for ${FUZZ_SECONDS:-60} s"
+        ./build/fuzz/fuzz/$target -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
+            -artifact_prefix="$scratch/" "$scratch/$corpus" "fuzz/corpus/$corpus" 2>&1 |
+            grep -E '^(stat::(number_of_executed_units|average_exec_per_sec)|#[0-9]+\s+DONE)|ERROR|SUMMARY' ||
+            true
+        if ls "$scratch"/crash-* "$scratch"/leak-* "$scratch"/timeout-* >/dev/null 2>&1; then
+            echo "The $corpus fuzzer found a failing input:" "$scratch"/crash-* "$scratch"/leak-* "$scratch"/timeout-* 2>/dev/null
+            return 1
+        fi
+    done
+    rm -rf "$scratch"
+}
+
+case "${1:-}" in
+run)
+    install_missing_packages
+    build default
+    exec ./build/default/app/VarnelCalc
+    ;;
+test)
+    install_missing_packages
+    build default
+    xvfb-run -a ctest --preset default
+    fuzz
+    build sanitize
+    xvfb-run -a ctest --preset sanitize
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
