@@ -7,11 +7,15 @@
 namespace application {
 namespace {
 
-QString AtLeastTwoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QChar('0')); }
+QString AtLeastTwoDigits(int number) {
+    return QStringLiteral("%1").arg(number, 2, 10, QChar('0'));
+}
 
 } // namespace
 
-QString Title() { return QString::fromUtf8(calc::kApplicationTitle); }
+QString Title() {
+    return QString::fromUtf8(calc::kApplicationTitle);
+}
 
 QString VersionText(int major, int minor, int revision) {
     return QStringLiteral("%1.%2; build: %3")
@@ -23,6 +27,8 @@ QString VersionText() {
     return VersionText(version::kMajor, version::kMinor, version::kRevision);
 }
 
-QString MainWindowCaption() { return Title() + ' ' + VersionText(); }
+QString MainWindowCaption() {
+    return Title() + ' ' + VersionText();
+}
 
 } // namespace application

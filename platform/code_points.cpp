@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "code_points.h"
 
+#include <QList>
+
 namespace code_points {
 namespace {
 
@@ -10,7 +12,9 @@ bool StartsPair(QStringView text, qsizetype at) {
 
 } // namespace
 
-int Count(QStringView text) { return static_cast<int>(text.toUcs4().size()); }
+int Count(QStringView text) {
+    return static_cast<int>(text.toUcs4().size());
+}
 
 qsizetype Utf16Offset(QStringView text, int index) {
     qsizetype at = 0;
@@ -19,6 +23,8 @@ qsizetype Utf16Offset(QStringView text, int index) {
     return at;
 }
 
-QStringView Left(QStringView text, int count) { return text.left(Utf16Offset(text, count)); }
+QStringView Left(QStringView text, int count) {
+    return text.left(Utf16Offset(text, count));
+}
 
 } // namespace code_points

@@ -12,7 +12,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
-
 #include <algorithm>
 
 namespace mAPI {
@@ -46,11 +45,13 @@ void ShowPageOf(QWidget& widget) {
 
 } // namespace
 
-FocusGuard::FocusGuard(QWidget& window) : QObject(&window), window_(window) {
+FocusGuard::FocusGuard(QWidget& window) : window_(window) {
     qApp->installEventFilter(this);
 }
 
-FocusGuard::~FocusGuard() { qApp->removeEventFilter(this); }
+FocusGuard::~FocusGuard() {
+    qApp->removeEventFilter(this);
+}
 
 void FocusGuard::addBox(QLineEdit& box, std::function<void()> focusEntered,
                         std::function<bool()> keepFocus) {
@@ -63,7 +64,9 @@ const FocusGuard::Box* FocusGuard::boxOf(const QObject* object) const {
     return found == boxes_.end() ? nullptr : &*found;
 }
 
-const FocusGuard::Box* FocusGuard::focusedBox() const { return boxOf(QApplication::focusWidget()); }
+const FocusGuard::Box* FocusGuard::focusedBox() const {
+    return boxOf(QApplication::focusWidget());
+}
 
 QWidget* FocusGuard::actingControlAt(QPoint position) const {
     for (QWidget* widget = window_.childAt(position); widget && widget != &window_;

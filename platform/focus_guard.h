@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QPointer>
-
 #include <functional>
 #include <vector>
 
@@ -25,7 +24,8 @@ namespace mAPI {
 // whole text the box selects on entry stays selected instead of giving way to a caret.
 class FocusGuard final : public QObject {
 public:
-    // Watches the window's events through an application-wide event filter.
+    // Watches the window's events through an application-wide event filter. The guard must
+    // not outlive the window.
     explicit FocusGuard(QWidget& window);
     ~FocusGuard() override;
 

@@ -7,6 +7,8 @@
 
 namespace mAPI {
 
-QCursor HandCursor() { return QCursor(QPixmap(images::kHandCursor), 5, 0); }
+QCursor HandCursor() {
+    return QCursor(QPixmap(images::kHandCursor), 5, 0);
+}
 
 } // namespace mAPI

@@ -15,11 +15,17 @@ LineEditBox::LineEditBox(QLineEdit& edit, int typingLimit)
 }
 
 // The line edit outlives the box while the window is torn down.
-LineEditBox::~LineEditBox() { QObject::disconnect(textChanged_); }
+LineEditBox::~LineEditBox() {
+    QObject::disconnect(textChanged_);
+}
 
-std::string LineEditBox::text() const { return edit_.text().toStdString(); }
+std::string LineEditBox::text() const {
+    return edit_.text().toStdString();
+}
 
-void LineEditBox::setText(const std::string& text) { edit_.setText(QString::fromStdString(text)); }
+void LineEditBox::setText(const std::string& text) {
+    edit_.setText(QString::fromStdString(text));
+}
 
 int LineEditBox::selectionStart() const {
     const QString text = edit_.text();
@@ -27,7 +33,9 @@ int LineEditBox::selectionStart() const {
     return code_points::Count(QStringView(text).left(start));
 }
 
-int LineEditBox::selectionLength() const { return code_points::Count(edit_.selectedText()); }
+int LineEditBox::selectionLength() const {
+    return code_points::Count(edit_.selectedText());
+}
 
 void LineEditBox::setSelection(int start, int length) {
     const QString text = edit_.text();

@@ -10,7 +10,9 @@ LineShape::LineShape(QColor colour, Qt::PenStyle style, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void LineShape::setEnds(int x1, int x2, int y) { setGeometry(x1, y, x2 - x1 + 1, 1); }
+void LineShape::setEnds(int x1, int x2, int y) {
+    setGeometry(x1, y, x2 - x1 + 1, 1);
+}
 
 void LineShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -65,8 +65,8 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool clicked = pressed_ && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
     pressed_ = false;
     if (clicked)
         activate();
@@ -93,8 +93,8 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
     QStyleOptionFocusRect focus;
     focus.initFrom(this);
-    focus.rect = style()->itemTextRect(fontMetrics(), contentsRect(), alignment(), isEnabled(),
-                                       text());
+    focus.rect =
+        style()->itemTextRect(fontMetrics(), contentsRect(), alignment(), isEnabled(), text());
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 

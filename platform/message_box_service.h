@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
-
 #include <functional>
 
 namespace mAPI {

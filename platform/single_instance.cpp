@@ -25,6 +25,8 @@ SingleInstance::SingleInstance(const QString& lockFilePath) : lock_(lockFilePath
     lock_.setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire() { return lock_.tryLock(0); }
+bool SingleInstance::acquire() {
+    return lock_.tryLock(0);
+}
 
 } // namespace mAPI

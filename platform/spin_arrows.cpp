@@ -31,11 +31,17 @@ SpinArrows::SpinArrows(calc::SpinButton& model, const QString& figure, QWidget* 
     connect(down_, &QToolButton::clicked, this, [this] { model_.down(); });
 }
 
-QAbstractButton& SpinArrows::upArrow() const { return *up_; }
+QAbstractButton& SpinArrows::upArrow() const {
+    return *up_;
+}
 
-QAbstractButton& SpinArrows::downArrow() const { return *down_; }
+QAbstractButton& SpinArrows::downArrow() const {
+    return *down_;
+}
 
-void SpinArrows::takeArrowKeysOf(QLineEdit& edit) { edit.installEventFilter(this); }
+void SpinArrows::takeArrowKeysOf(QLineEdit& edit) {
+    edit.installEventFilter(this);
+}
 
 void SpinArrows::resizeEvent(QResizeEvent*) {
     const int upHeight = (height() + 1) / 2;

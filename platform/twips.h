@@ -7,7 +7,9 @@
 // dense screens by itself, so this is the one conversion the layout needs.
 namespace twips {
 
-constexpr int ToPixels(int twips) { return (twips + 7) / 15; }
+constexpr int ToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 constexpr QRect ToRect(int left, int top, int width, int height) {
     return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};

@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-
 #include <algorithm>
 
 namespace mAPI {
@@ -22,8 +21,7 @@ bool InsertsText(const QKeyEvent& key) {
     if (text.isEmpty())
         return false;
     const auto modifiers = key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
-    if (modifiers == Qt::ControlModifier ||
-        modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
         return false;
     const QChar first = text.front();
     return first.isPrint() || first.category() == QChar::Other_Format ||
@@ -32,8 +30,8 @@ bool InsertsText(const QKeyEvent& key) {
 
 // A single-line box takes a pasted text up to its first line break.
 QStringView FirstLine(QStringView text) {
-    const auto end = std::find_if(text.begin(), text.end(),
-                                  [](QChar c) { return c == u'\n' || c == u'\r'; });
+    const auto end =
+        std::find_if(text.begin(), text.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
     return text.first(end - text.begin());
 }
 
@@ -97,7 +95,8 @@ bool TypingLimit::eventFilter(QObject*, QEvent* event) {
     }
     case QEvent::MouseButtonRelease: {
         const auto& mouse = static_cast<const QMouseEvent&>(*event);
-        if (mouse.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+        if (mouse.button() != Qt::MiddleButton ||
+            !QGuiApplication::clipboard()->supportsSelection())
             return false;
         edit_.deselect();
         paste(QClipboard::Selection);

@@ -4,9 +4,9 @@
 // Where the built-in images live in the Qt resource system.
 namespace images {
 
-inline constexpr const char* kHeader = ":/images/header.bmp"; // 655 x 116, 24-bit
-inline constexpr const char* kIcon = ":/images/icon.png";     // 48 x 48, 256 colours
-inline constexpr const char* kLogo = ":/images/logo.jpg";     // 64 x 64
+inline constexpr const char* kHeader = ":/images/header.bmp";   // 655 x 116, 24-bit
+inline constexpr const char* kIcon = ":/images/icon.png";       // 48 x 48, 256 colours
+inline constexpr const char* kLogo = ":/images/logo.jpg";       // 64 x 64
 inline constexpr const char* kHandCursor = ":/images/hand.png"; // 32 x 32, black and white
 
 } // namespace images

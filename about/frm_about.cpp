@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#include "frm_about.h"
+
+#include "application_facts.h"
+#include "design.h"
+#include "fonts.h"
+#include "images.h"
+#include "line_shape.h"
+#include "link_label.h"
+#include "open_link.h"
+#include "product.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+using twips::ToRect;
+
+constexpr QSize kClientSize(343, 263);
+constexpr QColor kVarnelGreen(0, 128, 0);
+constexpr QColor kCalculatorBlue(0, 0, 192);
+constexpr QColor kLineGrey(128, 128, 128);
+
+QFont TextFont() {
+    return mAPI::DesignFont(mAPI::kVerdana, 8.25);
+}
+
+// The site's name and the support address are links laid over this text: the first line
+// leaves room for the site after the copyright, the last ends with "to" above the address.
+constexpr const char* kDisclaimer = "Copyright \u00a9 2024\n"
+                                    "Please report any bugs or issues to";
+
+constexpr const char* kTrademarkDisclaimer =
+    "Varnel is a trademark of its owner. This web site is not affiliated with the owner of "
+    "Varnel. Use of this tool is no endorsement by the owner of Varnel. All other names are "
+    "the property of their owners.";
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kClientSize);
+    design::SetBackground(*this, Qt::white);
+    setWindowIcon(QIcon(QString::fromLatin1(images::kIcon)));
+
+    // Created from the bottom up: later siblings are drawn above earlier ones.
+    createTexts();
+    createLinks();
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(ToRect(2040, 3480, 1260, 345));
+    // Enter presses the default button; Esc rejects the dialog: both close it, as OK does.
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    cmdOK->setFocus();
+    setTabOrder(cmdOK, findChild<QWidget*>(QStringLiteral("lblWebLink")));
+    setTabOrder(findChild<QWidget*>(QStringLiteral("lblWebLink")),
+                findChild<QWidget*>(QStringLiteral("lblEmailLink")));
+    load();
+}
+
+void frmAbout::createTexts() {
+    QLabel* disclaimer = design::AddLabel(*this, "lblDisclaimer", QString::fromUtf8(kDisclaimer),
+                                          ToRect(120, 1110, 4920, 885), TextFont());
+    disclaimer->setWordWrap(true);
+    disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    design::SetTextColour(*disclaimer, Qt::black);
+    design::SetBackground(*disclaimer, Qt::white);
+
+    design::AddLabel(*this, "lblVersion", QStringLiteral("Version"), ToRect(960, 675, 4005, 225),
+                     TextFont());
+
+    auto* line = new mAPI::LineShape(kLineGrey, Qt::SolidLine, this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setProperty("index", 1);
+    line->setEnds(twips::ToPixels(120), twips::ToPixels(5035), twips::ToPixels(3360));
+
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setGeometry(ToRect(0, 120, 960, 960));
+    logo->setPixmap(QPixmap(QString::fromLatin1(images::kLogo)));
+    logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QLabel* trademarks =
+        design::AddLabel(*this, "lblDisclaimer2", QString::fromLatin1(kTrademarkDisclaimer),
+                         ToRect(120, 2040, 4920, 1290), TextFont());
+    trademarks->setWordWrap(true);
+    trademarks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // The array lblVarnel: the programme's word in green, then the rest of the name in blue.
+    const QFont nameFont = mAPI::DesignFont(mAPI::kVerdana, 12, QFont::Bold);
+    const struct {
+        QString caption;
+        QRect geometry;
+        QColor colour;
+    } nameParts[] = {
+        {QStringLiteral("Varnel"), ToRect(960, 240, 1140, 270), kVarnelGreen},
+        {QStringLiteral("Interactive Calculator"), ToRect(2160, 240, 2850, 270), kCalculatorBlue},
+    };
+    for (int index = 0; index < 2; ++index) {
+        QLabel* part = design::AddLabel(*this, "lblVarnel", nameParts[index].caption,
+                                        nameParts[index].geometry, nameFont);
+        part->setProperty("index", index);
+        design::SetTextColour(*part, nameParts[index].colour);
+        part->adjustSize();
+    }
+}
+
+void frmAbout::createLinks() {
+    auto* web = new mAPI::LinkLabel(QString::fromLatin1(product::kSiteName), this);
+    web->setObjectName(QStringLiteral("lblWebLink"));
+    web->setGeometry(ToRect(1842, 1110, 2415, 255));
+    connect(web, &mAPI::LinkLabel::activated, this, [this] {
+        mAPI::OpenLink(QString::fromLatin1(product::kHomeAddress), QString::number(winId()));
+    });
+
+    auto* email = new mAPI::LinkLabel(QString::fromLatin1(product::kSupportEmail), this);
+    email->setObjectName(QStringLiteral("lblEmailLink"));
+    email->setGeometry(ToRect(120, 1507, 3135, 255));
+    connect(email, &mAPI::LinkLabel::activated, this, [this] {
+        // The subject goes as it is, blanks included: the mail program reads it that way.
+        const QString address =
+            QStringLiteral("mailto:") + QString::fromLatin1(product::kSupportEmail) +
+            QStringLiteral("?subject=") + QString::fromLatin1(product::kBugReportSubject);
+        mAPI::OpenLink(address, QString::number(winId()));
+    });
+}
+
+void frmAbout::load() {
+    setWindowTitle(QStringLiteral("About ") + application::Title());
+    findChild<QLabel*>(QStringLiteral("lblVersion"))
+        ->setText(QStringLiteral("Version: ") + application::VersionText());
+}

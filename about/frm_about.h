@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+// The About window: product name, version, the product's web site and a link that starts a
+// bug-report e-mail. Made afresh for each showing; OK, Enter and Esc close it.
+class frmAbout final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmAbout(QWidget* owner);
+
+private:
+    void createTexts();
+    void createLinks();
+    void load();
+};

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#include "display_check.h"
+#include "fonts.h"
+#include "frm_main.h"
+#include "single_instance.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int, char* argv[]) {
+    if (const QString reason = mAPI::MissingDisplayReason(); !reason.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(reason));
+        return 1;
+    }
+    // The program reads no command line: Qt gets the program's name and nothing else.
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+
+    // A second start ends quietly and leaves the running instance as it is.
+    mAPI::SingleInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    mAPI::RegisterFontSubstitutes();
+    frmMain window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: MIT
+#include "calculator_page.h"
+
+#include "design.h"
+#include "focus_guard.h"
+#include "fonts.h"
+#include "line_edit_box.h"
+#include "spin_arrows.h"
+#include "twips.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using twips::ToRect;
+
+constexpr QColor kBlack(0, 0, 0);
+constexpr QColor kActualRed(192, 0, 0);
+constexpr QColor kEarningsGreen(0, 128, 0);
+constexpr QColor kFrameText(56, 104, 156);
+constexpr QColor kStepChoiceBackground(251, 253, 251);
+
+QFont WindowFont() {
+    return mAPI::DesignFont(mAPI::kVerdana, 8.25);
+}
+QFont BoldFont() {
+    return mAPI::DesignFont(mAPI::kVerdana, 9.75, QFont::Bold);
+}
+
+// A box typed into, with its arrows at its left (overlapping it by one pixel) and the name
+// a screen reader gives the arrows.
+struct TypedFigure {
+    calc::Box box;
+    const char* arrowsName;
+    const char* figure;
+    QRect arrows;
+    QRect text;
+};
+constexpr std::array kTypedFigures = {
+    TypedFigure{calc::Box::Impressions, "updImpressions", "Impressions", ToRect(360, 240, 255, 405),
+                ToRect(600, 240, 1420, 400)},
+    TypedFigure{calc::Box::Clicks, "updClicks", "Clicks", ToRect(360, 1560, 255, 405),
+                ToRect(600, 1560, 1420, 400)},
+    TypedFigure{calc::Box::CTR, "updCTR", "CTR", ToRect(360, 2160, 255, 405),
+                ToRect(600, 2160, 555, 400)},
+    TypedFigure{calc::Box::Dec, "updDec", "CTR tenths", ToRect(1320, 2160, 255, 405),
+                ToRect(1560, 2160, 450, 400)},
+    TypedFigure{calc::Box::ECPM, "updECPM", "eCPM", ToRect(360, 2760, 255, 405),
+                ToRect(600, 2760, 1420, 400)},
+};
+// Focus order: the boxes first, the arrows after the step choice.
+constexpr std::array kBoxTabIndex = {2, 3, 4, 5, 6};
+constexpr std::array kArrowsTabIndex = {25, 26, 27, 29, 30};
+
+// A result label, where it stands in its frame, and what a screen reader says it shows.
+struct FigureLabel {
+    calc::Caption caption;
+    QRect geometry;
+    const char* description;
+};
+constexpr std::array kActualFigures = {
+    FigureLabel{calc::Caption::ActualImpressions, ToRect(240, 240, 405, 240), "Actual impressions"},
+    FigureLabel{calc::Caption::ProjectedClicks, ToRect(240, 1560, 135, 240), "Actual clicks"},
+    FigureLabel{calc::Caption::ProjectedCTR, ToRect(240, 2160, 600, 240), "Actual CTR"},
+    FigureLabel{calc::Caption::ECPM, ToRect(240, 2760, 615, 240), "Actual eCPM"},
+};
+
+struct EarningsRow {
+    const char* headingName;
+    const char* heading;
+    QRect headingGeometry;
+    FigureLabel figure;
+};
+constexpr std::array kEarningsRows = {
+    EarningsRow{"Lable8",
+                "Daily:",
+                ToRect(105, 195, 615, 240),
+                {calc::Caption::DailyEarnings, ToRect(195, 465, 615, 240), "Daily earnings"}},
+    EarningsRow{"Label1",
+                "Weekly:",
+                ToRect(105, 840, 870, 240),
+                {calc::Caption::WeeklyEarnings, ToRect(195, 1095, 615, 240), "Weekly earnings"}},
+    EarningsRow{"Label3",
+                "Monthly:",
+                ToRect(105, 1485, 945, 240),
+                {calc::Caption::MonthlyEarnings, ToRect(195, 1725, 615, 240), "Monthly earnings"}},
+    EarningsRow{"Label8",
+                "Yearly:",
+                ToRect(105, 2100, 780, 240),
+                {calc::Caption::YearlyEarnings, ToRect(195, 2340, 615, 240), "Yearly earnings"}},
+    EarningsRow{"Label4",
+                "Average EPC:",
+                ToRect(105, 2685, 1470, 240),
+                {calc::Caption::EPC, ToRect(195, 2955, 615, 240), "Average EPC"}},
+};
+
+// The row headings at the left, each naming the box of its row for screen readers.
+struct RowHeading {
+    const char* name;
+    const char* caption;
+    QRect geometry;
+    calc::Box box;
+};
+constexpr std::array kRowHeadings = {
+    RowHeading{"Label13", "Impressions:", ToRect(240, 1320, 1425, 240), calc::Box::Impressions},
+    RowHeading{"Label15", "Clicks:", ToRect(240, 2700, 705, 240), calc::Box::Clicks},
+    RowHeading{"Label11", "CTR (%):", ToRect(240, 3240, 1005, 240), calc::Box::CTR},
+    RowHeading{"Label2", "eCPM ($):", ToRect(240, 3840, 1080, 240), calc::Box::ECPM},
+};
+
+struct StepOption {
+    const char* caption;
+    QRect geometry;
+};
+constexpr std::array kStepOptions = {
+    StepOption{"100", ToRect(240, 1800, 645, 300)},
+    StepOption{"250", ToRect(240, 2160, 630, 300)},
+    StepOption{"500", ToRect(960, 1830, 705, 225)},
+    StepOption{"1000", ToRect(960, 2160, 720, 300)},
+};
+constexpr int kFirstStepOptionTabIndex = 14;
+
+std::size_t IndexOf(calc::Box box) {
+    return static_cast<std::size_t>(box);
+}
+std::size_t IndexOf(calc::Caption caption) {
+    return static_cast<std::size_t>(caption);
+}
+
+// A frame without a caption: an etched border around a white field.
+QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const QFont& font) {
+    auto* frame = new QFrame(&sheet);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setFont(font);
+    design::SetBackground(*frame, Qt::white);
+    return frame;
+}
+
+QLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour) {
+    QLabel* label = design::AddLabel(frame, calc::CaptionName(figure.caption),
+                                     QString::fromLatin1(calc::StartCaption(figure.caption)),
+                                     figure.geometry, BoldFont());
+    design::SetTextColour(*label, colour);
+    // A description, not a name: for a label, Qt reads the name instead of the caption.
+    label->setAccessibleDescription(QString::fromLatin1(figure.description));
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+CalculatorPage::CalculatorPage(QWidget& sheet, QWidget& window) : messages_(&window) {
+    // Labels and option buttons of this tab use the platform's text colour unless the design
+    // gives them another one.
+    design::SetTextColour(sheet, design::DefaultTextColour());
+    createHeadings(sheet);
+    createStepChoice(sheet);
+    const auto edits = createTypedFigures(sheet);
+    bindBoxes(edits, window);
+    createActualFigures(sheet);
+    createEarnings(sheet);
+    createButtons(sheet);
+}
+
+CalculatorPage::~CalculatorPage() = default;
+
+void CalculatorPage::createHeadings(QWidget& sheet) {
+    const struct {
+        const char* name;
+        const char* caption;
+        QRect geometry;
+    } columnHeadings[] = {
+        {"Label6", "Unadjusted", ToRect(2280, 840, 1725, 240)},
+        {"Label5", "Actual Numbers", ToRect(4680, 840, 1815, 240)},
+        {"Label9", "Earnings", ToRect(7665, 840, 975, 240)},
+    };
+    for (const auto& heading : columnHeadings) {
+        QLabel* label = design::AddLabel(sheet, heading.name, QString::fromLatin1(heading.caption),
+                                         heading.geometry, BoldFont());
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        design::SetTextColour(*label, kBlack);
+    }
+    sheet.findChild<QLabel*>(QStringLiteral("Label9"))->adjustSize();
+
+    for (const RowHeading& heading : kRowHeadings)
+        design::AddLabel(sheet, heading.name, QString::fromLatin1(heading.caption),
+                         heading.geometry, BoldFont())
+            ->adjustSize();
+}
+
+void CalculatorPage::createStepChoice(QWidget& sheet) {
+    QLabel* increaseBy = design::AddLabel(sheet, "Label7", QStringLiteral("Increase By:"),
+                                          ToRect(240, 1560, 1110, 195), WindowFont());
+    design::SetBackground(*increaseBy, kStepChoiceBackground);
+    increaseBy->adjustSize();
+
+    // The option array optIncrement: one name, told apart by the index property.
+    auto* group = new QButtonGroup(&sheet);
+    for (std::size_t index = 0; index < kStepOptions.size(); ++index) {
+        auto* option = new QRadioButton(QString::fromLatin1(kStepOptions[index].caption), &sheet);
+        option->setObjectName(QStringLiteral("optIncrement"));
+        option->setProperty("index", static_cast<int>(index));
+        option->setGeometry(kStepOptions[index].geometry);
+        option->setFont(WindowFont());
+        design::SetBackground(*option, Qt::white);
+        group->addButton(option, static_cast<int>(index));
+        tabStops_.push_back({kFirstStepOptionTabIndex + static_cast<int>(index), option});
+    }
+    group->button(0)->setChecked(true);
+    connect(group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            calculator_->optIncrement_Click(static_cast<std::int16_t>(index));
+    });
+}
+
+std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigures(QWidget& sheet) {
+    QFrame* frame = AddFrame(sheet, "fmContainer1", ToRect(1920, 1080, 2415, 3375),
+                             mAPI::DesignFont(mAPI::kVerdana, 8.25, QFont::Bold));
+    design::SetTextColour(*frame, kFrameText);
+
+    std::array<QLineEdit*, calc::kAllBoxes.size()> edits{};
+    for (const TypedFigure& figure : kTypedFigures) {
+        auto* edit = new QLineEdit(QString::fromLatin1(calc::StartText(figure.box)), frame);
+        edit->setObjectName(QString::fromLatin1(calc::BoxName(figure.box)));
+        edit->setGeometry(figure.text);
+        edit->setFont(BoldFont());
+        edits[IndexOf(figure.box)] = edit;
+        tabStops_.push_back({kBoxTabIndex[IndexOf(figure.box)], edit});
+    }
+    for (const RowHeading& heading : kRowHeadings)
+        sheet.findChild<QLabel*>(QString::fromLatin1(heading.name))
+            ->setBuddy(edits[IndexOf(heading.box)]);
+    // The tenths box has no heading of its own.
+    edits[IndexOf(calc::Box::Dec)]->setAccessibleName(QStringLiteral("CTR tenths:"));
+
+    QLabel* point =
+        design::AddLabel(*frame, "Label10", QStringLiteral("."), ToRect(1200, 2160, 90, 360),
+                         mAPI::DesignFont(mAPI::kArial, 15.75, QFont::Bold));
+    design::SetTextColour(*point, design::DefaultTextColour());
+    point->adjustSize();
+    return edits;
+}
+
+void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size()>& edits,
+                               QWidget& window) {
+    calc::Calculator::Boxes boxes;
+    for (const calc::Box box : calc::kAllBoxes)
+        boxes[IndexOf(box)] =
+            std::make_unique<mAPI::LineEditBox>(*edits[IndexOf(box)], calc::TypingLimit(box));
+    calculator_ = std::make_unique<calc::Calculator>(std::move(boxes), messages_);
+    calculator_->setCaptionObserver([this](calc::Caption caption) { showCaption(caption); });
+
+    focusGuard_ = std::make_unique<mAPI::FocusGuard>(window);
+    for (const TypedFigure& figure : kTypedFigures) {
+        QLineEdit& edit = *edits[IndexOf(figure.box)];
+        const calc::Box box = figure.box;
+        focusGuard_->addBox(
+            edit, [this, box] { calculator_->GotFocus(box); },
+            [this, box] { return calculator_->Validate(box); });
+
+        auto* arrows = new mAPI::SpinArrows(
+            calculator_->spinButton(box), QString::fromLatin1(figure.figure), edit.parentWidget());
+        arrows->setObjectName(QString::fromLatin1(figure.arrowsName));
+        arrows->setGeometry(figure.arrows);
+        arrows->takeArrowKeysOf(edit);
+        // Below the box it overlaps, as the design draws them.
+        arrows->stackUnder(&edit);
+        tabStops_.push_back({kArrowsTabIndex[IndexOf(box)], arrows});
+    }
+}
+
+void CalculatorPage::createActualFigures(QWidget& sheet) {
+    QFrame* frame = AddFrame(sheet, "fmContainer2", ToRect(4440, 1080, 2415, 3375),
+                             mAPI::DesignFont(mAPI::kVerdana, 8.25, QFont::Bold));
+    design::SetTextColour(*frame, kFrameText);
+    for (const FigureLabel& figure : kActualFigures)
+        figureLabels_[IndexOf(figure.caption)] = AddFigureLabel(*frame, figure, kActualRed);
+}
+
+void CalculatorPage::createEarnings(QWidget& sheet) {
+    QFrame* frame = AddFrame(sheet, "fraEarnings", ToRect(6960, 1080, 2445, 3375), WindowFont());
+    for (const EarningsRow& row : kEarningsRows) {
+        design::AddLabel(*frame, row.headingName, QString::fromLatin1(row.heading),
+                         row.headingGeometry, BoldFont())
+            ->adjustSize();
+        figureLabels_[IndexOf(row.figure.caption)] =
+            AddFigureLabel(*frame, row.figure, kEarningsGreen);
+    }
+}
+
+void CalculatorPage::createButtons(QWidget& sheet) {
+    const auto addButton = [&sheet](const char* name, const char* caption, const QRect& geometry) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), &sheet);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(geometry);
+        button->setFont(BoldFont());
+        return button;
+    };
+    QPushButton* reset = addButton("cmdReset", "Reset", ToRect(240, 4560, 1200, 350));
+    cmdAbout_ = addButton("cmdAbout", "About...", ToRect(6990, 4560, 1200, 350));
+    cmdQuit_ = addButton("cmdQuit", "Quit", ToRect(8205, 4560, 1200, 350));
+    connect(reset, &QPushButton::clicked, this, [this] { calculator_->cmdReset_Click(); });
+    tabStops_.push_back({47, reset});
+    tabStops_.push_back({48, cmdAbout_});
+    tabStops_.push_back({49, cmdQuit_});
+}
+
+void CalculatorPage::showCaption(calc::Caption caption) {
+    QLabel& label = *figureLabels_[IndexOf(caption)];
+    label.setText(QString::fromStdString(calculator_->caption(caption)));
+    label.adjustSize();
+}

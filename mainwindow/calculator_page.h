@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calculator.h"
+#include "message_box_service.h"
+
+#include <QObject>
+#include <array>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace mAPI {
+class FocusGuard;
+}
+
+// The calculator tab: the boxes, arrows, step choice, figures and buttons of the design,
+// bound to the engine that does the arithmetic. The window owns it; it must go before the
+// widgets it binds.
+class CalculatorPage final : public QObject {
+public:
+    // Places the controls on sheet, whose coordinates are those of the whole tab control.
+    CalculatorPage(QWidget& sheet, QWidget& window);
+    ~CalculatorPage() override;
+
+    calc::Calculator& calculator() { return *calculator_; }
+
+    QPushButton& aboutButton() const { return *cmdAbout_; }
+    QPushButton& quitButton() const { return *cmdQuit_; }
+
+    // The controls that take the keyboard focus, each with its place in the focus order.
+    struct TabStop {
+        int tabIndex;
+        QWidget* widget;
+    };
+    const std::vector<TabStop>& tabStops() const { return tabStops_; }
+
+private:
+    void createHeadings(QWidget& sheet);
+    void createStepChoice(QWidget& sheet);
+    std::array<QLineEdit*, calc::kAllBoxes.size()> createTypedFigures(QWidget& sheet);
+    void createActualFigures(QWidget& sheet);
+    void createEarnings(QWidget& sheet);
+    void createButtons(QWidget& sheet);
+    void bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size()>& edits, QWidget& window);
+    void showCaption(calc::Caption caption);
+
+    mAPI::MessageBoxService messages_;
+    std::unique_ptr<calc::Calculator> calculator_;
+    std::unique_ptr<mAPI::FocusGuard> focusGuard_;
+    std::array<QLabel*, calc::kAllCaptions.size()> figureLabels_{};
+    QPushButton* cmdAbout_ = nullptr;
+    QPushButton* cmdQuit_ = nullptr;
+    std::vector<TabStop> tabStops_;
+};

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+#include "frm_main.h"
+
+#include "application_facts.h"
+#include "design.h"
+#include "drop_shadow.h"
+#include "fonts.h"
+#include "frm_about.h"
+#include "images.h"
+#include "line_shape.h"
+#include "link_label.h"
+#include "open_link.h"
+#include "product.h"
+#include "tab_control.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+using twips::ToRect;
+
+constexpr QSize kClientSize(656, 510);
+constexpr QColor kWindowText(64, 64, 64);
+constexpr QColor kHeaderLine(128, 128, 128);
+constexpr QRect kWebLinkGeometry = ToRect(3720, 7320, 2415, 255);
+constexpr QRect kCopyrightGeometry = ToRect(120, 7320, 9615, 255);
+
+// The copyright line names the site where lblWebLink lies over it. There the line's own
+// text is drawn in the background colour, so that only the link shows, and the line starts
+// where that stretch falls exactly under the link. Screen readers still read the whole line.
+void SetCopyrightLine(QLabel& copyright, const QString& site, int linkLeft) {
+    const QString before = QStringLiteral("Copyright \u00a9 2024 ");
+    const QString after = QStringLiteral(". All rights reserved.");
+    copyright.setTextFormat(Qt::RichText);
+    copyright.setText(before.toHtmlEscaped() + QStringLiteral("<span style=\"color:#ffffff\">") +
+                      site.toHtmlEscaped() + QStringLiteral("</span>") + after.toHtmlEscaped());
+    copyright.setIndent(linkLeft - copyright.x() -
+                        copyright.fontMetrics().horizontalAdvance(before));
+    copyright.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+} // namespace
+
+frmMain::frmMain() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientSize);
+    setFont(mAPI::DesignFont(mAPI::kVerdana, 8.25));
+    design::SetBackground(*this, Qt::white);
+    design::SetTextColour(*this, kWindowText);
+    setWindowIcon(QIcon(QString::fromLatin1(images::kIcon)));
+
+    // Created from the bottom up: later siblings are drawn above earlier ones.
+    createFooter();
+    createTabs();
+    createHeader();
+    setFocusOrder();
+    load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createHeader() {
+    auto* picHeader = new QLabel(this);
+    picHeader->setObjectName(QStringLiteral("picHeader"));
+    picHeader->setGeometry(ToRect(0, 0, 9840, 1815));
+    picHeader->setPixmap(QPixmap(QString::fromLatin1(images::kHeader)));
+    picHeader->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    design::SetBackground(*picHeader, Qt::white);
+
+    auto* line = new mAPI::LineShape(kHeaderLine, Qt::DotLine, picHeader);
+    line->setObjectName(QStringLiteral("Line"));
+    line->setProperty("index", 0);
+    line->setEnds(twips::ToPixels(0), twips::ToPixels(9960), twips::ToPixels(1800));
+}
+
+void frmMain::createTabs() {
+    ucTabMain_ = new TabControl(this);
+    ucTabMain_->setObjectName(QStringLiteral("ucTabMain"));
+    ucTabMain_->setGeometry(ToRect(120, 1920, 9615, 5295));
+    QWidget* calculatorSheet = ucTabMain_->addSheet(QStringLiteral("&Varnel Calculator"));
+    QWidget* helpSheet = ucTabMain_->addSheet(QStringLiteral("Quick &Help"));
+    QWidget* toolsSheet = ucTabMain_->addSheet(QStringLiteral("&Recommended Tools"));
+
+    calculatorPage_ = std::make_unique<CalculatorPage>(*calculatorSheet, *this);
+    tabStops_ = calculatorPage_->tabStops();
+    connect(&calculatorPage_->aboutButton(), &QPushButton::clicked, this, &frmMain::showAbout);
+    connect(&calculatorPage_->quitButton(), &QPushButton::clicked, this, &QWidget::close);
+    createWebPanePlaceholders(*helpSheet, *toolsSheet);
+}
+
+// The five web panes stand here as empty widgets with their names and places. The page
+// viewer takes their place by changing the one line that creates a pane.
+void frmMain::createWebPanePlaceholders(QWidget& helpSheet, QWidget& toolsSheet) {
+    const struct {
+        const char* name;
+        QWidget& sheet;
+        QRect geometry;
+        int tabIndex;
+    } panes[] = {
+        {"ucHelpDisplay", helpSheet, ToRect(240, 600, 9135, 4575), 8},
+        {"ucVarnelGold", toolsSheet, ToRect(240, 480, 9135, 1695), 7},
+        {"ucVarnelVideos", toolsSheet, ToRect(240, 2280, 2895, 2895), 18},
+        {"ucSEOZorvik", toolsSheet, ToRect(3360, 2280, 2895, 2895), 19},
+        {"ucMarlo", toolsSheet, ToRect(6480, 2280, 2895, 2895), 20},
+    };
+    for (const auto& pane : panes) {
+        auto* widget = new QWidget(&pane.sheet);
+        widget->setObjectName(QString::fromLatin1(pane.name));
+        widget->setGeometry(pane.geometry);
+        tabStops_.push_back({pane.tabIndex, widget});
+    }
+}
+
+void frmMain::createFooter() {
+    auto* lblCopyRight = new QLabel(this);
+    lblCopyRight->setObjectName(QStringLiteral("lblCopyRight"));
+    lblCopyRight->setGeometry(kCopyrightGeometry);
+    design::SetTextColour(*lblCopyRight, Qt::black);
+    SetCopyrightLine(*lblCopyRight, QString::fromLatin1(product::kSiteName), kWebLinkGeometry.x());
+
+    auto* lblWebLink = new mAPI::LinkLabel(QString::fromLatin1(product::kSiteName), this);
+    lblWebLink->setObjectName(QStringLiteral("lblWebLink"));
+    lblWebLink->setGeometry(kWebLinkGeometry);
+    connect(lblWebLink, &mAPI::LinkLabel::activated, this, [this] {
+        mAPI::OpenLink(QString::fromLatin1(product::kHomeAddress), QString::number(winId()));
+    });
+    tabStops_.push_back({50, lblWebLink});
+}
+
+void frmMain::setFocusOrder() {
+    std::ranges::stable_sort(tabStops_, {}, &CalculatorPage::TabStop::tabIndex);
+    for (std::size_t i = 1; i < tabStops_.size(); ++i)
+        setTabOrder(tabStops_[i - 1].widget, tabStops_[i].widget);
+}
+
+void frmMain::load() {
+    setWindowTitle(application::MainWindowCaption());
+    mAPI::AddDropShadow(winId());
+    // The pages: here each of the five panes is told to navigate to its page, in the order
+    // help, gold, videos, SEO, marlo, once the page viewer has replaced the placeholders.
+    ucTabMain_->setCurrentIndex(0);
+    // The window opens ready for typing the impressions over their start figure.
+    findChild<QLineEdit*>(QString::fromLatin1(calc::BoxName(calc::Box::Impressions)))->setFocus();
+    calculator().GotFocus(calc::Box::Impressions);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmMain::showAbout() {
+    frmAbout about(this);
+    about.exec();
+}

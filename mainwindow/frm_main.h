@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calculator_page.h"
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class TabControl;
+
+// The main window: a header picture, the tab control with the calculator, the help and the
+// recommended tools, and a footer with the product's web site over the copyright line.
+class frmMain final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the window and prepares it for showing: caption, shadow, first tab. Whether
+    // another instance runs is settled before a window is made.
+    frmMain();
+    ~frmMain() override;
+
+    calc::Calculator& calculator() { return calculatorPage_->calculator(); }
+
+private:
+    void createHeader();
+    void createTabs();
+    void createWebPanePlaceholders(QWidget& helpSheet, QWidget& toolsSheet);
+    void createFooter();
+    void setFocusOrder();
+    void load();
+    void showAbout();
+
+    TabControl* ucTabMain_ = nullptr;
+    std::unique_ptr<CalculatorPage> calculatorPage_;
+    std::vector<CalculatorPage::TabStop> tabStops_;
+};

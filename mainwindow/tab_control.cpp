@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "tab_control.h"
+
+#include "tab_strip_style.h"
+
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+TabControl::TabControl(QWidget* parent) : QTabWidget(parent) {
+    auto* style = new TabStripStyle;
+    style->setParent(this);
+    setStyle(style);
+    tabBar()->setStyle(style);
+    // The captions draw no focus rectangle, so the strip takes no focus: Alt with a
+    // caption's underlined letter selects a tab from the keyboard.
+    tabBar()->setFocusPolicy(Qt::NoFocus);
+    tabBar()->setExpanding(false);
+    tabBar()->setDrawBase(false);
+}
+
+QWidget* TabControl::addSheet(const QString& caption) {
+    auto* page = new QWidget;
+    addTab(page, caption);
+    auto* sheet = new QWidget(page);
+    sheets_.push_back(sheet);
+    placeSheets();
+    return sheet;
+}
+
+void TabControl::resizeEvent(QResizeEvent* event) {
+    QTabWidget::resizeEvent(event);
+    placeSheets();
+}
+
+void TabControl::placeSheets() {
+    ensurePolished();
+    // Where QTabWidget puts its pages, asked the way QTabWidget itself asks.
+    QStyleOptionTabWidgetFrame frame;
+    initStyleOption(&frame);
+    const QPoint pageTopLeft =
+        style()->subElementRect(QStyle::SE_TabWidgetTabContents, &frame, this).topLeft();
+    for (QWidget* sheet : sheets_)
+        sheet->setGeometry(QRect(-pageTopLeft, size()));
+}
