@@ -35,6 +35,17 @@ QStringView FirstLine(QStringView text) {
     return text.first(end - text.begin());
 }
 
+// Qt 6.4 names none of the standard menu's actions; the paste action is the one that
+// shows the paste shortcut after its caption.
+QAction* PasteActionOf(const QMenu& menu) {
+    const QString shortcut = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* action : menu.actions()) {
+        if (action->text().endsWith(QLatin1Char('\t') + shortcut))
+            return action;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 TypingLimit::TypingLimit(QLineEdit& edit, int limit) : QObject(&edit), edit_(edit), limit_(limit) {
@@ -67,7 +78,7 @@ void TypingLimit::paste(QClipboard::Mode mode) {
 
 void TypingLimit::showContextMenu(const QPoint& globalPosition) {
     QMenu* menu = edit_.createStandardContextMenu();
-    if (auto* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+    if (QAction* pasteAction = PasteActionOf(*menu)) {
         pasteAction->disconnect(&edit_);
         connect(pasteAction, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
     }

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "message_box_service.h"
+
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <vector>
+
+// Clicks the widget through its window, as the mouse does, so that whatever watches the
+// window's input sees the click before the widget does. (QTest::mouseClick on a widget
+// hands the click to the widget directly.)
+inline void ClickAsUser(QWidget& widget, QPoint position = {}) {
+    if (position.isNull())
+        position = widget.rect().center();
+    QWidget& window = *widget.window();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      widget.mapTo(&window, position));
+}
+
+// Answers every message box with OK at once and keeps what it showed, for as long as it
+// lives. A test that opens a box unexpectedly thus fails on the record instead of hanging.
+class MessageRecorder {
+public:
+    MessageRecorder()
+        : previous_(mAPI::MessageBoxService::SetHook(
+              [this](const mAPI::MessageBoxService::Message& message) {
+                  messages.push_back(message);
+              })) {}
+    ~MessageRecorder() { mAPI::MessageBoxService::SetHook(previous_); }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    QStringList texts() const {
+        QStringList result;
+        for (const auto& message : messages)
+            result << message.text;
+        return result;
+    }
+
+    std::vector<mAPI::MessageBoxService::Message> messages;
+
+private:
+    mAPI::MessageBoxService::Hook previous_;
+};
