@@ -234,9 +234,13 @@ std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigure
         edits[IndexOf(figure.box)] = edit;
         tabStops_.push_back({kBoxTabIndex[IndexOf(figure.box)], edit});
     }
-    for (const RowHeading& heading : kRowHeadings)
-        sheet.findChild<QLabel*>(QString::fromLatin1(heading.name))
-            ->setBuddy(edits[IndexOf(heading.box)]);
+    // Qt looks for a box's buddy label among the box's siblings only; these headings stand
+    // outside the box's frame, so the box also carries the heading as its name.
+    for (const RowHeading& heading : kRowHeadings) {
+        QLineEdit* edit = edits[IndexOf(heading.box)];
+        sheet.findChild<QLabel*>(QString::fromLatin1(heading.name))->setBuddy(edit);
+        edit->setAccessibleName(QString::fromLatin1(heading.caption));
+    }
     // The tenths box has no heading of its own.
     edits[IndexOf(calc::Box::Dec)]->setAccessibleName(QStringLiteral("CTR tenths:"));
 

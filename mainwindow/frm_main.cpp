@@ -137,6 +137,10 @@ void frmMain::createFooter() {
 
 void frmMain::setFocusOrder() {
     std::ranges::stable_sort(tabStops_, {}, &CalculatorPage::TabStop::tabIndex);
+    // Controls that take no focus would only break the chain (setTabOrder moves them too).
+    std::erase_if(tabStops_, [](const CalculatorPage::TabStop& stop) {
+        return !(stop.widget->focusPolicy() & Qt::TabFocus);
+    });
     for (std::size_t i = 1; i < tabStops_.size(); ++i)
         setTabOrder(tabStops_[i - 1].widget, tabStops_[i].widget);
 }

@@ -13,6 +13,7 @@ TabControl::TabControl(QWidget* parent) : QTabWidget(parent) {
     tabBar()->setStyle(style);
     // The captions draw no focus rectangle, so the strip takes no focus: Alt with a
     // caption's underlined letter selects a tab from the keyboard.
+    setFocusPolicy(Qt::NoFocus);
     tabBar()->setFocusPolicy(Qt::NoFocus);
     tabBar()->setExpanding(false);
     tabBar()->setDrawBase(false);
