@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "fonts.h"
+#include "frm_about.h"
+#include "open_link.h"
+#include "user_input.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+class FrmAboutTest : public QObject {
+    Q_OBJECT
+
+    struct OpenedLink {
+        QString address;
+        QString ownerWindow;
+    };
+
+    std::unique_ptr<QWidget> owner_;
+    std::unique_ptr<frmAbout> about_;
+    std::vector<OpenedLink> opened_;
+    mAPI::LinkOpener previousOpener_;
+
+    template <typename Widget = QWidget> Widget& find(const char* name) const {
+        auto* widget = about_->findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control named %s", name);
+        return *widget;
+    }
+
+private slots:
+    void initTestCase() {
+        mAPI::RegisterFontSubstitutes();
+        previousOpener_ = mAPI::SetLinkOpener([this](const QString& address, const QString& owner) {
+            opened_.push_back({address, owner});
+        });
+    }
+
+    void cleanupTestCase() { mAPI::SetLinkOpener(previousOpener_); }
+
+    void init() {
+        opened_.clear();
+        owner_ = std::make_unique<QWidget>();
+        owner_->setGeometry(100, 100, 656, 510);
+        owner_->show();
+        about_ = std::make_unique<frmAbout>(owner_.get());
+        about_->open();
+        about_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about_.get()));
+    }
+
+    void cleanup() {
+        about_.reset();
+        owner_.reset();
+    }
+
+    void texts() {
+        QCOMPARE(about_->windowTitle(), QStringLiteral("About Varnel Interactive Calculator"));
+        QCOMPARE(find<QLabel>("lblVersion").text(), QStringLiteral("Version: 1.00; build: 85"));
+        QCOMPARE(find<QLabel>("lblWebLink").text(), QStringLiteral("www.varnelcalc.example"));
+        QCOMPARE(find<QLabel>("lblEmailLink").text(), QStringLiteral("support@varnelcalc.example"));
+        QCOMPARE(find<QPushButton>("cmdOK").text(), QStringLiteral("OK"));
+        QStringList name;
+        for (auto* part : about_->findChildren<QLabel*>(QStringLiteral("lblVarnel")))
+            name << part->text();
+        QCOMPARE(name, (QStringList{"Varnel", "Interactive Calculator"}));
+        QVERIFY(find<QLabel>("lblDisclaimer").text().endsWith(QStringLiteral(" to")));
+        QVERIFY(!find<QLabel>("lblDisclaimer2").text().isEmpty());
+    }
+
+    void aFixedModalDialogCentredOverItsOwner() {
+        QVERIFY(about_->isModal());
+        QCOMPARE(about_->size(), QSize(343, 263));
+        QCOMPARE(about_->minimumSize(), about_->maximumSize());
+        QVERIFY(!(about_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(about_->windowFlags() & Qt::WindowMinimizeButtonHint));
+        // Within a pixel: the two windows' sizes are not both even.
+        QVERIFY((about_->geometry().center() - owner_->geometry().center()).manhattanLength() <= 2);
+        QCOMPARE(about_->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(!about_->windowIcon().isNull());
+    }
+
+    void placesAsDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("cmdOK") << "cmdOK" << QRect(136, 232, 84, 23);
+        QTest::newRow("lblEmailLink") << "lblEmailLink" << QRect(8, 100, 209, 17);
+        QTest::newRow("lblWebLink") << "lblWebLink" << QRect(123, 74, 161, 17);
+        QTest::newRow("lblDisclaimer2") << "lblDisclaimer2" << QRect(8, 136, 328, 86);
+        QTest::newRow("Image1") << "Image1" << QRect(0, 8, 64, 64);
+        QTest::newRow("lblVersion") << "lblVersion" << QRect(64, 45, 267, 15);
+        QTest::newRow("lblDisclaimer") << "lblDisclaimer" << QRect(8, 74, 328, 59);
+        QTest::newRow("Line1") << "Line1" << QRect(8, 224, 329, 1);
+    }
+
+    void placesAsDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        QCOMPARE(find(qPrintable(name)).geometry(), place);
+    }
+
+    // The links stand above the text they lie over.
+    void linksAreDrawnAboveTheDisclaimer() {
+        QCOMPARE(about_->childAt(find("lblWebLink").geometry().center()), &find("lblWebLink"));
+        QCOMPARE(about_->childAt(find("lblEmailLink").geometry().center()), &find("lblEmailLink"));
+    }
+
+    void theWebLinkOpensTheHomeAddress() {
+        ClickAsUser(find("lblWebLink"));
+        QCOMPARE(opened_.size(), 1u);
+        QCOMPARE(opened_[0].address, QStringLiteral("http://www.varnelcalc.example"));
+        QCOMPARE(opened_[0].ownerWindow, QString::number(about_->winId()));
+    }
+
+    void theMailLinkStartsABugReport() {
+        ClickAsUser(find("lblEmailLink"));
+        QCOMPARE(opened_.size(), 1u);
+        QCOMPARE(opened_[0].address, QStringLiteral("mailto:support@varnelcalc.example?subject="
+                                                    "Varnel Interactive Calculator Bug Report"));
+        QCOMPARE(opened_[0].ownerWindow, QString::number(about_->winId()));
+    }
+
+    void closes_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("OK") << "OK";
+        QTest::newRow("Enter") << "Enter";
+        QTest::newRow("Esc") << "Esc";
+    }
+
+    void closes() {
+        QFETCH(QString, how);
+        if (how == QLatin1String("OK"))
+            ClickAsUser(find("cmdOK"));
+        else
+            QTest::keyClick(about_.get(),
+                            how == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
+        QVERIFY(!about_->isVisible());
+        QVERIFY(opened_.empty());
+    }
+
+    void okHasTheFocusAndTabReachesTheLinks() {
+        QCOMPARE(QApplication::focusWidget(), &find("cmdOK"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &find("lblWebLink"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &find("lblEmailLink"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(opened_.size(), 1u);
+        QVERIFY(opened_[0].address.startsWith(QStringLiteral("mailto:")));
+    }
+};
+
+QTEST_MAIN(FrmAboutTest)
+#include "frm_about_test.moc"
