@@ -23,6 +23,11 @@ QRect ElementBounds(const litehtml::element::ptr& element) {
     QRect bounds;
     for (const QRect& box : InlineBoxes(element))
         bounds |= box;
+    if (!bounds.isEmpty())
+        return bounds;
+    // A link around a floated image has no line boxes: it covers what it holds.
+    for (size_t i = 0; i < element->get_children_count(); ++i)
+        bounds |= ElementBounds(element->get_child(static_cast<int>(i)));
     return bounds;
 }
 

@@ -37,15 +37,6 @@ private slots:
         QTest::newRow("blank stays unescaped") << "C:\\Tools"
                                                << "My Calc" << QChar(u'\\') << pages::kGoldSuffix
                                                << "res://C:\\Tools\\My Calc.exe/gold.html";
-        QTest::newRow("videos") << "C:\\Tools"
-                                << "VarnelCalc" << QChar(u'\\') << pages::kVideosSuffix
-                                << "res://C:\\Tools\\VarnelCalc.exe/vids.html";
-        QTest::newRow("seo") << "C:\\Tools"
-                             << "VarnelCalc" << QChar(u'\\') << pages::kSeoSuffix
-                             << "res://C:\\Tools\\VarnelCalc.exe/seo.html";
-        QTest::newRow("marlo") << "C:\\Tools"
-                               << "VarnelCalc" << QChar(u'\\') << pages::kMarloSuffix
-                               << "res://C:\\Tools\\VarnelCalc.exe/marlo.html";
         QTest::newRow("slashes") << "/usr/bin"
                                  << "varnelcalc" << QChar(u'/') << pages::kSeoSuffix
                                  << "res:///usr/bin/varnelcalc.exe/seo.html";
