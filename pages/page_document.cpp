@@ -10,16 +10,18 @@ namespace {
 
 // litehtml ships no default styles; ours gives HTML elements their usual display and
 // spacing. The context keeps every sheet it is given, so there is one for the process.
-litehtml::context& Context() {
-    static litehtml::context context;
-    static const bool loaded = [] {
+struct UserAgentContext {
+    UserAgentContext() {
         QFile sheet(QStringLiteral(":/pane/user-agent.css"));
         sheet.open(QIODevice::ReadOnly);
         context.load_master_stylesheet(sheet.readAll().constData());
-        return true;
-    }();
-    Q_UNUSED(loaded);
-    return context;
+    }
+    litehtml::context context;
+};
+
+litehtml::context& Context() {
+    static UserAgentContext userAgent;
+    return userAgent.context;
 }
 
 bool IsAnonymous(const litehtml::element::ptr& element) {

@@ -50,9 +50,10 @@ void WebPane::request(Request request) {
 
 void WebPane::loadRequested() {
     const Request request = *std::exchange(requested_, std::nullopt);
-    const QByteArray html =
-        request.html ? *request.html : ReadBuiltIn(request.address).value_or(NotFoundPage());
-    document_ = PageDocument::create(html, request.address, viewport()->size());
+    std::optional<QByteArray> html = request.html ? request.html : ReadBuiltIn(request.address);
+    if (!html)
+        html = NotFoundPage();
+    document_ = PageDocument::create(*html, request.address, viewport()->size());
     pressed_.reset();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);

@@ -4,6 +4,7 @@
 #include "web_pane.h"
 
 #include <QAccessibleWidget>
+#include <mutex>
 #include <unordered_map>
 
 namespace pages {
@@ -221,11 +222,8 @@ QAccessibleInterface* MakeWebPaneAccessible(const QString&, QObject* object) {
 } // namespace
 
 void InstallWebPaneAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(MakeWebPaneAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(MakeWebPaneAccessible); });
 }
 
 } // namespace pages
