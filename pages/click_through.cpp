@@ -31,6 +31,14 @@ ClickThrough::ClickThrough(const RecommendationPanes& panes, QWidget* mainWindow
     watch(panes.marlo, kMarlo);
 }
 
+ClickThrough::~ClickThrough() {
+    // A pane may outlive this object; its page must not call back into it.
+    for (const std::shared_ptr<PageDocument>& oDoc : {oDocGold, oDocVids, oDocSEO, oDocMarlo}) {
+        if (oDoc)
+            oDoc->setOnClick({});
+    }
+}
+
 void ClickThrough::watch(WebPane* pane, const Slot& slot) {
     connect(pane, &WebPane::documentComplete, this, [this, pane, &slot] { attach(*pane, slot); });
 }

@@ -26,6 +26,7 @@ class ClickThrough final : public QObject {
 public:
     ClickThrough(const RecommendationPanes& panes, QWidget* mainWindow,
                  calc::MessageService& messages);
+    ~ClickThrough() override;
 
 private:
     struct Slot;

@@ -201,6 +201,24 @@ private slots:
         QCOMPARE(w->links.addresses, QStringList{SlotAddress("/recommends/varnel-gold.html")});
     }
 
+    void panesOutlivingTheMainWindowOpenNothing() {
+        QWidget host;
+        pages::Panes panes{};
+        for (pages::WebPane** pane :
+             {&panes.help, &panes.gold, &panes.videos, &panes.seo, &panes.marlo}) {
+            *pane = new pages::WebPane(&host);
+            (*pane)->resize(609, 305);
+        }
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        auto mainWindow = std::make_unique<QWidget>();
+        pages::LoadPages(panes, mainWindow.get(), w->messages);
+        QVERIFY(WaitForPage(*panes.marlo));
+        mainWindow.reset();
+        ClickElement(*panes.marlo, Elements(*panes.marlo, "img").front());
+        QVERIFY(w->links.addresses.isEmpty());
+    }
+
     void helpPageClicksAreNotCaught() {
         pages::WebPane& help = *w->panes.help;
         help.setHtml(kOddElements, pages::PageAddress(pages::kHelpSuffix));
