@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// What the five pages cost: parsing and laying them out, painting them, and the memory the
+// five loaded panes add. Run: bench_pages (QT_QPA_PLATFORM=offscreen is used when unset).
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+#include <array>
+#include <benchmark/benchmark.h>
+#include <load_pages.h>
+#include <memory>
+#include <page_address.h>
+#include <page_document.h>
+#include <recording_message_service.h>
+#include <resource_resolver.h>
+#include <vector>
+
+namespace {
+
+struct Page {
+    const char* suffix;
+    QSize size; // the pane's, as the main window places it
+};
+
+constexpr std::array kPages = {
+    Page{pages::kHelpSuffix, {609, 305}},   Page{pages::kGoldSuffix, {609, 113}},
+    Page{pages::kVideosSuffix, {193, 193}}, Page{pages::kSeoSuffix, {193, 193}},
+    Page{pages::kMarloSuffix, {193, 193}},
+};
+
+std::vector<std::shared_ptr<pages::PageDocument>> LoadAll() {
+    std::vector<std::shared_ptr<pages::PageDocument>> documents;
+    for (const Page& page : kPages) {
+        const QString address = pages::PageAddress(page.suffix);
+        documents.push_back(
+            pages::PageDocument::create(*pages::ReadBuiltIn(address), address, page.size));
+    }
+    return documents;
+}
+
+// Resident and proportional set sizes of this process, in kB.
+std::pair<long, long> MemoryKb() {
+    QFile rollup(QStringLiteral("/proc/self/smaps_rollup"));
+    long rss = 0;
+    long pss = 0;
+    if (rollup.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : rollup.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.size() >= 2 && fields[0] == "Rss:")
+                rss = fields[1].toLong();
+            if (fields.size() >= 2 && fields[0] == "Pss:")
+                pss = fields[1].toLong();
+        }
+    }
+    return {rss, pss};
+}
+
+// The first time, with no page work done before: five panes added to a window already on
+// screen, loaded and painted as the program does it. Memory is what the panes add.
+void BM_FiveLoadedPanesCold(benchmark::State& state) {
+    for (auto _ : state) {
+        auto window = std::make_unique<QWidget>();
+        window->resize(641, 680);
+        window->show();
+        window->repaint();
+        QCoreApplication::processEvents();
+        // The main window's own labels fill the font database anyway; not the pages' cost.
+        QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans"));
+        const auto [rssBefore, pssBefore] = MemoryKb();
+        QElapsedTimer timer;
+        timer.start();
+        calc::RecordingMessageService messages;
+        pages::Panes panes{};
+        for (pages::WebPane** pane :
+             {&panes.help, &panes.gold, &panes.videos, &panes.seo, &panes.marlo})
+            *pane = new pages::WebPane(window.get());
+        for (size_t i = 0; i < kPages.size(); ++i)
+            (&panes.help)[i]->resize(kPages[i].size);
+        QSignalSpy lastLoaded(panes.marlo, &pages::WebPane::documentComplete);
+        pages::LoadPages(panes, window.get(), messages);
+        for (pages::WebPane* pane : {panes.help, panes.gold, panes.videos, panes.seo, panes.marlo})
+            pane->show();
+        lastLoaded.wait();
+        QCoreApplication::processEvents(); // painted
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        const auto [rssAfter, pssAfter] = MemoryKb();
+        state.counters["rss_delta_kB"] = double(rssAfter - rssBefore);
+        state.counters["pss_delta_kB"] = double(pssAfter - pssBefore);
+        window.release(); // kept, as the program keeps its panes
+    }
+}
+BENCHMARK(BM_FiveLoadedPanesCold)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_ParseAndLayOutFivePages(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadAll());
+}
+BENCHMARK(BM_ParseAndLayOutFivePages)->Unit(benchmark::kMillisecond);
+
+void BM_PaintFivePages(benchmark::State& state) {
+    const auto documents = LoadAll();
+    std::vector<QImage> canvases;
+    for (const Page& page : kPages)
+        canvases.emplace_back(page.size, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        for (size_t i = 0; i < documents.size(); ++i) {
+            canvases[i].fill(Qt::white);
+            QPainter painter(&canvases[i]);
+            documents[i]->paint(painter, {0, 0}, canvases[i].rect());
+        }
+    }
+}
+BENCHMARK(BM_PaintFivePages)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

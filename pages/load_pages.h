@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "web_pane.h"
+
+#include <message_service.h>
+
+namespace pages {
+
+struct Panes {
+    WebPane* help;
+    WebPane* gold;
+    WebPane* videos;
+    WebPane* seo;
+    WebPane* marlo;
+};
+
+// Points the five panes at their built-in pages, in the order help, gold, videos, SEO,
+// Marlo, and makes clicks in the four recommendation pages open the products' web
+// addresses on behalf of mainWindow, which owns what this sets up. Returns at once: the
+// pages arrive from the event loop. From the main window's load step:
+//
+//     pages::LoadPages({ucHelpDisplay, ucVarnelGold, ucVarnelVideos, ucSEOZorvik, ucMarlo},
+//                      this, messages);
+void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& messages);
+
+} // namespace pages

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#include "page_address.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace pages {
+
+QString ComposePageAddress(const QString& folder, const QString& baseName, QChar separator,
+                           const char* suffix) {
+    return QStringLiteral("res://") + folder + separator + baseName + QLatin1String(suffix);
+}
+
+QString PageAddress(const char* suffix) {
+    return ComposePageAddress(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+                              QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
+                              QDir::separator(), suffix);
+}
+
+} // namespace pages

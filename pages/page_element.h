@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <litehtml/litehtml.h>
+#include <vector>
+
+namespace pages {
+
+// An element as a click handler sees it: the tag name in upper case and the id ("" when the
+// element has none).
+struct PageElement {
+    QString tagName;
+    QString id;
+};
+
+PageElement DescribeElement(const litehtml::element::ptr& element);
+
+// Whether element's tag name (lower case, as litehtml keeps it) is tag.
+bool HasTag(const litehtml::element::ptr& element, const char* tag);
+
+// Where element lies on the page, in page coordinates; for inline content such as a link's
+// text, the union of its line boxes.
+QRect ElementBounds(const litehtml::element::ptr& element);
+
+// The line boxes of inline content, in page coordinates, in reading order; empty for an
+// element with a box of its own.
+std::vector<QRect> InlineBoxes(const litehtml::element::ptr& element);
+
+// The nearest link (an <a> with href) at or around element, or nullptr.
+litehtml::element::ptr EnclosingLink(litehtml::element::ptr element);
+
+} // namespace pages

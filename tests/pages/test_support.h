@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <load_pages.h>
+#include <open_link.h>
+#include <optional>
+#include <recording_message_service.h>
+#include <vector>
+
+namespace pages_test {
+
+// Records the addresses handed to OpenLink while it lives, instead of opening them.
+class LinkRecorder {
+public:
+    LinkRecorder();
+    ~LinkRecorder();
+    LinkRecorder(const LinkRecorder&) = delete;
+    LinkRecorder& operator=(const LinkRecorder&) = delete;
+
+    QStringList addresses;
+    QStringList owners;
+
+private:
+    mAPI::LinkOpener previous_;
+};
+
+// A window holding the five panes at the sizes the main window gives them, loaded through
+// LoadPages and shown. Construction returns when all five pages are complete.
+class PagesWindow {
+public:
+    PagesWindow();
+
+    QWidget window;
+    pages::Panes panes{};
+    calc::RecordingMessageService messages;
+    LinkRecorder links;
+};
+
+// Waits until pane reports its next page complete.
+bool WaitForPage(pages::WebPane& pane);
+
+// The elements of the page in pane with tag (lower case), in document order.
+std::vector<litehtml::element::ptr> Elements(const pages::WebPane& pane, const char* tag);
+
+// The first place on the page in pane (page coordinates) whose element has tagName (upper
+// case), searched line by line.
+std::optional<QPoint> FindPoint(const pages::WebPane& pane, const QString& tagName);
+
+// Scrolls the page point into view and presses and releases button there.
+void ClickAt(pages::WebPane& pane, QPoint onPage, Qt::MouseButton button = Qt::LeftButton);
+
+// Scrolls element into view and clicks its middle (for text, the middle of its first line)
+// with button, by mouse events on the pane. Fails the test when that point does not hit
+// element, so a click never lands somewhere else by accident.
+void ClickElement(pages::WebPane& pane, const litehtml::element::ptr& element,
+                  Qt::MouseButton button = Qt::LeftButton);
+
+} // namespace pages_test
