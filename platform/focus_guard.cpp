@@ -100,8 +100,10 @@ bool FocusGuard::filterWindowMouse(QMouseEvent& mouse) {
             swallowingClick_ = true;
             return true;
         }
+        // Other buttons reach the box as usual: the right one opens its menu, the middle one
+        // pastes.
         const Box* entered = boxOf(target);
-        if (!entered || target->hasFocus())
+        if (!entered || target->hasFocus() || mouse.button() != Qt::LeftButton)
             return false;
         entered->edit->setFocus(Qt::MouseFocusReason);
         swallowingClick_ = true;

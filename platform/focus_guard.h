@@ -20,7 +20,7 @@ namespace mAPI {
 // before an Alt key reaches its control. When the box keeps the focus, that click or key
 // does nothing at all, and the box is not told that it received the focus again.
 //
-// A click into a box that does not have the focus only gives it the focus, so that the
+// A left click into a box that does not have the focus only gives it the focus, so that the
 // whole text the box selects on entry stays selected instead of giving way to a caret.
 class FocusGuard final : public QObject {
 public:

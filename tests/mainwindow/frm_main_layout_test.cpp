@@ -161,13 +161,6 @@ private slots:
         QCOMPARE(font.underline(), underlined);
     }
 
-    void missingFontsHaveStandIns() {
-        QVERIFY(QFont::substitutes(QStringLiteral("Verdana"))
-                    .contains(QStringLiteral("DejaVu Sans"), Qt::CaseInsensitive));
-        QVERIFY(QFont::substitutes(QStringLiteral("Arial"))
-                    .contains(QStringLiteral("Liberation Sans"), Qt::CaseInsensitive));
-    }
-
     void textColours_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QColor>("colour");
@@ -184,12 +177,6 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QColor, colour);
         QCOMPARE(find(qPrintable(name)).palette().color(QPalette::WindowText), colour);
-    }
-
-    void theStepLabelHasItsOwnBackground() {
-        QWidget& label = find("Label7");
-        QVERIFY(label.autoFillBackground());
-        QCOMPARE(label.palette().color(label.backgroundRole()), QColor(251, 253, 251));
     }
 
     void startTexts() {

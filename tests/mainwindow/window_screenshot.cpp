@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
-
 #include <cstdio>
 
 namespace {

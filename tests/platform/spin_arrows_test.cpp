@@ -87,11 +87,6 @@ private slots:
             QCOMPARE(text(), QString::fromLatin1(result));
         }
     }
-
-    void arrowsLeaveTheFocusInTheBox() {
-        QCOMPARE(arrows_->upArrow().focusPolicy(), Qt::NoFocus);
-        QCOMPARE(arrows_->downArrow().focusPolicy(), Qt::NoFocus);
-    }
 };
 
 QTEST_MAIN(SpinArrowsTest)
