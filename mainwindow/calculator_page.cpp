@@ -156,14 +156,14 @@ QLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour)
 
 } // namespace
 
-CalculatorPage::CalculatorPage(QWidget& sheet, QWidget& window) : messages_(&window) {
+CalculatorPage::CalculatorPage(QWidget& sheet, QWidget& window, calc::MessageService& messages) {
     // Labels and option buttons of this tab use the platform's text colour unless the design
     // gives them another one.
     design::SetTextColour(sheet, design::DefaultTextColour());
     createHeadings(sheet);
     createStepChoice(sheet);
     const auto edits = createTypedFigures(sheet);
-    bindBoxes(edits, window);
+    bindBoxes(edits, window, messages);
     createActualFigures(sheet);
     createEarnings(sheet);
     createButtons(sheet);
@@ -253,12 +253,12 @@ std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigure
 }
 
 void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size()>& edits,
-                               QWidget& window) {
+                               QWidget& window, calc::MessageService& messages) {
     calc::Calculator::Boxes boxes;
     for (const calc::Box box : calc::kAllBoxes)
         boxes[IndexOf(box)] =
             std::make_unique<mAPI::LineEditBox>(*edits[IndexOf(box)], calc::TypingLimit(box));
-    calculator_ = std::make_unique<calc::Calculator>(std::move(boxes), messages_);
+    calculator_ = std::make_unique<calc::Calculator>(std::move(boxes), messages);
     calculator_->setCaptionObserver([this](calc::Caption caption) { showCaption(caption); });
 
     focusGuard_ = std::make_unique<mAPI::FocusGuard>(window);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "calculator.h"
-#include "message_box_service.h"
 
 #include <QObject>
 #include <array>
@@ -23,7 +22,8 @@ class FocusGuard;
 class CalculatorPage final : public QObject {
 public:
     // Places the controls on sheet, whose coordinates are those of the whole tab control.
-    CalculatorPage(QWidget& sheet, QWidget& window);
+    // The calculator's message boxes go to messages.
+    CalculatorPage(QWidget& sheet, QWidget& window, calc::MessageService& messages);
     ~CalculatorPage() override;
 
     calc::Calculator& calculator() { return *calculator_; }
@@ -45,10 +45,10 @@ private:
     void createActualFigures(QWidget& sheet);
     void createEarnings(QWidget& sheet);
     void createButtons(QWidget& sheet);
-    void bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size()>& edits, QWidget& window);
+    void bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size()>& edits, QWidget& window,
+                   calc::MessageService& messages);
     void showCaption(calc::Caption caption);
 
-    mAPI::MessageBoxService messages_;
     std::unique_ptr<calc::Calculator> calculator_;
     std::unique_ptr<mAPI::FocusGuard> focusGuard_;
     std::array<QLabel*, calc::kAllCaptions.size()> figureLabels_{};

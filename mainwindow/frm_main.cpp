@@ -89,7 +89,7 @@ void frmMain::createTabs() {
     QWidget* helpSheet = ucTabMain_->addSheet(QStringLiteral("Quick &Help"));
     QWidget* toolsSheet = ucTabMain_->addSheet(QStringLiteral("&Recommended Tools"));
 
-    calculatorPage_ = std::make_unique<CalculatorPage>(*calculatorSheet, *this);
+    calculatorPage_ = std::make_unique<CalculatorPage>(*calculatorSheet, *this, messages_);
     tabStops_ = calculatorPage_->tabStops();
     connect(&calculatorPage_->aboutButton(), &QPushButton::clicked, this, &frmMain::showAbout);
     connect(&calculatorPage_->quitButton(), &QPushButton::clicked, this, &QWidget::close);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calculator_page.h"
+#include "message_box_service.h"
 
 #include <QWidget>
 #include <memory>
@@ -31,6 +32,8 @@ private:
     void load();
     void showAbout();
 
+    // Message boxes of the calculator and of the pages, modal over this window.
+    mAPI::MessageBoxService messages_{this};
     TabControl* ucTabMain_ = nullptr;
     std::unique_ptr<CalculatorPage> calculatorPage_;
     std::vector<CalculatorPage::TabStop> tabStops_;
