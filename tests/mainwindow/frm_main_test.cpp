@@ -269,6 +269,7 @@ private slots:
         typeInto("txtPresentClicks", QStringLiteral("12a"));
         QCOMPARE(messages->texts(),
                  QStringList{QStringLiteral("No Letters or Special Characters. Numbers Only.")});
+        QCOMPARE(box("txtPresentClicks").selectedText(), QStringLiteral("12a"));
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(focused(), &box("txtPresentCTR"));
         QCOMPARE(messages->messages.size(), 1u);
