@@ -29,7 +29,7 @@ QFont TextFont() {
 
 // The site's name and the support address are links laid over this text: the first line
 // leaves room for the site after the copyright, the last ends with "to" above the address.
-constexpr const char* kDisclaimer = "Copyright \u00a9 2024\n"
+constexpr const char* kDisclaimer = "Copyright \u00a9 2026\n"
                                     "Please report any bugs or issues to";
 
 constexpr const char* kTrademarkDisclaimer =
@@ -45,7 +45,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);
     design::SetBackground(*this, Qt::white);
-    setWindowIcon(QIcon(QString::fromLatin1(images::kIcon)));
+    setWindowIcon(QIcon(images::Load(images::kIcon)));
 
     // Created from the bottom up: later siblings are drawn above earlier ones.
     createTexts();
@@ -83,7 +83,7 @@ void frmAbout::createTexts() {
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setGeometry(ToRect(0, 120, 960, 960));
-    logo->setPixmap(QPixmap(QString::fromLatin1(images::kLogo)));
+    logo->setPixmap(images::Load(images::kLogo));
     logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QLabel* trademarks =

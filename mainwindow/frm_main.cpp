@@ -34,7 +34,7 @@ constexpr QRect kCopyrightGeometry = ToRect(120, 7320, 9615, 255);
 // text is drawn in the background colour, so that only the link shows, and the line starts
 // where that stretch falls exactly under the link. Screen readers still read the whole line.
 void SetCopyrightLine(QLabel& copyright, const QString& site, int linkLeft) {
-    const QString before = QStringLiteral("Copyright \u00a9 2024 ");
+    const QString before = QStringLiteral("Copyright \u00a9 2026 ");
     const QString after = QStringLiteral(". All rights reserved.");
     copyright.setTextFormat(Qt::RichText);
     copyright.setText(before.toHtmlEscaped() + QStringLiteral("<span style=\"color:#ffffff\">") +
@@ -55,7 +55,7 @@ frmMain::frmMain() {
     setFont(mAPI::DesignFont(mAPI::kVerdana, 8.25));
     design::SetBackground(*this, Qt::white);
     design::SetTextColour(*this, kWindowText);
-    setWindowIcon(QIcon(QString::fromLatin1(images::kIcon)));
+    setWindowIcon(QIcon(images::Load(images::kIcon)));
 
     // Created from the bottom up: later siblings are drawn above earlier ones.
     createFooter();
@@ -71,7 +71,7 @@ void frmMain::createHeader() {
     auto* picHeader = new QLabel(this);
     picHeader->setObjectName(QStringLiteral("picHeader"));
     picHeader->setGeometry(ToRect(0, 0, 9840, 1815));
-    picHeader->setPixmap(QPixmap(QString::fromLatin1(images::kHeader)));
+    picHeader->setPixmap(images::Load(images::kHeader));
     picHeader->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     design::SetBackground(*picHeader, Qt::white);
 
@@ -93,29 +93,30 @@ void frmMain::createTabs() {
     tabStops_ = calculatorPage_->tabStops();
     connect(&calculatorPage_->aboutButton(), &QPushButton::clicked, this, &frmMain::showAbout);
     connect(&calculatorPage_->quitButton(), &QPushButton::clicked, this, &QWidget::close);
-    createWebPanePlaceholders(*helpSheet, *toolsSheet);
+    createWebPanes(*helpSheet, *toolsSheet);
 }
 
-// The five web panes stand here as empty widgets with their names and places. The page
-// viewer takes their place by changing the one line that creates a pane.
-void frmMain::createWebPanePlaceholders(QWidget& helpSheet, QWidget& toolsSheet) {
+// The help page on its own tab; the four recommendation pages share the third tab, a wide
+// banner above three squares.
+void frmMain::createWebPanes(QWidget& helpSheet, QWidget& toolsSheet) {
     const struct {
         const char* name;
         QWidget& sheet;
         QRect geometry;
         int tabIndex;
+        pages::WebPane*& pane;
     } panes[] = {
-        {"ucHelpDisplay", helpSheet, ToRect(240, 600, 9135, 4575), 8},
-        {"ucVarnelGold", toolsSheet, ToRect(240, 480, 9135, 1695), 7},
-        {"ucVarnelVideos", toolsSheet, ToRect(240, 2280, 2895, 2895), 18},
-        {"ucSEOZorvik", toolsSheet, ToRect(3360, 2280, 2895, 2895), 19},
-        {"ucMarlo", toolsSheet, ToRect(6480, 2280, 2895, 2895), 20},
+        {"ucHelpDisplay", helpSheet, ToRect(240, 600, 9135, 4575), 8, panes_.help},
+        {"ucVarnelGold", toolsSheet, ToRect(240, 480, 9135, 1695), 7, panes_.gold},
+        {"ucVarnelVideos", toolsSheet, ToRect(240, 2280, 2895, 2895), 18, panes_.videos},
+        {"ucSEOZorvik", toolsSheet, ToRect(3360, 2280, 2895, 2895), 19, panes_.seo},
+        {"ucMarlo", toolsSheet, ToRect(6480, 2280, 2895, 2895), 20, panes_.marlo},
     };
-    for (const auto& pane : panes) {
-        auto* widget = new QWidget(&pane.sheet);
-        widget->setObjectName(QString::fromLatin1(pane.name));
-        widget->setGeometry(pane.geometry);
-        tabStops_.push_back({pane.tabIndex, widget});
+    for (const auto& each : panes) {
+        each.pane = new pages::WebPane(&each.sheet);
+        each.pane->setObjectName(QString::fromLatin1(each.name));
+        each.pane->setGeometry(each.geometry);
+        tabStops_.push_back({each.tabIndex, each.pane});
     }
 }
 
@@ -148,8 +149,7 @@ void frmMain::setFocusOrder() {
 void frmMain::load() {
     setWindowTitle(application::MainWindowCaption());
     mAPI::AddDropShadow(winId());
-    // The pages: here each of the five panes is told to navigate to its page, in the order
-    // help, gold, videos, SEO, marlo, once the page viewer has replaced the placeholders.
+    pages::LoadPages(panes_, this, messages_);
     ucTabMain_->setCurrentIndex(0);
     // The window opens ready for typing the impressions over their start figure.
     findChild<QLineEdit*>(QString::fromLatin1(calc::BoxName(calc::Box::Impressions)))->setFocus();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calculator_page.h"
+#include "load_pages.h"
 #include "message_box_service.h"
 
 #include <QWidget>
@@ -26,7 +27,7 @@ public:
 private:
     void createHeader();
     void createTabs();
-    void createWebPanePlaceholders(QWidget& helpSheet, QWidget& toolsSheet);
+    void createWebPanes(QWidget& helpSheet, QWidget& toolsSheet);
     void createFooter();
     void setFocusOrder();
     void load();
@@ -36,5 +37,6 @@ private:
     mAPI::MessageBoxService messages_{this};
     TabControl* ucTabMain_ = nullptr;
     std::unique_ptr<CalculatorPage> calculatorPage_;
+    pages::Panes panes_{};
     std::vector<CalculatorPage::TabStop> tabStops_;
 };

@@ -41,14 +41,24 @@ void WebPane::setHtml(const QByteArray& html, const QString& address) {
     request({address, html});
 }
 
+// A pane on a tab nobody has opened yet waits until it is shown: the window then opens
+// without first laying out pages no one sees.
 void WebPane::request(Request request) {
-    const bool queued = requested_.has_value();
+    const bool queued = requested_.has_value() && isVisible();
     requested_ = std::move(request);
-    if (!queued)
+    if (!queued && isVisible())
+        QMetaObject::invokeMethod(this, &WebPane::loadRequested, Qt::QueuedConnection);
+}
+
+void WebPane::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    if (requested_ && !event->spontaneous())
         QMetaObject::invokeMethod(this, &WebPane::loadRequested, Qt::QueuedConnection);
 }
 
 void WebPane::loadRequested() {
+    if (!requested_)
+        return; // loaded already by an earlier call
     const Request request = *std::exchange(requested_, std::nullopt);
     std::optional<QByteArray> html = request.html ? request.html : ReadBuiltIn(request.address);
     if (!html)

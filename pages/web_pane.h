@@ -21,8 +21,8 @@ public:
     explicit WebPane(QWidget* parent = nullptr);
 
     // Asks for the page at address and returns at once. The page is loaded later, from the
-    // event loop, and announced by documentComplete; of several requests made before that,
-    // only the last is loaded.
+    // event loop once the pane is shown, and announced by documentComplete; of several
+    // requests made before that, only the last is loaded.
     void navigate(const QString& address);
 
     // Like navigate, but shows html as if it had been read from address (its images are
@@ -47,6 +47,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -8,7 +8,7 @@
 namespace mAPI {
 
 QCursor HandCursor() {
-    return QCursor(QPixmap(images::kHandCursor), 5, 0);
+    return QCursor(images::Load(images::kHandCursor), 5, 0);
 }
 
 } // namespace mAPI

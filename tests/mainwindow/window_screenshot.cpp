@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
-// Pictures the main window as it opens, and its About window, for the README:
-//   window_screenshot FOLDER    writes FOLDER/main-window.png and FOLDER/about-window.png
+// Pictures the main window on each of its tabs, and its About window, for the README:
+//   window_screenshot FOLDER    writes FOLDER/main-window.png, main-window-help.png,
+//                               main-window-tools.png and about-window.png
 #include "fonts.h"
 #include "frm_about.h"
 #include "frm_main.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdio>
 
@@ -31,6 +33,15 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!Picture(window, folder.filePath(QStringLiteral("main-window.png"))))
         return 1;
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("ucTabMain"));
+    for (const auto& [index, file] :
+         {std::pair{1, "main-window-help.png"}, std::pair{2, "main-window-tools.png"}}) {
+        tabs->setCurrentIndex(index);
+        QTest::qWait(300); // the pages load from the event loop
+        if (!window.grab().save(folder.filePath(QString::fromLatin1(file))))
+            return 1;
+    }
+    tabs->setCurrentIndex(0);
     frmAbout about(&window);
     about.open();
     return Picture(about, folder.filePath(QStringLiteral("about-window.png"))) ? 0 : 1;

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#include "images.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace images {
+
+QPixmap Load(const char* path) {
+    const QString file = QString::fromLatin1(path);
+    QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace images
