@@ -2,6 +2,7 @@
 #include "display_check.h"
 #include "fonts.h"
 #include "frm_main.h"
+#include "runtime_folder_remark.h"
 #include "single_instance.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(reason));
         return 1;
     }
+    const mAPI::RuntimeFolderRemarkFilter quietConsole;
     // The program reads no command line: Qt gets the program's name and nothing else.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);

@@ -3,6 +3,8 @@
 // the time from starting the process to its first painted window, and the process's
 // proportional set size (PSS) three seconds later. Run it under an X display:
 //   xvfb-run -a ./build/default/bench/startup_bench [runs]
+#include "x_client.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -24,7 +26,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
-#include <xcb/xcb.h>
 
 extern char** environ;
 
@@ -102,79 +103,6 @@ int ShowBareWindow(int argc, char** argv) {
     return app.exec();
 }
 
-// Looks for a viewable top-level window of the process that shows painted pixels.
-class PaintWatcher {
-public:
-    PaintWatcher() : connection_(xcb_connect(nullptr, nullptr)) {
-        screen_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
-        pidAtom_ = Atom("_NET_WM_PID");
-    }
-    ~PaintWatcher() { xcb_disconnect(connection_); }
-    bool ok() const { return xcb_connection_has_error(connection_) == 0; }
-
-    bool painted(pid_t pid) {
-        auto* tree =
-            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, screen_->root), nullptr);
-        if (tree == nullptr)
-            return false;
-        bool found = false;
-        const xcb_window_t* children = xcb_query_tree_children(tree);
-        for (int i = 0; i < xcb_query_tree_children_length(tree) && !found; ++i)
-            found = belongsTo(children[i], pid) && showsPixels(children[i]);
-        free(tree);
-        return found;
-    }
-
-private:
-    xcb_atom_t Atom(const char* name) {
-        auto* reply = xcb_intern_atom_reply(
-            connection_, xcb_intern_atom(connection_, 0, std::strlen(name), name), nullptr);
-        const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        free(reply);
-        return atom;
-    }
-
-    bool belongsTo(xcb_window_t window, pid_t pid) {
-        auto* reply = xcb_get_property_reply(
-            connection_,
-            xcb_get_property(connection_, 0, window, pidAtom_, XCB_ATOM_CARDINAL, 0, 1), nullptr);
-        bool matches = false;
-        if (reply != nullptr && xcb_get_property_value_length(reply) == 4)
-            matches = *static_cast<std::uint32_t*>(xcb_get_property_value(reply)) ==
-                      static_cast<std::uint32_t>(pid);
-        free(reply);
-        return matches;
-    }
-
-    // Painted once most of a horizontal strip across the middle is no longer the black
-    // of the empty screen.
-    bool showsPixels(xcb_window_t window) {
-        auto* attributes = xcb_get_window_attributes_reply(
-            connection_, xcb_get_window_attributes(connection_, window), nullptr);
-        const bool viewable =
-            attributes != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
-        free(attributes);
-        if (!viewable)
-            return false;
-        auto* image = xcb_get_image_reply(
-            connection_,
-            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 250, 600, 1, ~0u),
-            nullptr);
-        if (image == nullptr)
-            return false;
-        const auto* pixels = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(image));
-        const int count = xcb_get_image_data_length(image) / 4;
-        const int lit = static_cast<int>(std::count_if(
-            pixels, pixels + count, [](std::uint32_t p) { return (p & 0xffffff) != 0; }));
-        free(image);
-        return count > 0 && lit * 2 > count;
-    }
-
-    xcb_connection_t* connection_;
-    xcb_screen_t* screen_ = nullptr;
-    xcb_atom_t pidAtom_ = XCB_ATOM_NONE;
-};
-
 long PssKilobytes(pid_t pid) {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     for (std::string key; rollup >> key;) {
@@ -191,7 +119,7 @@ struct Sample {
     long pssKilobytes;
 };
 
-std::optional<Sample> Measure(const std::vector<std::string>& command, PaintWatcher& watcher) {
+std::optional<Sample> Measure(const std::vector<std::string>& command, XClient& display) {
     std::vector<char*> argv;
     for (const auto& word : command)
         argv.push_back(const_cast<char*>(word.c_str()));
@@ -203,7 +131,8 @@ std::optional<Sample> Measure(const std::vector<std::string>& command, PaintWatc
         return std::nullopt;
     std::optional<Sample> sample;
     while (Clock::now() - start < std::chrono::seconds(20)) {
-        if (watcher.painted(pid)) {
+        if (const xcb_window_t window = display.windowOf(pid);
+            window != XCB_WINDOW_NONE && display.painted(window)) {
             const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
             std::this_thread::sleep_for(std::chrono::seconds(3));
             sample = Sample{elapsed.count(), PssKilobytes(pid)};
@@ -227,8 +156,8 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == kBareWindowFlag)
         return ShowBareWindow(argc, argv);
 
-    PaintWatcher watcher;
-    if (!watcher.ok()) {
+    XClient display;
+    if (!display.ok()) {
         std::fprintf(stderr, "startup_bench needs an X display (run it under xvfb-run -a)\n");
         return 2;
     }
@@ -241,7 +170,7 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         // Alternate, so that whatever else the machine does weighs on both alike.
         for (const bool isProgram : {true, false}) {
-            const auto sample = Measure(isProgram ? program : bare, watcher);
+            const auto sample = Measure(isProgram ? program : bare, display);
             if (!sample) {
                 std::fprintf(stderr, "%s showed no painted window\n",
                              isProgram ? "program" : "bare window");

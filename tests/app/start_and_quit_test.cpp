@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// The real program started and closed the way a user does, on a real X display: it must
+// say nothing on the console and end with success. Under the sanitizer build a leak left
+// at shutdown shows on the console too, and fails the test.
+#include "x_client.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class StartAndQuitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void closingTheWindowEndsQuietly_data() {
+        QTest::addColumn<bool>("inSession");
+        QTest::newRow("in a desktop session") << true;
+        QTest::newRow("outside a session") << false;
+    }
+
+    void closingTheWindowEndsQuietly() {
+        QFETCH(bool, inSession);
+        if (!display_.ok())
+            QSKIP("needs an X display (the test suite runs under xvfb-run)");
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        if (inSession) {
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), temporary_.path());
+        } else {
+            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VARNELCALC_PATH), {});
+        QVERIFY(program.waitForStarted());
+
+        xcb_window_t window = XCB_WINDOW_NONE;
+        QTRY_VERIFY_WITH_TIMEOUT((window = display_.windowOf(
+                                      static_cast<pid_t>(program.processId()))) != XCB_WINDOW_NONE,
+                                 20000);
+        display_.requestClose(window);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), QString());
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), QString());
+    }
+
+private:
+    XClient display_;
+    QTemporaryDir temporary_;
+};
+
+QTEST_GUILESS_MAIN(StartAndQuitTest)
+#include "start_and_quit_test.moc"
