@@ -12,6 +12,8 @@ packages=(
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev liblitehtml-dev libgumbo-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2 locales
     clang libclang-rt-14-dev
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    desktop-file-utils appstream dpkg-dev libxcb1-dev
 )
 
 as_root() {

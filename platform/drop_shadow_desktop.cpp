@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+#include "drop_shadow.h"
+
+namespace mAPI {
+
+// Window managers and compositors give windows their shadows themselves.
+void AddDropShadow(std::uintptr_t) {}
+
+} // namespace mAPI
