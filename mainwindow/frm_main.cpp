@@ -2,6 +2,7 @@
 #include "frm_main.h"
 
 #include "application_facts.h"
+#include "copyright_line.h"
 #include "design.h"
 #include "drop_shadow.h"
 #include "fonts.h"
@@ -29,20 +30,6 @@ constexpr QColor kWindowText(64, 64, 64);
 constexpr QColor kHeaderLine(128, 128, 128);
 constexpr QRect kWebLinkGeometry = ToRect(3720, 7320, 2415, 255);
 constexpr QRect kCopyrightGeometry = ToRect(120, 7320, 9615, 255);
-
-// The copyright line names the site where lblWebLink lies over it. There the line's own
-// text is drawn in the background colour, so that only the link shows, and the line starts
-// where that stretch falls exactly under the link. Screen readers still read the whole line.
-void SetCopyrightLine(QLabel& copyright, const QString& site, int linkLeft) {
-    const QString before = QStringLiteral("Copyright \u00a9 2026 ");
-    const QString after = QStringLiteral(". All rights reserved.");
-    copyright.setTextFormat(Qt::RichText);
-    copyright.setText(before.toHtmlEscaped() + QStringLiteral("<span style=\"color:#ffffff\">") +
-                      site.toHtmlEscaped() + QStringLiteral("</span>") + after.toHtmlEscaped());
-    copyright.setIndent(linkLeft - copyright.x() -
-                        copyright.fontMetrics().horizontalAdvance(before));
-    copyright.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
 
 } // namespace
 
@@ -121,11 +108,11 @@ void frmMain::createWebPanes(QWidget& helpSheet, QWidget& toolsSheet) {
 }
 
 void frmMain::createFooter() {
-    auto* lblCopyRight = new QLabel(this);
+    auto* lblCopyRight =
+        new CopyrightLine(QString::fromLatin1(product::kSiteName), kWebLinkGeometry.x(), this);
     lblCopyRight->setObjectName(QStringLiteral("lblCopyRight"));
     lblCopyRight->setGeometry(kCopyrightGeometry);
     design::SetTextColour(*lblCopyRight, Qt::black);
-    SetCopyrightLine(*lblCopyRight, QString::fromLatin1(product::kSiteName), kWebLinkGeometry.x());
 
     auto* lblWebLink = new mAPI::LinkLabel(QString::fromLatin1(product::kSiteName), this);
     lblWebLink->setObjectName(QStringLiteral("lblWebLink"));
