@@ -4,15 +4,6 @@
 #include <algorithm>
 
 namespace calc {
-namespace {
-
-// The first `count` characters of a UTF-8 text.
-std::string_view FirstCharacters(std::string_view text, int count) {
-    return text.substr(0, ByteOffset(text, count));
-}
-
-} // namespace
-
 MemoryInputBox::MemoryInputBox(std::string name, int typingLimit, std::string startText)
     : InputBox(std::move(name), typingLimit), text_(std::move(startText)) {}
 
@@ -44,7 +35,8 @@ void MemoryInputBox::type(std::string_view characters) {
 
 void MemoryInputBox::paste(std::string_view text) {
     const int room = typingLimit() - (CharacterCount(text_) - selectionLength_);
-    replaceSelection(FirstCharacters(text, std::max(room, 0)));
+    if (CharacterCount(text) - static_cast<int>(std::ranges::count(text, ' ')) <= room)
+        replaceSelection(text);
 }
 
 void MemoryInputBox::erase() {

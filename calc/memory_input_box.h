@@ -25,7 +25,8 @@ public:
     // pass the typing limit is refused. Every accepted keystroke raises the change.
     void type(std::string_view characters);
 
-    // Replaces the selection with the text, cut to what the typing limit leaves room for.
+    // Replaces the selection with the text when it fits the typing limit whole, blanks not
+    // counted (the box removes them); otherwise nothing changes.
     void paste(std::string_view text);
 
     // Backspace: removes the selection, or the character before the caret.

@@ -29,6 +29,13 @@ public:
     using Hook = std::function<void(const Message&)>;
     static Hook SetHook(Hook hook);
 
+    // Whether a box is open now. A modal box runs its own event loop, in which timers (an
+    // arrow's auto-repeat, say) go on firing: code they run asks this before it acts again.
+    static bool IsOpen();
+    // How many boxes have been shown so far, so that a caller can tell whether an action of
+    // its own raised one.
+    static unsigned ShownCount();
+
 private:
     QPointer<QWidget> owner_;
 };

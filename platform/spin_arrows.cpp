@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "spin_arrows.h"
 
+#include "message_box_service.h"
 #include "spin_button.h"
 
 #include <QKeyEvent>
@@ -27,8 +28,25 @@ SpinArrows::SpinArrows(calc::SpinButton& model, const QString& figure, QWidget* 
     : QWidget(parent), model_(model),
       up_(MakeArrow(Qt::UpArrow, figure + QStringLiteral(" up"), this)),
       down_(MakeArrow(Qt::DownArrow, figure + QStringLiteral(" down"), this)) {
-    connect(up_, &QToolButton::clicked, this, [this] { model_.up(); });
-    connect(down_, &QToolButton::clicked, this, [this] { model_.down(); });
+    connect(up_, &QToolButton::clicked, this, [this] { step(&calc::SpinButton::up, up_); });
+    connect(down_, &QToolButton::clicked, this, [this] { step(&calc::SpinButton::down, down_); });
+    up_->installEventFilter(this);
+    down_->installEventFilter(this);
+}
+
+void SpinArrows::step(Move move, QAbstractButton* arrow) {
+    if (repeatHalted_ || MessageBoxService::IsOpen()) {
+        if (arrow)
+            arrow->setDown(false);
+        return;
+    }
+    const unsigned shownBefore = MessageBoxService::ShownCount();
+    (model_.*move)();
+    if (MessageBoxService::ShownCount() != shownBefore) {
+        repeatHalted_ = true;
+        if (arrow)
+            arrow->setDown(false);
+    }
 }
 
 QAbstractButton& SpinArrows::upArrow() const {
@@ -50,18 +68,26 @@ void SpinArrows::resizeEvent(QResizeEvent*) {
 }
 
 bool SpinArrows::eventFilter(QObject*, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        repeatHalted_ = false;
         return false;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Up:
-        model_.up();
-        return true;
-    case Qt::Key_Down:
-        model_.down();
-        return true;
+    case QEvent::KeyPress:
+        return filterKey(static_cast<const QKeyEvent&>(*event));
     default:
         return false;
     }
+}
+
+bool SpinArrows::filterKey(const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down)
+        return false;
+    // A key held down repeats its presses; only a new press may step again after a box.
+    if (!key.isAutoRepeat())
+        repeatHalted_ = false;
+    step(key.key() == Qt::Key_Up ? &calc::SpinButton::up : &calc::SpinButton::down, nullptr);
+    return true;
 }
 
 } // namespace mAPI

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QKeyEvent;
 class QLineEdit;
 class QToolButton;
 
@@ -16,6 +17,10 @@ namespace mAPI {
 // The up and down arrows beside an input box, stepping the engine's spin button, which
 // writes the new value into its box. An arrow held down repeats. Each arrow is a button of
 // its own for screen readers, named after the figure: "Clicks up", "Clicks down".
+//
+// A step that raises a message box ends the repeat: the arrow comes up, and further
+// repeats (the arrow's timer, or a key held down) do nothing until the user presses an arrow
+// or the key anew. Nothing steps while a box is open. One press thus gives at most one box.
 class SpinArrows final : public QWidget {
 public:
     SpinArrows(calc::SpinButton& model, const QString& figure, QWidget* parent);
@@ -31,9 +36,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    using Move = void (calc::SpinButton::*)();
+    // Steps unless repeats are halted; arrow is the one held down, if any.
+    void step(Move move, QAbstractButton* arrow);
+    bool filterKey(const QKeyEvent& key);
+
     calc::SpinButton& model_;
     QToolButton* up_;
     QToolButton* down_;
+    bool repeatHalted_ = false;
 };
 
 } // namespace mAPI

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "typing_limit.h"
 
+#include "beep.h"
 #include "code_points.h"
 
 #include <QAction>
@@ -15,20 +16,23 @@
 namespace mAPI {
 namespace {
 
-// The keystrokes QLineEdit turns into text (it ignores Ctrl and Ctrl+Shift combinations).
+// The keystrokes QLineEdit turns into text: the same rule as its own. Ctrl and Ctrl+Shift
+// combinations are shortcuts, but Ctrl+Alt (AltGr on Windows) types its text.
 bool InsertsText(const QKeyEvent& key) {
     const QString text = key.text();
     if (text.isEmpty())
         return false;
-    const auto modifiers = key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    const QChar first = text.front();
+    if (first.category() == QChar::Other_Format)
+        return true;
+    const auto modifiers = key.modifiers();
     if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
         return false;
-    const QChar first = text.front();
-    return first.isPrint() || first.category() == QChar::Other_Format ||
-           first.category() == QChar::Other_PrivateUse || first.isHighSurrogate();
+    return first.isPrint() || first.category() == QChar::Other_PrivateUse ||
+           (first.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate());
 }
 
-// A single-line box takes a pasted text up to its first line break.
+// A single-line box takes a pasted text up to its first line break (CR LF, CR or LF).
 QStringView FirstLine(QStringView text) {
     const auto end =
         std::find_if(text.begin(), text.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
@@ -62,18 +66,24 @@ bool TypingLimit::limitInsertion(QStringView typed) {
     const int room = this->room();
     if (code_points::Count(typed) <= room)
         return false;
+    Beep();
     if (room > 0)
         edit_.insert(code_points::Left(typed, room).toString());
     return true;
 }
 
+// A paste goes in whole or not at all: cut to the room left, "12345678" would become
+// another figure. Blanks take no room, since the box removes them.
 void TypingLimit::paste(QClipboard::Mode mode) {
     const QString clipboard = QGuiApplication::clipboard()->text(mode);
     const QStringView line = FirstLine(clipboard);
     if (line.isEmpty())
         return;
-    if (!limitInsertion(line))
-        edit_.insert(line.toString());
+    if (code_points::Count(line) - line.count(u' ') > room()) {
+        Beep();
+        return;
+    }
+    edit_.insert(line.toString());
 }
 
 void TypingLimit::showContextMenu(const QPoint& globalPosition) {
@@ -99,9 +109,11 @@ bool TypingLimit::eventFilter(QObject*, QEvent* event) {
     case QEvent::InputMethod: {
         auto& input = static_cast<QInputMethodEvent&>(*event);
         const QString committed = input.commitString();
-        if (code_points::Count(committed) > room())
+        if (code_points::Count(committed) > room()) {
+            Beep();
             input.setCommitString(code_points::Left(committed, std::max(room(), 0)).toString(),
                                   input.replacementStart(), input.replacementLength());
+        }
         return false;
     }
     case QEvent::MouseButtonRelease: {

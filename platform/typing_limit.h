@@ -10,9 +10,9 @@ class QLineEdit;
 namespace mAPI {
 
 // Keeps what the user types or pastes into a line edit within a number of characters, as a
-// text box with a typing limit does: a keystroke that would pass the limit is refused and a
-// paste is cut to the room left. Texts the program writes with setText are stored whole,
-// which is why this is not QLineEdit::maxLength: that cuts setText as well.
+// text box with a typing limit does: a keystroke that would pass the limit is refused with a
+// beep, and so is a paste that does not fit whole. Texts the program writes with setText are stored
+// whole, which is why this is not QLineEdit::maxLength: that cuts setText as well.
 class TypingLimit final : public QObject {
 public:
     // Watches the line edit for as long as both live; the line edit owns it.

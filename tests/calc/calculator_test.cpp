@@ -119,6 +119,7 @@ TEST_F(CalculatorTest, ClicksWithoutImpressionsGiveNoCTR) {
     typeOver(Box::Clicks, "5");
     EXPECT_EQ(caption(Caption::ProjectedCTR), "0.0%");
     EXPECT_EQ(caption(Caption::ProjectedClicks), "5.0");
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{}) << "no division by zero reported";
 }
 
 TEST_F(CalculatorTest, EmptyWholePercentCountsAsZero) {

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The main window driven as a user drives it: typing, arrows, the step choice, focus
 // moves, Reset, the web link, About and Quit.
+#include "beep.h"
 #include "frm_main_fixture.h"
 #include "spin_arrows.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -48,6 +51,16 @@ class FrmMainTest : public MainWindowFixture {
     QAbstractButton& arrow(const char* spinName, const QString& direction) const {
         auto& arrows = find<mAPI::SpinArrows>(spinName);
         return direction == QLatin1String("up") ? arrows.upArrow() : arrows.downArrow();
+    }
+
+    // Pastes over the box's whole text, as a user does after clicking into it.
+    void pasteInto(const char* name, const QString& text) {
+        QLineEdit& edit = box(name);
+        if (!edit.hasFocus())
+            ClickAsUser(edit);
+        edit.selectAll();
+        QApplication::clipboard()->setText(text);
+        QTest::keySequence(&edit, QKeySequence::Paste);
     }
 
     QRadioButton& stepOption(int index) const {
@@ -103,39 +116,57 @@ private slots:
 
     void arrowsStepTheirBoxes_data() {
         QTest::addColumn<int>("stepOption");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("arrows");
         QTest::addColumn<QString>("direction");
         QTest::addColumn<int>("clicks");
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("result");
-        QTest::newRow("impressions up by the start step") << -1 << "updImpressions"
+        QTest::newRow("impressions up by the start step") << -1 << ""
+                                                          << "updImpressions"
                                                           << "up" << 1 << "txtPresentImpressions"
                                                           << "200";
-        QTest::newRow("impressions up by 1000") << 3 << "updImpressions"
+        QTest::newRow("impressions up by 1000") << 3 << ""
+                                                << "updImpressions"
                                                 << "up" << 1 << "txtPresentImpressions"
                                                 << "1100";
-        QTest::newRow("impressions up by 250, twice") << 1 << "updImpressions"
+        QTest::newRow("impressions up by 250, twice") << 1 << ""
+                                                      << "updImpressions"
                                                       << "up" << 2 << "txtPresentImpressions"
                                                       << "600";
-        QTest::newRow("impressions never below 1") << -1 << "updImpressions"
+        QTest::newRow("impressions never below 1") << -1 << ""
+                                                   << "updImpressions"
                                                    << "down" << 2 << "txtPresentImpressions"
                                                    << "1";
-        QTest::newRow("clicks up") << -1 << "updClicks"
+        QTest::newRow("clicks up") << -1 << ""
+                                   << "updClicks"
                                    << "up" << 3 << "txtPresentClicks"
                                    << "3";
-        QTest::newRow("CTR stays at 0 going down") << -1 << "updCTR"
+        QTest::newRow("CTR stays at 0 going down") << -1 << ""
+                                                   << "updCTR"
                                                    << "down" << 1 << "txtPresentCTR"
                                                    << "0";
-        QTest::newRow("tenths stop at 9") << -1 << "updDec"
+        QTest::newRow("tenths stop at 9") << -1 << ""
+                                          << "updDec"
                                           << "up" << 12 << "txtDec"
                                           << "9";
-        QTest::newRow("eCPM up") << -1 << "updECPM"
+        QTest::newRow("eCPM up") << -1 << ""
+                                 << "updECPM"
                                  << "up" << 1 << "txtECPM"
                                  << "1";
+        QTest::newRow("CTR up to 100") << -1 << "99"
+                                       << "updCTR"
+                                       << "up" << 2 << "txtPresentCTR"
+                                       << "100";
+        QTest::newRow("eCPM up to 10000") << -1 << "9999"
+                                          << "updECPM"
+                                          << "up" << 2 << "txtECPM"
+                                          << "10000";
     }
 
     void arrowsStepTheirBoxes() {
         QFETCH(int, stepOption);
+        QFETCH(QString, typed);
         QFETCH(QString, arrows);
         QFETCH(QString, direction);
         QFETCH(int, clicks);
@@ -143,10 +174,83 @@ private slots:
         QFETCH(QString, result);
         if (stepOption >= 0)
             ClickAsUser(this->stepOption(stepOption));
+        if (!typed.isEmpty())
+            typeInto(qPrintable(boxName), typed);
         for (int click = 0; click < clicks; ++click)
             ClickAsUser(arrow(qPrintable(arrows), direction));
         QCOMPARE(box(qPrintable(boxName)).text(), result);
         QVERIFY(messages->messages.empty());
+    }
+
+    // A step that raises a message ends the repeat that made it: an arrow or the Up key
+    // held down gives one box however long it is held, and nothing steps while a box is up.
+    void aHeldStepRaisesOneMessage_data() {
+        QTest::addColumn<QString>("ctr");
+        QTest::addColumn<QString>("pastedImpressions");
+        QTest::addColumn<QString>("arrows"); // empty: the Up key held down in the box
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("overflow under the eCPM arrow") << "5"
+                                                       << "9e300"
+                                                       << "updECPM"
+                                                       << "txtECPM"
+                                                       << "txtECPM_Change Overflow VarnelCalc "
+                                                       << "1";
+        QTest::newRow("overflow under the Up key") << "5"
+                                                   << "9e300"
+                                                   << ""
+                                                   << "txtECPM"
+                                                   << "txtECPM_Change Overflow VarnelCalc "
+                                                   << "1";
+        QTest::newRow("decimal points under the tenths arrow")
+            << "2.5"
+            << ""
+            << "updDec"
+            << "txtDec"
+            << "Do not add decimal points (periods) to any of the CTR fields."
+            << "1";
+    }
+
+    void aHeldStepRaisesOneMessage() {
+        QFETCH(QString, ctr);
+        QFETCH(QString, pastedImpressions);
+        QFETCH(QString, arrows);
+        QFETCH(QString, boxName);
+        QFETCH(QString, message);
+        QFETCH(QString, result);
+        typeInto("txtPresentCTR", ctr);
+        if (!pastedImpressions.isEmpty()) {
+            pasteInto("txtPresentImpressions", pastedImpressions);
+        }
+        QStringList shown;
+        int open = 0;
+        const auto recorder = mAPI::MessageBoxService::SetHook([&](const auto& box) {
+            shown << box.text;
+            // As a modal box does, run the event loop while the user reads it; a box
+            // opened inside another returns at once, so a failure ends instead of hanging.
+            if (++open == 1)
+                QTest::qWait(400);
+            --open;
+        });
+        QLineEdit& edit = box(qPrintable(boxName));
+        if (arrows.isEmpty()) {
+            ClickAsUser(edit);
+            for (int press = 0; press < 20; ++press) {
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), press > 0);
+                QApplication::sendEvent(&edit, &key);
+                QTest::qWait(30);
+            }
+        } else {
+            QAbstractButton& up = arrow(qPrintable(arrows), QStringLiteral("up"));
+            QTest::mousePress(&up, Qt::LeftButton);
+            QTest::qWait(1000);
+            QVERIFY(!up.isDown());
+            QTest::mouseRelease(&up, Qt::LeftButton);
+        }
+        mAPI::MessageBoxService::SetHook(recorder);
+        QCOMPARE(shown, QStringList{message});
+        QCOMPARE(edit.text(), result);
     }
 
     void anArrowStepRecalculatesLikeTyping() {
@@ -313,6 +417,41 @@ private slots:
         QFETCH(QString, result);
         typeInto(qPrintable(boxName), QStringLiteral("123456789"));
         QCOMPARE(box(qPrintable(boxName)).text(), result);
+    }
+
+    // A paste goes in whole, blanks taking no room, or not at all: never cut into another
+    // figure. A refused paste beeps.
+    void pasting_data() {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("grouped by blanks") << "txtPresentImpressions"
+                                           << "1 000 000"
+                                           << "1000000" << 0;
+        QTest::newRow("grouped, too long for the clicks") << "txtPresentClicks"
+                                                          << "1 000 000"
+                                                          << "0" << 1;
+        QTest::newRow("one digit too many") << "txtPresentImpressions"
+                                            << "12345678"
+                                            << "100" << 1;
+        QTest::newRow("first of several lines") << "txtPresentClicks"
+                                                << "250\r\n17"
+                                                << "250" << 0;
+    }
+
+    void pasting() {
+        QFETCH(QString, boxName);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, result);
+        QFETCH(int, beeps);
+        int beeped = 0;
+        const auto beeper = mAPI::SetBeeper([&] { ++beeped; });
+        pasteInto(qPrintable(boxName), clipboard);
+        mAPI::SetBeeper(beeper);
+        QCOMPARE(box(qPrintable(boxName)).text(), result);
+        QCOMPARE(beeped, beeps);
+        QVERIFY(messages->messages.empty());
     }
 
     // The clicks arrows reach 100000, one digit more than can be typed: it is kept whole.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "beep.h"
 #include "line_edit_box.h"
 
 #include <QApplication>
@@ -29,7 +30,16 @@ struct BoundEdit {
 class LineEditBoxTest : public QObject {
     Q_OBJECT
 
+    int beeps_ = 0;
+    mAPI::Beeper previousBeeper_;
+
 private slots:
+    void initTestCase() {
+        previousBeeper_ = mAPI::SetBeeper([this] { ++beeps_; });
+    }
+    void cleanupTestCase() { mAPI::SetBeeper(previousBeeper_); }
+    void init() { beeps_ = 0; }
+
     void takesTheLineEditsName() {
         BoundEdit bound(7);
         QCOMPARE(bound.box->name(), std::string("txtTest"));
@@ -76,20 +86,28 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<bool>("selectAll");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("result");
         QTest::addColumn<int>("changes");
-        QTest::newRow("second character refused") << 1 << "" << false << "57"
-                                                  << "5" << 1;
-        QTest::newRow("typing over the selection replaces it") << 1 << "5" << true << "7"
-                                                               << "7" << 1;
-        QTest::newRow("full box refuses quietly") << 3 << "123" << false << "4"
-                                                  << "123" << 0;
-        QTest::newRow("longer text written by code refuses more") << 1 << "00" << false << "5"
-                                                                  << "00" << 0;
-        QTest::newRow("longer text written by code can be typed over") << 1 << "00" << true << "5"
-                                                                       << "5" << 1;
-        QTest::newRow("up to the limit") << 7 << "" << false << "12345678"
-                                         << "1234567" << 7;
+        QTest::addColumn<int>("beeps");
+        const int none = Qt::NoModifier;
+        QTest::newRow("second character refused")
+            << 1 << "" << false << "57" << none << "5" << 1 << 1;
+        QTest::newRow("typing over the selection replaces it")
+            << 1 << "5" << true << "7" << none << "7" << 1 << 0;
+        QTest::newRow("full box refuses with a beep")
+            << 3 << "123" << false << "4" << none << "123" << 0 << 1;
+        QTest::newRow("longer text written by code refuses more")
+            << 1 << "00" << false << "5" << none << "00" << 0 << 1;
+        QTest::newRow("longer text written by code can be typed over")
+            << 1 << "00" << true << "5" << none << "5" << 1 << 0;
+        QTest::newRow("up to the limit")
+            << 7 << "" << false << "12345678" << none << "1234567" << 7 << 1;
+        QTest::newRow("Ctrl+Alt types, within the limit too")
+            << 5 << "1234" << false << "999" << int(Qt::ControlModifier | Qt::AltModifier)
+            << "12349" << 1 << 2;
+        QTest::newRow("Ctrl types nothing and is no refusal")
+            << 5 << "12345" << false << "9" << int(Qt::ControlModifier) << "12345" << 0 << 0;
     }
 
     void typingLimit() {
@@ -97,16 +115,19 @@ private slots:
         QFETCH(QString, start);
         QFETCH(bool, selectAll);
         QFETCH(QString, typed);
+        QFETCH(int, modifiers);
         QFETCH(QString, result);
         QFETCH(int, changes);
+        QFETCH(int, beeps);
         BoundEdit bound(limit, start);
         if (selectAll)
             bound.edit.selectAll();
         else
             bound.edit.end(false);
-        QTest::keyClicks(&bound.edit, typed);
+        QTest::keyClicks(&bound.edit, typed, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(bound.edit.text(), result);
         QCOMPARE(bound.changes, changes);
+        QCOMPARE(beeps_, beeps);
     }
 
     void codeWritesAreStoredWhole() {
@@ -122,16 +143,26 @@ private slots:
         QTest::addColumn<bool>("selectAll");
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("result");
-        QTest::newRow("cut to the room left") << "12" << false << "34567"
-                                              << "12345";
-        QTest::newRow("replacing the selection") << "12345" << true << "9876543"
-                                                 << "98765";
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("fits the room left") << "12" << false << "345"
+                                            << "12345" << 0;
+        QTest::newRow("too long for the room left is refused whole") << "12" << false << "3456"
+                                                                     << "12" << 1;
+        QTest::newRow("replacing the selection") << "12345" << true << "98765"
+                                                 << "98765" << 0;
+        QTest::newRow("too long for the selection") << "12345" << true << "9876543"
+                                                    << "12345" << 1;
         QTest::newRow("full box takes nothing") << "12345" << false << "6"
-                                                << "12345";
-        QTest::newRow("first line only") << "" << false << "250\n17"
-                                         << "250";
-        QTest::newRow("blanks are kept for the box to handle") << "" << false << "1 000"
-                                                               << "1 000";
+                                                << "12345" << 1;
+        QTest::newRow("first line, LF") << "" << false << "250\n17"
+                                        << "250" << 0;
+        QTest::newRow("first line, CR LF") << "" << false << "250\r\n17"
+                                           << "250" << 0;
+        QTest::newRow("first line, CR") << "" << false << "250\r17"
+                                        << "250" << 0;
+        QTest::newRow("blanks take no room, and are kept for the box to handle")
+            << "" << false << "1 000 0"
+            << "1 000 0" << 0;
     }
 
     void paste() {
@@ -139,6 +170,7 @@ private slots:
         QFETCH(bool, selectAll);
         QFETCH(QString, clipboard);
         QFETCH(QString, result);
+        QFETCH(int, beeps);
         BoundEdit bound(5, start);
         if (selectAll)
             bound.edit.selectAll();
@@ -147,6 +179,7 @@ private slots:
         QApplication::clipboard()->setText(clipboard);
         QTest::keySequence(&bound.edit, QKeySequence::Paste);
         QCOMPARE(bound.edit.text(), result);
+        QCOMPARE(beeps_, beeps);
     }
 
     void theContextMenusPasteIsLimitedToo() {
@@ -165,7 +198,8 @@ private slots:
         QVERIFY(pasteAction != actions.end());
         (*pasteAction)->trigger();
         menu->close();
-        QCOMPARE(bound.edit.text(), QStringLiteral("123"));
+        QCOMPARE(bound.edit.text(), QStringLiteral("1"));
+        QCOMPARE(beeps_, 1);
     }
 
     // The engine counts characters; QLineEdit counts UTF-16 units, two for this emoji.
