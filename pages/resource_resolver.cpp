@@ -20,12 +20,9 @@ constexpr std::array kBuiltInNames = {
 
 } // namespace
 
-std::optional<QString> PagesRoot(const QString& folder, const QString& programFileName,
-                                 QChar separator) {
-    const QFileInfo file(programFileName);
-    if (!file.suffix().isEmpty() && file.suffix().compare(u"exe", Qt::CaseInsensitive) != 0)
-        return std::nullopt;
-    return ComposePageAddress(folder, file.completeBaseName(), separator, ".exe/");
+QString PagesRoot(const QString& folder, const QString& programFileName, QChar separator) {
+    return ComposePageAddress(folder, QFileInfo(programFileName).completeBaseName(), separator,
+                              ".exe/");
 }
 
 std::optional<QString> BuiltInResourcePath(const QString& address, const QString& pagesRoot) {
@@ -40,12 +37,10 @@ std::optional<QString> BuiltInResourcePath(const QString& address, const QString
 }
 
 std::optional<QByteArray> ReadBuiltIn(const QString& address) {
-    const std::optional<QString> root =
+    const QString root =
         PagesRoot(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                   QFileInfo(QCoreApplication::applicationFilePath()).fileName(), QDir::separator());
-    if (!root)
-        return std::nullopt;
-    const std::optional<QString> path = BuiltInResourcePath(address, *root);
+    const std::optional<QString> path = BuiltInResourcePath(address, root);
     if (!path)
         return std::nullopt;
     QFile file(*path);

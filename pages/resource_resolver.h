@@ -8,11 +8,10 @@
 namespace pages {
 
 // What every built-in resource's address starts with for a program file in folder: the
-// program's address part with ".exe" and the "/" before the resource name. Programs here
-// have no extension, so ".exe" stands in for it; a file with any other extension serves
-// no pages (its addresses name a file that is not there).
-std::optional<QString> PagesRoot(const QString& folder, const QString& programFileName,
-                                 QChar separator);
+// program's base name with ".exe" and the "/" before the resource name, as the pages'
+// addresses are composed. Whatever the file is called ("VarnelCalc", "VarnelCalc.exe",
+// "VarnelCalc-1.0.85"), the root matches the addresses composed for it.
+QString PagesRoot(const QString& folder, const QString& programFileName, QChar separator);
 
 // The Qt resource holding what address names, when address is pagesRoot followed by one
 // of the nine built-in names (any case). Anything else, including other folders, ".."
