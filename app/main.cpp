@@ -16,12 +16,23 @@ int main(int, char* argv[]) {
     const mAPI::RuntimeFolderRemarkFilter quietConsole;
     // The program reads no command line: Qt gets the program's name and nothing else.
     int qtArgc = 1;
+    mAPI::DisplayFailureGuard displayFailure;
     QApplication application(qtArgc, argv);
+    displayFailure.disarm();
 
-    // A second start ends quietly and leaves the running instance as it is.
+    // A second start ends quietly and leaves the running instance as it is. Where no lock
+    // can be made at all, the program runs all the same and says why.
     mAPI::SingleInstance instance;
-    if (!instance.acquire())
+    switch (instance.acquire()) {
+    case mAPI::SingleInstance::Start::AlreadyRunning:
         return 0;
+    case mAPI::SingleInstance::Start::Unguarded:
+        std::fprintf(stderr, "VarnelCalc starts without its one-instance check: %s.\n",
+                     qPrintable(instance.problem()));
+        break;
+    case mAPI::SingleInstance::Start::Alone:
+        break;
+    }
 
     mAPI::RegisterFontSubstitutes();
     frmMain window;

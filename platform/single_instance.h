@@ -3,22 +3,40 @@
 
 #include <QLockFile>
 #include <QString>
+#include <memory>
 
 namespace mAPI {
 
 // The right to be the one running instance of the program, held for as long as this object
-// lives. A lock left behind by an instance that crashed or was killed does not count.
+// lives. Only a lock held by a live instance keeps a second start out: a lock left behind by
+// an instance that crashed or was killed, and anything at the lock's place that is no lock
+// (an empty or garbled file, an empty folder, a symbolic link), is taken over.
 class SingleInstance {
 public:
-    // A lock in the user's runtime folder, shared by every instance the user starts.
+    // The user's own lock, in a folder of the temporary folder that only the user may
+    // enter: "VarnelCalc-<user id>". Every instance the user starts meets it there, inside
+    // a desktop session or not.
     SingleInstance();
     explicit SingleInstance(const QString& lockFilePath);
+    ~SingleInstance();
 
-    // False while another running instance holds the right. Never waits.
-    bool acquire();
+    enum class Start {
+        Alone,          // this instance holds the lock
+        AlreadyRunning, // a live instance holds it
+        Unguarded,      // no lock can be made here: problem() says why
+    };
+    // Never waits.
+    Start acquire();
+
+    // One line on why the lock could not be made.
+    QString problem() const { return problem_; }
 
 private:
-    QLockFile lock_;
+    bool takeOverNonLock();
+
+    QString path_;
+    QString problem_;
+    std::unique_ptr<QLockFile> lock_;
 };
 
 } // namespace mAPI

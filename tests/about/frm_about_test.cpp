@@ -4,11 +4,24 @@
 #include "open_link.h"
 #include "user_input.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 #include <vector>
+
+// What the real link opener hands the desktop, caught before a browser or mail program starts.
+class DesktopCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
 
 class FrmAboutTest : public QObject {
     Q_OBJECT
@@ -120,6 +133,34 @@ private slots:
         QCOMPARE(opened_[0].address, QStringLiteral("mailto:support@varnelcalc.example?subject="
                                                     "Varnel Interactive Calculator Bug Report"));
         QCOMPARE(opened_[0].ownerWindow, QString::number(about_->winId()));
+    }
+
+    void theDesktopGetsEachAddressWhole_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("web") << "lblWebLink"
+                             << "http"
+                             << "http://www.varnelcalc.example";
+        QTest::newRow("mail, blanks in the subject")
+            << "lblEmailLink"
+            << "mailto"
+            << "mailto:support@varnelcalc.example?subject=Varnel Interactive Calculator Bug Report";
+    }
+
+    void theDesktopGetsEachAddressWhole() {
+        QFETCH(QString, label);
+        QFETCH(QString, scheme);
+        QFETCH(QString, address);
+        DesktopCatcher desktop;
+        QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+        const mAPI::LinkOpener recorder = mAPI::SetLinkOpener(previousOpener_);
+        ClickAsUser(find(qPrintable(label)));
+        mAPI::SetLinkOpener(recorder);
+        QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(desktop.urls.size(), 1);
+        QVERIFY(desktop.urls[0].isValid());
+        QCOMPARE(desktop.urls[0].toString(), address);
     }
 
     void closes_data() {

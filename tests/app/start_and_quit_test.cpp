@@ -26,6 +26,9 @@ private slots:
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // A temporary folder of the test's own holds the program's lock, so that a calculator
+        // the user has open does not keep this one from starting.
+        environment.insert(QStringLiteral("TMPDIR"), temporary_.path());
         if (inSession) {
             environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), temporary_.path());
         } else {

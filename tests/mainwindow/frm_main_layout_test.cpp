@@ -161,6 +161,37 @@ private slots:
         QCOMPARE(font.underline(), underlined);
     }
 
+    // The copyright line leaves the stretch under the site's name blank and writes its text on
+    // both sides of it: ink where each part belongs and nowhere else.
+    void whatTheCopyrightLineDraws_data() {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<bool>("inked");
+        QTest::newRow("text before the link") << "before" << true;
+        QTest::newRow("nothing under the link") << "under" << false;
+        QTest::newRow("text after the link") << "after" << true;
+    }
+
+    void whatTheCopyrightLineDraws() {
+        QFETCH(QString, part);
+        QFETCH(bool, inked);
+        QWidget& line = find("lblCopyRight");
+        const auto& link = find<QLabel>("lblWebLink");
+        const int siteLeft = link.x() - line.x();
+        const int siteRight = siteLeft + link.fontMetrics().horizontalAdvance(link.text()) - 1;
+        const auto [left, right] = part == QLatin1String("before") ? std::pair(0, siteLeft - 1)
+                                   : part == QLatin1String("under")
+                                       ? std::pair(siteLeft, siteRight)
+                                       : std::pair(siteRight + 1, line.width() - 1);
+        const QImage drawn = line.grab().toImage();
+        const int ratio = qRound(line.devicePixelRatioF());
+        bool ink = false;
+        for (int x = left * ratio; x <= right * ratio && !ink; ++x) {
+            for (int y = 0; y < drawn.height() && !ink; ++y)
+                ink = qGray(drawn.pixel(x, y)) < 128;
+        }
+        QCOMPARE(ink, inked);
+    }
+
     void textColours_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QColor>("colour");
