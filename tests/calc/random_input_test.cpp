@@ -7,9 +7,11 @@
 #include "calculator_fixture.h"
 #include "caption_forms.h"
 #include "comma_decimal_locale.h"
+#include "text_digest.h"
 
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <random>
 
 namespace {
@@ -19,25 +21,6 @@ namespace {
 std::size_t Pick(std::mt19937& random, std::size_t count) {
     return random() % count;
 }
-
-// 64-bit FNV-1a, fed every text with its terminating zero so that "1" "23" and "12" "3"
-// differ.
-class Digest {
-public:
-    void add(const std::string& text) {
-        for (const char c : text)
-            mix(static_cast<unsigned char>(c));
-        mix(0);
-    }
-    std::uint64_t value() const { return value_; }
-
-private:
-    void mix(unsigned char byte) {
-        value_ ^= byte;
-        value_ *= 0x100000001b3;
-    }
-    std::uint64_t value_ = 0xcbf29ce484222325;
-};
 
 std::string RandomText(std::mt19937& random) {
     static const std::vector<std::string> pieces = {"0",
@@ -78,6 +61,13 @@ std::string RandomText(std::mt19937& random) {
 
 enum class Regional { Classic, CommaDecimal };
 
+const char* NameOf(Regional regional) {
+    return regional == Regional::Classic ? "Classic" : "CommaDecimal";
+}
+void PrintTo(Regional regional, std::ostream* out) {
+    *out << NameOf(regional);
+}
+
 class RandomInputTest : public CalculatorTest, public ::testing::WithParamInterface<Regional> {};
 
 TEST_P(RandomInputTest, KeepsEveryCaptionInItsFormAndShowsTheSameAsOnLinux) {
@@ -88,7 +78,7 @@ TEST_P(RandomInputTest, KeepsEveryCaptionInItsFormAndShowsTheSameAsOnLinux) {
             GTEST_SKIP() << "no comma-decimal locale installed";
     }
     std::mt19937 random(20261207);
-    Digest seen;
+    TextDigest seen;
 
     for (int step = 0; step < 20000; ++step) {
         const Box which = calc::kAllBoxes[Pick(random, calc::kAllBoxes.size())];
@@ -139,7 +129,7 @@ TEST_P(RandomInputTest, KeepsEveryCaptionInItsFormAndShowsTheSameAsOnLinux) {
 INSTANTIATE_TEST_SUITE_P(UnderEachLocale, RandomInputTest,
                          ::testing::Values(Regional::Classic, Regional::CommaDecimal),
                          [](const ::testing::TestParamInfo<Regional>& info) {
-                             return info.param == Regional::Classic ? "Classic" : "CommaDecimal";
+                             return NameOf(info.param);
                          });
 
 } // namespace
