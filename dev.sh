@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # One entry point for a fresh Debian 12 machine: installs what is missing, builds, then
 #   ./dev.sh run    starts the calculator
-#   ./dev.sh test   runs every test, the fuzzers for FUZZ_SECONDS each (60 unless set),
-#                   then every test again in the sanitizer build
+#   ./dev.sh test   runs every test, the engine's tests again built for Windows under Wine,
+#                   the fuzzers for FUZZ_SECONDS each (60 unless set), then every test
+#                   again in the sanitizer build
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -43,6 +44,25 @@ build() {
     cmake --build --preset "$1"
 }
 
+# The engine and its tests cross-built for Windows and run under Wine. Only the test
+# command needs these, so they are installed here rather than with the rest.
+windows_packages=(g++-mingw-w64-x86-64-posix googletest wine64)
+
+windows_engine_tests() {
+    local missing=()
+    for package in "${windows_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -q
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    fi
+    build windows-engine
+    ctest --preset windows-engine
+}
+
 # Each fuzzer starts from the seeds kept in the repository and grows its corpus in a
 # scratch folder, so a run never changes the checkout.
 fuzz() {
@@ -75,6 +95,7 @@ test)
     install_missing_packages
     build default
     xvfb-run -a ctest --preset default
+    windows_engine_tests
     fuzz
     build sanitize
     xvfb-run -a ctest --preset sanitize
