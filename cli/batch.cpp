@@ -14,8 +14,6 @@
 namespace cli {
 namespace {
 
-constexpr const char* kProgram = "varnelcalc-cli: ";
-
 std::string Line(long number) {
     return "line " + std::to_string(number) + ": ";
 }
@@ -43,16 +41,16 @@ public:
             return fail("cannot read the input");
         if (!read.ok)
             return fail(Line(read.line) + read.message);
-        if (!header_ && !stopped_)
-            return fail("the input has no header row");
         if (stopped_)
             return kExitBadInput;
+        if (!header_)
+            return fail("the input has no header row");
         return badRows_ ? kExitBadRows : kExitOk;
     }
 
 private:
     int fail(const std::string& message) {
-        err_ << kProgram << message << '\n';
+        err_ << kProgramName << ": " << message << '\n';
         stopped_ = true;
         return kExitBadInput;
     }
@@ -129,7 +127,7 @@ private:
 
     void report(long line, const std::string& what) {
         ++badRows_;
-        err_ << kProgram << Line(line) << what << '\n';
+        err_ << kProgramName << ": " << Line(line) << what << '\n';
     }
 
     void appendCsvCells(const std::string* cells, std::size_t count) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "exit_codes.h"
+#include "program.h"
 #include "single_output.h"
 
 #include <istream>

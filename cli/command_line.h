@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "program.h"
+
 #include <QStringList>
 #include <istream>
 #include <ostream>
 
 namespace cli {
-
-inline constexpr const char* kProgramName = "varnelcalc-cli";
 
 // The whole program short of its process: reads the arguments (the first is the program's
 // name), writes to out and err, reads in for "--batch -", and returns the exit code.

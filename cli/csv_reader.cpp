@@ -9,6 +9,8 @@
 namespace cli {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+
 // Blanks are part of a field's text: nothing is trimmed.
 int NoSpaces(unsigned char) {
     return 0;
@@ -93,9 +95,15 @@ CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord
     std::string partialLine; // a line cut by the end of a chunk
     LineFeeder feeder(onRecord);
 
+    bool first = true;
     while (in) {
         in.read(buffer.get(), kChunk);
         std::string_view chunk(buffer.get(), static_cast<std::size_t>(in.gcount()));
+        // Spreadsheets often start their UTF-8 files with a byte order mark; left in, it
+        // would hide the name of the first column.
+        if (first && chunk.starts_with(kByteOrderMark))
+            chunk.remove_prefix(kByteOrderMark.size());
+        first = false;
         while (!chunk.empty()) {
             const std::size_t end = chunk.find('\n');
             if (end == std::string_view::npos) {

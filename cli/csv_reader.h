@@ -21,8 +21,8 @@ struct CsvReadResult {
 
 // Reads RFC 4180 CSV from the stream and hands over one record at a time, so that memory
 // stays the same however long the input. Fields keep their blanks; quotes are taken off.
-// Blank lines hold no record. Reading stops at a malformed record (a stray quote, an
-// unclosed quoted field) or when onRecord returns false.
+// Blank lines hold no record; a UTF-8 byte order mark at the start is skipped. Reading stops at a
+// malformed record (a stray quote, an unclosed quoted field) or when onRecord returns false.
 CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord);
 
 } // namespace cli

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
-#include "exit_codes.h"
+#include "program.h"
 
 #include <QString>
 #include <iostream>

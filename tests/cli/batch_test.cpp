@@ -66,6 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "ECPM,Clicks,Impressions," + kResults + "\r\n" +
                      "3,50,1000,1000,50.0,5.00%,$3.00,$3.00,$21.00,$91.23,\"$1,095.00\",$.06\r\n",
                  "", 0},
+        BatchRow{"ByteOrderMarkBeforeTheFirstColumn", "\xef\xbb\xbfimpressions,ctr\n1000,1\n",
+                 "csv",
+                 "impressions,ctr," + kResults + "\r\n" +
+                     "1000,1,1000,10.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                 "", 0},
         BatchRow{"CellsKeepTheirBlanks", "name,impressions\n  padded  ,1000\n", "csv",
                  "name,impressions," + kResults + "\r\n" +
                      "  padded  ,1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
