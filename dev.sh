@@ -15,6 +15,7 @@ packages=(
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev libxcb1-dev
+    libcsv-dev man-db
 )
 
 as_root() {

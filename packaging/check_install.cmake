@@ -10,6 +10,8 @@ endif()
 set(id example.varnelcalc.VarnelCalc)
 foreach(expected
         bin/VarnelCalc
+        bin/varnelcalc-cli
+        share/man/man1/varnelcalc-cli.1.gz
         share/applications/${id}.desktop
         share/metainfo/${id}.metainfo.xml
         share/icons/hicolor/16x16/apps/${id}.png

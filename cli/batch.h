@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "program.h"
+#include "single_output.h"
+
+#include <istream>
+#include <ostream>
+
+namespace cli {
+
+// Computes every row of a CSV of sites on its own, from the calculator's start state, and
+// writes the rows in input order as they come: the input columns and the nine results (CSV),
+// or one JSON object per line. The columns impressions, ctr, clicks and ecpm, whatever their
+// case, are the figures; an empty cell is a figure not given. A bad row goes to err with its
+// line number and is written with empty results. Returns the exit code.
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Format format);
+
+} // namespace cli

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#include "csv_output.h"
+
+#include "fields.h"
+
+namespace cli {
+
+void AppendCsvField(std::string& out, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void AppendCsvResultHeader(std::string& out) {
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+        if (field > 0)
+            out += ',';
+        out += FieldName(field);
+    }
+}
+
+} // namespace cli

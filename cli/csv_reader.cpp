@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#include "csv_reader.h"
+
+#include <cstring>
+#include <csv.h>
+#include <memory>
+#include <string_view>
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+
+// Blanks are part of a field's text: nothing is trimmed.
+int NoSpaces(unsigned char) {
+    return 0;
+}
+
+// Feeds the parser one physical line at a time, so that each record knows its line.
+class LineFeeder {
+public:
+    explicit LineFeeder(const std::function<bool(const CsvRecord&)>& onRecord)
+        : onRecord_(onRecord) {
+        csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
+        csv_set_space_func(&parser_, NoSpaces);
+    }
+    ~LineFeeder() { csv_free(&parser_); }
+    LineFeeder(const LineFeeder&) = delete;
+    LineFeeder& operator=(const LineFeeder&) = delete;
+
+    // False when reading has to stop.
+    bool feed(std::string_view line) {
+        ++lineNumber_;
+        const bool blank = line == "\n" || line == "\r\n" || line.empty();
+        if (!inRecord_ && !blank) {
+            inRecord_ = true;
+            record_.line = lineNumber_;
+        }
+        const std::size_t parsed =
+            csv_parse(&parser_, line.data(), line.size(), OnField, OnRecordEnd, this);
+        return checked(parsed == line.size());
+    }
+
+    bool finish() { return checked(csv_fini(&parser_, OnField, OnRecordEnd, this) == 0); }
+
+    const CsvReadResult& result() const { return result_; }
+
+private:
+    bool checked(bool parsed) {
+        if (stopped_)
+            return false;
+        if (!parsed) {
+            result_ = {false, inRecord_ ? record_.line : lineNumber_,
+                       std::string("malformed CSV: ") + csv_strerror(csv_error(&parser_))};
+            stopped_ = true;
+        }
+        return !stopped_;
+    }
+
+    static void OnField(void* text, std::size_t length, void* self) {
+        auto& feeder = *static_cast<LineFeeder*>(self);
+        auto& fields = feeder.record_.fields;
+        if (feeder.fieldCount_ < fields.size())
+            fields[feeder.fieldCount_].assign(static_cast<const char*>(text), length);
+        else
+            fields.emplace_back(static_cast<const char*>(text), length);
+        ++feeder.fieldCount_;
+    }
+
+    static void OnRecordEnd(int, void* self) {
+        auto& feeder = *static_cast<LineFeeder*>(self);
+        // The field strings are kept between records to spare allocations.
+        feeder.record_.fields.resize(feeder.fieldCount_);
+        feeder.fieldCount_ = 0;
+        feeder.inRecord_ = false;
+        if (!feeder.stopped_ && !feeder.onRecord_(feeder.record_))
+            feeder.stopped_ = true;
+    }
+
+    const std::function<bool(const CsvRecord&)>& onRecord_;
+    csv_parser parser_{};
+    CsvRecord record_;
+    std::size_t fieldCount_ = 0;
+    long lineNumber_ = 0;
+    bool inRecord_ = false;
+    bool stopped_ = false;
+    CsvReadResult result_;
+};
+
+} // namespace
+
+CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord) {
+    constexpr std::size_t kChunk = 1 << 16;
+    const auto buffer = std::make_unique<char[]>(kChunk);
+    std::string partialLine; // a line cut by the end of a chunk
+    LineFeeder feeder(onRecord);
+
+    bool first = true;
+    while (in) {
+        in.read(buffer.get(), kChunk);
+        std::string_view chunk(buffer.get(), static_cast<std::size_t>(in.gcount()));
+        // Spreadsheets often start their UTF-8 files with a byte order mark; left in, it
+        // would hide the name of the first column.
+        if (first && chunk.starts_with(kByteOrderMark))
+            chunk.remove_prefix(kByteOrderMark.size());
+        first = false;
+        while (!chunk.empty()) {
+            const std::size_t end = chunk.find('\n');
+            if (end == std::string_view::npos) {
+                partialLine += chunk;
+                break;
+            }
+            std::string_view line = chunk.substr(0, end + 1);
+            chunk.remove_prefix(end + 1);
+            if (!partialLine.empty()) {
+                partialLine += line;
+                line = partialLine;
+            }
+            const bool goOn = feeder.feed(line);
+            partialLine.clear();
+            if (!goOn)
+                return feeder.result();
+        }
+    }
+    if (!partialLine.empty() && !feeder.feed(partialLine))
+        return feeder.result();
+    feeder.finish();
+    return feeder.result();
+}
+
+} // namespace cli

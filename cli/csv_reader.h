@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+struct CsvRecord {
+    std::vector<std::string> fields;
+    long line = 0; // the line the record starts on, counted from 1
+};
+
+struct CsvReadResult {
+    bool ok = true;
+    long line = 0;       // where reading stopped, when not ok
+    std::string message; // why
+};
+
+// Reads RFC 4180 CSV from the stream and hands over one record at a time, so that memory
+// stays the same however long the input. Fields keep their blanks; quotes are taken off.
+// Blank lines hold no record; a UTF-8 byte order mark at the start is skipped. Reading stops at a
+// malformed record (a stray quote, an unclosed quoted field) or when onRecord returns false.
+CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord);
+
+} // namespace cli

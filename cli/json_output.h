@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "projection.h"
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// A JSON string. Control characters are escaped; bytes that are not UTF-8 become U+FFFD,
+// so the output stays valid JSON whatever the input file's encoding.
+void AppendJsonString(std::string& out, std::string_view text);
+
+// The nine members "name":{"shown":caption,"value":number}, comma-separated, without the
+// braces of the object; each member is null when there are no captions.
+void AppendJsonResults(std::string& out, const Captions* captions);
+
+} // namespace cli

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "command_line.h"
+#include "program.h"
+
+#include <QString>
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    // No QCoreApplication: the program needs no event loop, and without one it starts faster.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    std::ios::sync_with_stdio(false);
+    const int code = cli::Run(arguments, std::cin, std::cout, std::cerr);
+    if (!std::cout.flush()) {
+        std::cerr << cli::kProgramName << ": cannot write the output\n";
+        return cli::kExitBadInput;
+    }
+    return code;
+}

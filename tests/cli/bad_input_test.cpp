@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+// Every text the window would warn about, cut or change is refused: one line on stderr
+// naming the figure, the text and the reason, nothing on stdout, exit code 2.
+#include "run_cli.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BadInputRow {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string err; // the whole line, without the program's name and the line end
+};
+
+class BadInput : public ::testing::TestWithParam<BadInputRow> {};
+
+TEST_P(BadInput, OneLineOnStderrAndNothingElse) {
+    const CliRun run = RunCli(GetParam().arguments);
+    EXPECT_EQ(run.err, "varnelcalc-cli: " + GetParam().err + "\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.code, 2);
+}
+
+const std::string kNumbersOnly = "only digits and one \".\" are allowed";
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, BadInput,
+    ::testing::Values(
+        BadInputRow{"Letter", {"--impressions", "12a"}, "impressions \"12a\": " + kNumbersOnly},
+        BadInputRow{"MinusSign", {"--ecpm", "-5"}, "ecpm \"-5\": " + kNumbersOnly},
+        BadInputRow{"ThousandsSeparator",
+                    {"--impressions", "1,000"},
+                    "impressions \"1,000\": " + kNumbersOnly},
+        BadInputRow{"DollarSign", {"--ecpm", "$2"}, "ecpm \"$2\": " + kNumbersOnly},
+        BadInputRow{"PercentSign", {"--ctr", "5%"}, "ctr \"5%\": " + kNumbersOnly},
+        BadInputRow{"Blank", {"--clicks", "1 000"}, "clicks \"1 000\": " + kNumbersOnly},
+        BadInputRow{"Exponent", {"--ecpm", "1e9"}, "ecpm \"1e9\": " + kNumbersOnly},
+        BadInputRow{"TwoPoints", {"--ecpm", "1.2.3"}, "ecpm \"1.2.3\": " + kNumbersOnly},
+        BadInputRow{
+            "LineBreakStaysOnOneLine", {"--clicks", "1\n2"}, "clicks \"1\\n2\": " + kNumbersOnly},
+        BadInputRow{"Empty", {"--impressions", ""}, "impressions \"\": there is no digit"},
+        BadInputRow{"PointAlone", {"--ecpm", "."}, "ecpm \".\": there is no digit"},
+        BadInputRow{"ImpressionsTooLong",
+                    {"--impressions", "12345678"},
+                    "impressions \"12345678\": longer than the 7 characters its box takes"},
+        BadInputRow{"ClicksTooLong",
+                    {"--clicks", "100000"},
+                    "clicks \"100000\": longer than the 5 characters its box takes"},
+        BadInputRow{"EcpmTooLong",
+                    {"--ecpm", "0.123456"},
+                    "ecpm \"0.123456\": longer than the 7 characters its box takes"},
+        BadInputRow{"WholePercentTooLong",
+                    {"--ctr", "0100"},
+                    "ctr \"0100\": the whole percent is longer than 3 digits"},
+        BadInputRow{"ImpressionsLeadingZero",
+                    {"--impressions", "0100"},
+                    "impressions \"0100\": it starts with 0"},
+        BadInputRow{
+            "ImpressionsZero", {"--impressions", "0"}, "impressions \"0\": it starts with 0"},
+        BadInputRow{"CtrAboveHundred", {"--ctr", "101"}, "ctr \"101\": above 100 percent"},
+        BadInputRow{"CtrHundredWithTenths", {"--ctr", "100.5"}, "ctr \"100.5\": above 100 percent"},
+        BadInputRow{"CtrTwoDecimals", {"--ctr", "2.55"}, "ctr \"2.55\": more than one decimal"},
+        BadInputRow{"CtrTwoZeroDecimals", {"--ctr", "2.00"}, "ctr \"2.00\": more than one decimal"},
+        BadInputRow{"CtrAndClicks",
+                    {"--ctr", "2", "--clicks", "5"},
+                    "clicks \"5\": give either the CTR or the clicks, not both"},
+        // The first bad figure in the order they are written is the one reported.
+        BadInputRow{"FirstOfTwoBadFigures",
+                    {"--ecpm", "x", "--impressions", "y"},
+                    "impressions \"y\": " + kNumbersOnly}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, BadInput,
+    ::testing::Values(
+        BadInputRow{"UnknownOption", {"--impression", "5"}, "Unknown option 'impression'."},
+        BadInputRow{"MissingValue", {"--ecpm"}, "Missing value after '--ecpm'."},
+        BadInputRow{"GivenTwice", {"--ctr", "1", "--ctr", "2"}, "--ctr is given more than once"},
+        BadInputRow{"StrayArgument", {"1000"}, "unexpected argument \"1000\""},
+        BadInputRow{
+            "UnknownFormat", {"--format", "xml"}, "format \"xml\": it must be text, csv or json"},
+        BadInputRow{"BatchWithFigures",
+                    {"--batch", "-", "--ecpm", "2"},
+                    "--batch takes its figures from the file, not from --ecpm"},
+        BadInputRow{"BatchAsText",
+                    {"--batch", "-", "--format", "text"},
+                    "a batch is written as csv or json, not as text"},
+        BadInputRow{"BatchFileMissing",
+                    {"--batch", "/nonexistent/sites.csv"},
+                    "cannot open \"/nonexistent/sites.csv\""},
+        BadInputRow{"BatchFileIsAFolder", {"--batch", "/"}, "cannot read \"/\": it is a folder"}),
+    [](const auto& info) { return info.param.name; });
+
+} // namespace

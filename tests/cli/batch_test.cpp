@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+// A CSV of sites through --batch: every row on its own from the start state, other columns
+// carried through in place, bad rows reported and left empty, the exit code telling which.
+#include "run_cli.h"
+
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BatchRow {
+    const char* name;
+    std::string input;
+    std::string format;
+    std::string out;
+    std::string err;
+    int code;
+};
+
+class Batch : public ::testing::TestWithParam<BatchRow> {};
+
+TEST_P(Batch, WritesEveryRowAndReportsTheBadOnes) {
+    const CliRun run = RunCli({"--batch", "-", "--format", GetParam().format}, GetParam().input);
+    EXPECT_EQ(run.out, GetParam().out);
+    EXPECT_EQ(run.err, GetParam().err);
+    EXPECT_EQ(run.code, GetParam().code);
+}
+
+const std::string kResults =
+    "actual_impressions,actual_clicks,actual_ctr,actual_ecpm,daily,weekly,monthly,yearly,epc";
+const std::string kStart = "100,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00";
+const std::string kNoResults = ",,,,,,,,";
+const std::string kJsonNulls = "\"actual_impressions\":null,\"actual_clicks\":null,"
+                               "\"actual_ctr\":null,\"actual_ecpm\":null,\"daily\":null,"
+                               "\"weekly\":null,\"monthly\":null,\"yearly\":null,\"epc\":null";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, Batch,
+    ::testing::Values(
+        BatchRow{"QuotingExtraColumnsEmptyCellsAndABadRow",
+                 "site,impressions,ctr,clicks,ecpm,owner\n"
+                 "\"Acme, Inc.\",1000,2.5,,2,\"Ann \"\"A\"\" Lee\"\n"
+                 "blog,1000,,50,3,\n"
+                 "shop,12x,1,,1,Bo\n"
+                 "news,,,,,\n",
+                 "csv",
+                 "site,impressions,ctr,clicks,ecpm,owner," + kResults + "\r\n" +
+                     "\"Acme, Inc.\",1000,2.5,,2,\"Ann \"\"A\"\" Lee\","
+                     "1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n"
+                     "blog,1000,,50,3,,1000,50.0,5.00%,$3.00,$3.00,$21.00,$91.23,"
+                     "\"$1,095.00\",$.06\r\n"
+                     "shop,12x,1,,1,Bo," +
+                     kNoResults + "\r\n" + "news,,,,,," + kStart + "\r\n",
+                 "varnelcalc-cli: line 4: impressions \"12x\": only digits and one \".\" are "
+                 "allowed\n",
+                 1},
+        // Each row starts again from the start state: nothing carries over from the row
+        // before.
+        BatchRow{"RowsAreIndependent", "impressions,ctr,ecpm\n1000,2.5,2\n,,\n", "csv",
+                 "impressions,ctr,ecpm," + kResults + "\r\n" +
+                     "1000,2.5,2,1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n" +
+                     ",,," + kStart + "\r\n",
+                 "", 0},
+        BatchRow{"ColumnNamesInAnyCaseAndOrder", "ECPM,Clicks,Impressions\r\n3,50,1000\r\n", "csv",
+                 "ECPM,Clicks,Impressions," + kResults + "\r\n" +
+                     "3,50,1000,1000,50.0,5.00%,$3.00,$3.00,$21.00,$91.23,\"$1,095.00\",$.06\r\n",
+                 "", 0},
+        BatchRow{"ByteOrderMarkBeforeTheFirstColumn", "\xef\xbb\xbfimpressions,ctr\n1000,1\n",
+                 "csv",
+                 "impressions,ctr," + kResults + "\r\n" +
+                     "1000,1,1000,10.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                 "", 0},
+        BatchRow{"CellsKeepTheirBlanks", "name,impressions\n  padded  ,1000\n", "csv",
+                 "name,impressions," + kResults + "\r\n" +
+                     "  padded  ,1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                 "", 0},
+        BatchRow{"BlankLinesCountForLineNumbers", "impressions\n\n1000\n\n0\n", "csv",
+                 "impressions," + kResults + "\r\n" +
+                     "1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" + "0," +
+                     kNoResults + "\r\n",
+                 "varnelcalc-cli: line 5: impressions \"0\": it starts with 0\n", 1},
+        BatchRow{"QuotedLineBreaksCountForLineNumbers", "note,ctr\n\"two\nlines\",1\nx,2.55\n",
+                 "csv",
+                 "note,ctr," + kResults + "\r\n" +
+                     "\"two\nlines\",1,100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" +
+                     "x,2.55," + kNoResults + "\r\n",
+                 "varnelcalc-cli: line 4: ctr \"2.55\": more than one decimal\n", 1},
+        BatchRow{"ShortRowIsFilledAndReported", "site,impressions,owner\nfirst,1000\n", "csv",
+                 "site,impressions,owner," + kResults + "\r\n" + "first,1000,," + kNoResults +
+                     "\r\n",
+                 "varnelcalc-cli: line 2: 2 fields where the header has 3\n", 1},
+        BatchRow{"LongRowKeepsItsCells", "site\na,b\n", "csv",
+                 "site," + kResults + "\r\n" + "a,b," + kNoResults + "\r\n",
+                 "varnelcalc-cli: line 2: 2 fields where the header has 1\n", 1},
+        BatchRow{"LastLineWithoutLineEnd", "impressions\n1000", "csv",
+                 "impressions," + kResults + "\r\n" +
+                     "1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                 "", 0},
+        BatchRow{"HeaderOnly", "impressions,ctr\n", "csv", "impressions,ctr," + kResults + "\r\n",
+                 "", 0},
+        BatchRow{"NoHeader", "", "csv", "", "varnelcalc-cli: the input has no header row\n", 2},
+        BatchRow{"TwoColumnsForOneFigure", "ctr,CTR\n1,2\n", "csv", "",
+                 "varnelcalc-cli: line 1: two columns hold ctr\n", 2},
+        // The rows before a malformed one are written; the rest cannot be told apart.
+        BatchRow{"MalformedRecordStops", "impressions,site\n1000,a\n1000,\"b\"c\n1000,d\n", "csv",
+                 "impressions,site," + kResults + "\r\n" +
+                     "1000,a,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                 "varnelcalc-cli: line 3: malformed CSV: error parsing data while strict "
+                 "checking enabled\n",
+                 2},
+        BatchRow{"UnclosedQuoteStops", "impressions,site\n1000,\"open\n", "csv",
+                 "impressions,site," + kResults + "\r\n",
+                 "varnelcalc-cli: line 2: malformed CSV: error parsing data while strict "
+                 "checking enabled\n",
+                 2},
+        BatchRow{"JsonOneObjectPerLine", "site,ctr,clicks\n\"a \"\"b\"\"\",2,\nc,,3\nd,1,1\n",
+                 "json",
+                 "{\"site\":\"a \\\"b\\\"\",\"ctr\":\"2\",\"clicks\":\"\","
+                 "\"actual_impressions\":{\"shown\":\"100\",\"value\":100},"
+                 "\"actual_clicks\":{\"shown\":\"2.0\",\"value\":2.0},"
+                 "\"actual_ctr\":{\"shown\":\"2.00%\",\"value\":2.00},"
+                 "\"actual_ecpm\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"daily\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"weekly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"monthly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"yearly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"epc\":{\"shown\":\"$0.00\",\"value\":0.00}}\n"
+                 "{\"site\":\"c\",\"ctr\":\"\",\"clicks\":\"3\","
+                 "\"actual_impressions\":{\"shown\":\"100\",\"value\":100},"
+                 "\"actual_clicks\":{\"shown\":\"3.0\",\"value\":3.0},"
+                 "\"actual_ctr\":{\"shown\":\"3.00%\",\"value\":3.00},"
+                 "\"actual_ecpm\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"daily\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"weekly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"monthly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"yearly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                 "\"epc\":{\"shown\":\"$0.00\",\"value\":0.00}}\n"
+                 "{\"site\":\"d\",\"ctr\":\"1\",\"clicks\":\"1\"," +
+                     kJsonNulls + "}\n",
+                 "varnelcalc-cli: line 4: clicks \"1\": give either the CTR or the clicks, not "
+                 "both\n",
+                 1},
+        BatchRow{"JsonNamesCellsBeyondTheHeader", "site\na,b\n", "json",
+                 "{\"site\":\"a\",\"column 2\":\"b\"," + kJsonNulls + "}\n",
+                 "varnelcalc-cli: line 2: 2 fields where the header has 1\n", 1},
+        BatchRow{"JsonNeedsDistinctColumnNames", "site,site\na,b\n", "json", "",
+                 "varnelcalc-cli: line 1: two columns are named \"site\"\n", 2},
+        BatchRow{"JsonColumnCannotTakeAResultsName", "daily\n1\n", "json", "",
+                 "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(BatchFile, ReadsTheNamedFile) {
+    const std::string path = ::testing::TempDir() + "varnelcalc-cli-sites.csv";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "impressions,ctr,ecpm\n1000,2.5,2\n";
+    }
+    const CliRun run = RunCli({"--batch", path});
+    EXPECT_EQ(run.out, "impressions,ctr,ecpm," + kResults + "\r\n" +
+                           "1000,2.5,2,1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n");
+    EXPECT_EQ(run.code, 0);
+    std::remove(path.c_str());
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+// One site from the command line: the captions the window shows for the same figures, in
+// each output format.
+#include "run_cli.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SingleRunRow {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string out;
+};
+
+class SingleRun : public ::testing::TestWithParam<SingleRunRow> {};
+
+TEST_P(SingleRun, PrintsTheWindowsCaptions) {
+    const CliRun run = RunCli(GetParam().arguments);
+    EXPECT_EQ(run.out, GetParam().out);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.code, 0);
+}
+
+const std::string kCsvHeader = "actual_impressions,actual_clicks,actual_ctr,actual_ecpm,daily,"
+                               "weekly,monthly,yearly,epc\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, SingleRun,
+    ::testing::Values(
+        SingleRunRow{"TextAlignsTheWindowsLabels",
+                     {"--impressions", "1000", "--ctr", "2.5", "--ecpm", "2"},
+                     "Impressions  1000\n"
+                     "Clicks       25.0\n"
+                     "CTR          2.50%\n"
+                     "eCPM         $2.00\n"
+                     "Daily        $2.00\n"
+                     "Weekly       $14.00\n"
+                     "Monthly      $60.82\n"
+                     "Yearly       $730.00\n"
+                     "Average EPC  $.08\n"},
+        SingleRunRow{"NothingGivenIsTheStartState",
+                     {"--format", "csv"},
+                     kCsvHeader + "100,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        SingleRunRow{"CsvQuotesCaptionsWithCommas",
+                     {"--impressions=1000", "--ctr=2", "--ecpm=3", "--format=csv"},
+                     kCsvHeader +
+                         "1000,20.0,2.00%,$3.00,$3.00,$21.00,$91.23,\"$1,095.00\",$.15\r\n"},
+        SingleRunRow{
+            "ClicksGiveTheCtr",
+            {"--impressions", "100000", "--clicks", "2000", "--ecpm", "5", "--format", "csv"},
+            kCsvHeader + "100000,2000.0,2.00%,$5.00,$500.00,\"$3,500.00\",\"$15,205.00\","
+                         "\"$182,500.00\",$.25\r\n"},
+        SingleRunRow{"JsonMapsEachFieldToCaptionAndNumber",
+                     {"--impressions", "1000", "--ctr", "2", "--ecpm", "3", "--format", "json"},
+                     "{\"actual_impressions\":{\"shown\":\"1000\",\"value\":1000},"
+                     "\"actual_clicks\":{\"shown\":\"20.0\",\"value\":20.0},"
+                     "\"actual_ctr\":{\"shown\":\"2.00%\",\"value\":2.00},"
+                     "\"actual_ecpm\":{\"shown\":\"$3.00\",\"value\":3.00},"
+                     "\"daily\":{\"shown\":\"$3.00\",\"value\":3.00},"
+                     "\"weekly\":{\"shown\":\"$21.00\",\"value\":21.00},"
+                     "\"monthly\":{\"shown\":\"$91.23\",\"value\":91.23},"
+                     "\"yearly\":{\"shown\":\"$1,095.00\",\"value\":1095.00},"
+                     "\"epc\":{\"shown\":\"$.15\",\"value\":0.15}}\n"},
+        // Without clicks the eCPM edit leaves the earnings as they were.
+        SingleRunRow{"EcpmWithoutClicksKeepsTheEarnings",
+                     {"--ecpm", "2.5", "--format", "csv"},
+                     kCsvHeader + "100,0,0.0%,$2.50,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        // eCPM 2.5 on 1000 impressions: 76.025 a month, an exact half shown rounded up.
+        SingleRunRow{"MonthlyHalfCentRoundsUp",
+                     {"--impressions", "1000", "--ctr", "1", "--ecpm", "2.5", "--format", "csv"},
+                     kCsvHeader + "1000,10.0,1.00%,$2.50,$2.50,$17.50,$76.03,$912.50,$.25\r\n"},
+        SingleRunRow{"TenthsWithoutWholePercent",
+                     {"--ctr", ".5", "--format", "csv"},
+                     kCsvHeader + "100,0.5,0.50%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        SingleRunRow{"PointWithoutTenths",
+                     {"--ctr", "5.", "--format", "csv"},
+                     kCsvHeader + "100,5.0,5.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        SingleRunRow{"HundredPercentWithZeroTenths",
+                     {"--impressions", "300", "--ctr", "100.0", "--format", "csv"},
+                     kCsvHeader + "300,300.0,100.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        // The clicks box shows one decimal and the CTR is derived from what it shows.
+        SingleRunRow{"ClicksRoundedBeforeTheCtr",
+                     {"--clicks", "2.57", "--format", "csv"},
+                     kCsvHeader + "100,2.6,2.60%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        SingleRunRow{"FractionalImpressions",
+                     {"--impressions", "1.5", "--clicks", "1", "--format", "csv"},
+                     kCsvHeader + "1.5,1.0,66.67%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        SingleRunRow{
+            "EcpmKeptToFourDecimals",
+            {"--impressions", "1000", "--ctr", "2.5", "--ecpm", "1.23456", "--format", "csv"},
+            kCsvHeader + "1000,25.0,2.50%,$1.23,$1.23,$8.64,$37.54,$450.63,$.05\r\n"},
+        SingleRunRow{"LeadingZerosInTheCtr",
+                     {"--ctr", "002", "--format", "csv"},
+                     kCsvHeader + "100,2.0,2.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        SingleRunRow{"LeadingZerosInTheClicks",
+                     {"--clicks", "007", "--format", "csv"},
+                     kCsvHeader + "100,7.0,7.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        SingleRunRow{
+            "LargestFigures",
+            {"--impressions", "9999999", "--ctr", "100", "--ecpm", "9999999", "--format", "csv"},
+            kCsvHeader + "9999999,9999999.0,100.00%,\"$9,999,999.00\","
+                         "\"$99,999,980,000.00\",\"$699,999,860,000.01\","
+                         "\"$3,040,999,391,800.03\",\"$36,499,992,700,000.36\","
+                         "$10000.00\r\n"},
+        SingleRunRow{"TinyImpressionsInExponentForm",
+                     {"--impressions", ".00001", "--format", "json"},
+                     "{\"actual_impressions\":{\"shown\":\"1E-05\",\"value\":1E-05},"
+                     "\"actual_clicks\":{\"shown\":\"0\",\"value\":0},"
+                     "\"actual_ctr\":{\"shown\":\"0.0%\",\"value\":0.0},"
+                     "\"actual_ecpm\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                     "\"daily\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                     "\"weekly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                     "\"monthly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                     "\"yearly\":{\"shown\":\"$0.00\",\"value\":0.00},"
+                     "\"epc\":{\"shown\":\"$0.00\",\"value\":0.00}}\n"},
+        SingleRunRow{"Version", {"--version"}, "varnelcalc-cli 1.00; build: 85\n"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CliHelp, ShowsBothFormsAndEveryOption) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.out.starts_with("Usage: varnelcalc-cli [--impressions N]")) << run.out;
+    for (const char* option : {"--batch <FILE>", "--impressions <N>", "--ctr <P>", "--clicks <N>",
+                               "--ecpm <D>", "--format", "--version"})
+        EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+} // namespace
