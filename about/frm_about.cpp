@@ -3,6 +3,7 @@
 
 #include "application_facts.h"
 #include "design.h"
+#include "design_palette.h"
 #include "fonts.h"
 #include "images.h"
 #include "line_shape.h"
@@ -44,6 +45,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);
+    setPalette(design::LightPalette());
     design::SetBackground(*this, Qt::white);
     setWindowIcon(QIcon(images::Load(images::kIcon)));
 

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "design_palette.h"
+#include "desktop_identity.h"
 #include "display_check.h"
 #include "fonts.h"
 #include "frm_main.h"
@@ -17,6 +19,8 @@ int main(int, char* argv[]) {
     // The program reads no command line: Qt gets the program's name and nothing else.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
+    application::SetDesktopIdentity();
+    design::UseDesignStyle();
 
     // A second start ends quietly and leaves the running instance as it is.
     mAPI::SingleInstance instance;

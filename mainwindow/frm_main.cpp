@@ -4,6 +4,7 @@
 #include "application_facts.h"
 #include "copyright_line.h"
 #include "design.h"
+#include "design_palette.h"
 #include "drop_shadow.h"
 #include "fonts.h"
 #include "frm_about.h"
@@ -14,6 +15,7 @@
 #include "product.h"
 #include "tab_control.h"
 #include "twips.h"
+#include "window_place.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +42,7 @@ frmMain::frmMain() {
                    Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
     setFont(mAPI::DesignFont(mAPI::kVerdana, 8.25));
+    setPalette(design::LightPalette());
     design::SetBackground(*this, Qt::white);
     design::SetTextColour(*this, kWindowText);
     setWindowIcon(QIcon(images::Load(images::kIcon)));
@@ -142,7 +145,7 @@ void frmMain::load() {
     findChild<QLineEdit*>(QString::fromLatin1(calc::BoxName(calc::Box::Impressions)))->setFocus();
     calculator().GotFocus(calc::Box::Impressions);
     if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(mAPI::CentredPlace(size(), screen->availableGeometry()));
 }
 
 void frmMain::showAbout() {
