@@ -17,6 +17,9 @@ public:
 
     void showCaption(const QString& caption);
 
+    // The caption as drawn: the whole of it, or its start ending in "…".
+    QString drawnText() const { return elided_.isEmpty() ? text() : elided_; }
+
     static constexpr qreal kSmallestPoints = 6;
 
 protected:
