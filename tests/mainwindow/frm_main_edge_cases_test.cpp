@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The mouse wheel over the boxes and their arrows: a focused box steps as its arrows do, an
-// unfocused one ignores the wheel; and the figures of extreme inputs fit their frames.
+// Edge cases of the main window met on users' desktops: the mouse wheel over the boxes and
+// their arrows, the web link clicked while a box is empty, figures too wide for their frames.
 #include "frm_main_fixture.h"
 #include "spin_arrows.h"
 
@@ -8,7 +8,7 @@
 #include <QFrame>
 #include <QWheelEvent>
 
-class FrmMainWheelTest : public MainWindowFixture {
+class FrmMainEdgeCasesTest : public MainWindowFixture {
     Q_OBJECT
 
     // "txtECPM" for the box, "updECPM/up" or "updECPM/down" for one of its arrows.
@@ -92,6 +92,29 @@ private slots:
         QVERIFY(messages->messages.empty());
     }
 
+    // The link takes no focus, so the box keeps it, empty, until the focus leaves it.
+    void theWebLinkOpensWhileABoxIsEmpty_data() {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("refill");
+        QTest::newRow("impressions") << "txtPresentImpressions"
+                                     << "100";
+        QTest::newRow("tenths") << "txtDec"
+                                << "00";
+    }
+
+    void theWebLinkOpensWhileABoxIsEmpty() {
+        QFETCH(QString, boxName);
+        QFETCH(QString, refill);
+        QLineEdit& edit = box(qPrintable(boxName));
+        typeInto(qPrintable(boxName), QString());
+        ClickAsUser(find("lblWebLink"));
+        QCOMPARE(openedLinks.size(), 1u);
+        QCOMPARE(edit.text(), QString());
+        QCOMPARE(focused(), &edit);
+        QTest::keyClick(&edit, Qt::Key_Tab);
+        QCOMPARE(edit.text(), refill);
+    }
+
     // The largest figures the boxes take: every result stays inside its frame, whole.
     void extremeFiguresStayInsideTheirFrames_data() {
         QTest::addColumn<QString>("ecpm");
@@ -118,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmMainWheelTest)
-#include "frm_main_wheel_test.moc"
+QTEST_MAIN(FrmMainEdgeCasesTest)
+#include "frm_main_edge_cases_test.moc"
