@@ -137,6 +137,10 @@ void frmMain::setFocusOrder() {
 }
 
 void frmMain::load() {
+    // Placed while the window has no native handle yet (winId below makes one): Qt then takes
+    // the place as that of the frame's corner, title bar included, not of the client area.
+    if (const QScreen* screen = this->screen())
+        move(mAPI::CentredPlace(size(), screen->availableGeometry()));
     setWindowTitle(application::MainWindowCaption());
     mAPI::AddDropShadow(winId());
     pages::LoadPages(panes_, this, messages_);
@@ -144,8 +148,6 @@ void frmMain::load() {
     // The window opens ready for typing the impressions over their start figure.
     findChild<QLineEdit*>(QString::fromLatin1(calc::BoxName(calc::Box::Impressions)))->setFocus();
     calculator().GotFocus(calc::Box::Impressions);
-    if (const QScreen* screen = this->screen())
-        move(mAPI::CentredPlace(size(), screen->availableGeometry()));
 }
 
 void frmMain::showAbout() {
