@@ -2,7 +2,6 @@
 #include "design_palette.h"
 
 #include <QApplication>
-#include <QStyle>
 #include <iterator>
 
 namespace design {

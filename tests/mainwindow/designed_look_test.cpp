@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
