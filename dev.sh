@@ -1,30 +1,39 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # One entry point for a fresh Debian 12 machine: installs what is missing, builds, then
-#   ./dev.sh run    starts the calculator
+#   ./dev.sh run    starts the calculator (installs and builds only what the program needs)
 #   ./dev.sh test   runs every test, the engine's tests again built for Windows under Wine,
 #                   the fuzzers for FUZZ_SECONDS each (60 unless set), then every test
 #                   again in the sanitizer build
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev liblitehtml-dev libgumbo-dev
-    xvfb xauth fonts-dejavu-core fonts-liberation2 locales
-    clang libclang-rt-14-dev
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    desktop-file-utils appstream dpkg-dev libxcb1-dev
-    libcsv-dev man-db
+# What building and running the program needs: all that `run` installs.
+run_packages=(
+    cmake ninja-build g++ pkg-config            # build tools
+    qt6-base-dev liblitehtml-dev libgumbo-dev   # libraries the program links
+    libcsv-dev                                  # the command-line companion's CSV reader
+    fonts-dejavu-core fonts-liberation2         # stand-ins for the designed fonts
+)
+
+# What only the tests need, installed by `test` on top of the run packages.
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev  # test and benchmark libraries
+    xvfb xauth libxcb1-dev locales              # windows on a virtual display; a comma locale
+    clang libclang-rt-14-dev                    # fuzzers
+    desktop-file-utils appstream dpkg-dev man-db  # desktop entry, metainfo, .deb, man page checks
+    # Windows: the Windows-only sources checked, the engine's tests built and run under Wine
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64
 )
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Installs those of the given packages that are missing.
 install_missing_packages() {
     local missing=()
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$package")
     done
@@ -33,33 +42,25 @@ install_missing_packages() {
         as_root apt-get update -q
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
     fi
-    # The number tests run once more under a comma-decimal locale.
+}
+
+# The number tests run once more under a comma-decimal locale.
+generate_test_locale() {
     if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
         as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
         as_root locale-gen >/dev/null
     fi
 }
 
+# Configures with the named preset and builds with the build preset of the same name
+# ("app" builds only the program).
 build() {
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
 }
 
-# The engine and its tests cross-built for Windows and run under Wine. Only the test
-# command needs these, so they are installed here rather than with the rest.
-windows_packages=(g++-mingw-w64-x86-64-posix googletest wine64)
-
+# The engine and its tests cross-built for Windows and run under Wine.
 windows_engine_tests() {
-    local missing=()
-    for package in "${windows_packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$package")
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        echo "Installing: ${missing[*]}"
-        as_root apt-get update -q
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-    fi
     build windows-engine
     ctest --preset windows-engine
 }
@@ -88,12 +89,13 @@ fuzz() {
 
 case "${1:-}" in
 run)
-    install_missing_packages
-    build default
+    install_missing_packages "${run_packages[@]}"
+    build app
     exec ./build/default/app/VarnelCalc
     ;;
 test)
-    install_missing_packages
+    install_missing_packages "${run_packages[@]}" "${test_packages[@]}"
+    generate_test_locale
     build default
     xvfb-run -a ctest --preset default
     windows_engine_tests

@@ -3,16 +3,19 @@
 
 #include "application_facts.h"
 #include "design.h"
+#include "design_palette.h"
 #include "fonts.h"
 #include "images.h"
 #include "line_shape.h"
 #include "link_label.h"
 #include "open_link.h"
 #include "product.h"
+#include "title_room.h"
 #include "twips.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +47,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);
+    setPalette(design::LightPalette());
     design::SetBackground(*this, Qt::white);
     setWindowIcon(QIcon(images::Load(images::kIcon)));
 
@@ -62,6 +66,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setTabOrder(findChild<QWidget*>(QStringLiteral("lblWebLink")),
                 findChild<QWidget*>(QStringLiteral("lblEmailLink")));
     load();
+    makeRoomForTitle();
 }
 
 void frmAbout::createTexts() {
@@ -129,6 +134,16 @@ void frmAbout::createLinks() {
             QStringLiteral("?subject=") + QString::fromLatin1(product::kBugReportSubject);
         mAPI::OpenLink(address, QString::number(winId()));
     });
+}
+
+// Where the desktop's title bar needs more than the designed width for the whole title, the
+// window widens and the design stays in its middle.
+void frmAbout::makeRoomForTitle() {
+    const int width = std::max(kClientSize.width(), mAPI::TitleBarWidth(windowTitle()));
+    const QPoint shift((width - kClientSize.width()) / 2, 0);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->move(child->pos() + shift);
+    setFixedSize(width, kClientSize.height());
 }
 
 void frmAbout::load() {

@@ -15,4 +15,5 @@ private:
     void createTexts();
     void createLinks();
     void load();
+    void makeRoomForTitle();
 };

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "design_palette.h"
+#include "desktop_identity.h"
 #include "display_check.h"
 #include "fonts.h"
 #include "frm_main.h"
@@ -19,6 +21,8 @@ int main(int, char* argv[]) {
     mAPI::DisplayFailureGuard displayFailure;
     QApplication application(qtArgc, argv);
     displayFailure.disarm();
+    application::SetDesktopIdentity();
+    design::UseDesignStyle();
 
     // A second start ends quietly and leaves the running instance as it is. Where no lock
     // can be made at all, the program runs all the same and says why.

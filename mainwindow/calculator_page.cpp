@@ -2,11 +2,13 @@
 #include "calculator_page.h"
 
 #include "design.h"
+#include "fitting_label.h"
 #include "focus_guard.h"
 #include "fonts.h"
 #include "line_edit_box.h"
 #include "spin_arrows.h"
 #include "twips.h"
+#include "wheel_steps.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -143,14 +145,14 @@ QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const 
     return frame;
 }
 
-QLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour) {
-    QLabel* label = design::AddLabel(frame, calc::CaptionName(figure.caption),
-                                     QString::fromLatin1(calc::StartCaption(figure.caption)),
-                                     figure.geometry, BoldFont());
+mAPI::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour) {
+    auto* label = new mAPI::FittingLabel(BoldFont(), &frame);
+    label->setObjectName(QString::fromLatin1(calc::CaptionName(figure.caption)));
+    label->move(figure.geometry.topLeft());
     design::SetTextColour(*label, colour);
     // A description, not a name: for a label, Qt reads the name instead of the caption.
     label->setAccessibleDescription(QString::fromLatin1(figure.description));
-    label->adjustSize();
+    label->showCaption(QString::fromLatin1(calc::StartCaption(figure.caption)));
     return label;
 }
 
@@ -274,6 +276,7 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
         arrows->setObjectName(QString::fromLatin1(figure.arrowsName));
         arrows->setGeometry(figure.arrows);
         arrows->takeArrowKeysOf(edit);
+        new mAPI::WheelSteps(edit, *arrows);
         // Below the box it overlaps, as the design draws them.
         arrows->stackUnder(&edit);
         tabStops_.push_back({kArrowsTabIndex[IndexOf(box)], arrows});
@@ -317,7 +320,6 @@ void CalculatorPage::createButtons(QWidget& sheet) {
 }
 
 void CalculatorPage::showCaption(calc::Caption caption) {
-    QLabel& label = *figureLabels_[IndexOf(caption)];
-    label.setText(QString::fromStdString(calculator_->caption(caption)));
-    label.adjustSize();
+    figureLabels_[IndexOf(caption)]->showCaption(
+        QString::fromStdString(calculator_->caption(caption)));
 }

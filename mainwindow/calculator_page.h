@@ -8,13 +8,13 @@
 #include <memory>
 #include <vector>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace mAPI {
+class FittingLabel;
 class FocusGuard;
-}
+} // namespace mAPI
 
 // The calculator tab: the boxes, arrows, step choice, figures and buttons of the design,
 // bound to the engine that does the arithmetic. The window owns it; it must go before the
@@ -51,7 +51,7 @@ private:
 
     std::unique_ptr<calc::Calculator> calculator_;
     std::unique_ptr<mAPI::FocusGuard> focusGuard_;
-    std::array<QLabel*, calc::kAllCaptions.size()> figureLabels_{};
+    std::array<mAPI::FittingLabel*, calc::kAllCaptions.size()> figureLabels_{};
     QPushButton* cmdAbout_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
     std::vector<TabStop> tabStops_;

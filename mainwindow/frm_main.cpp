@@ -4,6 +4,7 @@
 #include "application_facts.h"
 #include "copyright_line.h"
 #include "design.h"
+#include "design_palette.h"
 #include "drop_shadow.h"
 #include "fonts.h"
 #include "frm_about.h"
@@ -14,6 +15,7 @@
 #include "product.h"
 #include "tab_control.h"
 #include "twips.h"
+#include "window_place.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +42,7 @@ frmMain::frmMain() {
                    Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
     setFont(mAPI::DesignFont(mAPI::kVerdana, 8.25));
+    setPalette(design::LightPalette());
     design::SetBackground(*this, Qt::white);
     design::SetTextColour(*this, kWindowText);
     setWindowIcon(QIcon(images::Load(images::kIcon)));
@@ -134,6 +137,10 @@ void frmMain::setFocusOrder() {
 }
 
 void frmMain::load() {
+    // Placed while the window has no native handle yet (winId below makes one): Qt then takes
+    // the place as that of the frame's corner, title bar included, not of the client area.
+    if (const QScreen* screen = this->screen())
+        move(mAPI::CentredPlace(size(), screen->availableGeometry()));
     setWindowTitle(application::MainWindowCaption());
     mAPI::AddDropShadow(winId());
     pages::LoadPages(panes_, this, messages_);
@@ -141,8 +148,6 @@ void frmMain::load() {
     // The window opens ready for typing the impressions over their start figure.
     findChild<QLineEdit*>(QString::fromLatin1(calc::BoxName(calc::Box::Impressions)))->setFocus();
     calculator().GotFocus(calc::Box::Impressions);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void frmMain::showAbout() {

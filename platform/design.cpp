@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "design.h"
 
-#include <QApplication>
+#include "design_palette.h"
+
 #include <QLabel>
 
 namespace design {
 
 QColor DefaultTextColour() {
-    return QApplication::palette().color(QPalette::WindowText);
+    return LightPalette().color(QPalette::WindowText);
 }
 
 void SetTextColour(QWidget& widget, QColor colour) {

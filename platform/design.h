@@ -12,8 +12,8 @@ class QWidget;
 // Building controls the way the windows are designed: a name, a place, a font, colours.
 namespace design {
 
-// The platform's own text colour for labels and option buttons, for controls designed with
-// the default colour inside a window whose text colour differs.
+// The default text colour of the light desktop the windows were designed on, for labels and
+// option buttons designed with it inside a window whose text colour differs.
 QColor DefaultTextColour();
 
 void SetTextColour(QWidget& widget, QColor colour);

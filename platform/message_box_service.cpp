@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "message_box_service.h"
 
+#include "title_room.h"
+
 #include <utility>
 
 namespace mAPI {
@@ -49,6 +51,7 @@ void MessageBoxService::show(const std::string& text, calc::MessageIcon icon,
         return;
     }
     QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, owner_);
+    MakeRoomForTitle(box);
     box.exec();
 }
 

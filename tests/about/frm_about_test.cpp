@@ -2,6 +2,7 @@
 #include "fonts.h"
 #include "frm_about.h"
 #include "open_link.h"
+#include "title_room.h"
 #include "user_input.h"
 
 #include <QDesktopServices>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -85,7 +87,8 @@ private slots:
 
     void aFixedModalDialogCentredOverItsOwner() {
         QVERIFY(about_->isModal());
-        QCOMPARE(about_->size(), QSize(343, 263));
+        QCOMPARE(about_->height(), 263);
+        QCOMPARE(about_->width(), std::max(343, mAPI::TitleBarWidth(about_->windowTitle())));
         QCOMPARE(about_->minimumSize(), about_->maximumSize());
         QVERIFY(!(about_->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(about_->windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -108,10 +111,12 @@ private slots:
         QTest::newRow("Line1") << "Line1" << QRect(8, 224, 329, 1);
     }
 
+    // In the designed 343 pixels, which stand in the middle of a window widened for its title.
     void placesAsDesigned() {
         QFETCH(QString, name);
         QFETCH(QRect, place);
-        QCOMPARE(find(qPrintable(name)).geometry(), place);
+        const int designLeft = (about_->width() - 343) / 2;
+        QCOMPARE(find(qPrintable(name)).geometry(), place.translated(designLeft, 0));
     }
 
     // The links stand above the text they lie over.

@@ -2,6 +2,7 @@
 // Pictures the main window on each of its tabs, and its About window, for the README:
 //   window_screenshot FOLDER    writes FOLDER/main-window.png, main-window-help.png,
 //                               main-window-tools.png and about-window.png
+#include "design_palette.h"
 #include "fonts.h"
 #include "frm_about.h"
 #include "frm_main.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
+    design::UseDesignStyle();
     mAPI::RegisterFontSubstitutes();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 

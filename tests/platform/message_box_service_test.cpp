@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "message_box_service.h"
+#include "title_room.h"
 #include "user_input.h"
 
 #include <QAbstractButton>
@@ -57,6 +58,58 @@ private slots:
         QCOMPARE(seen.text, QStringLiteral("Text"));
         QCOMPARE(seen.parent, &owner);
         QCOMPARE(seen.buttons, 1);
+    }
+
+    // A box is as wide as its whole title needs in the title bar, and under a desktop
+    // palette it takes that palette throughout, never a mix with the windows' design.
+    void aBoxShowsItsWholeTitleInOnePalette_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("short text, the program's title")
+            << "Varnel Interactive Calculator"
+            << "Must enter at least 1 Impression" << false;
+        QTest::newRow("one word") << "Varnel Interactive Calculator"
+                                  << "OK?" << false;
+        QTest::newRow("a long title")
+            << "Varnel Interactive Calculator: the page you asked for is not in the program"
+            << "Unknown id" << false;
+        QTest::newRow("long text, short title")
+            << "Note" << QString(QStringLiteral("Numbers only. ")).repeated(6) << false;
+        QTest::newRow("under a dark palette") << "Varnel Interactive Calculator"
+                                              << "Must enter at least 1 Impression" << true;
+    }
+
+    void aBoxShowsItsWholeTitleInOnePalette() {
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(bool, dark);
+        const QPalette original = QApplication::palette();
+        if (dark)
+            QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+        QWidget owner;
+        owner.show();
+        int width = 0;
+        QPalette palette;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            width = box->width();
+            palette = box->palette();
+            box->button(QMessageBox::Ok)->click();
+        });
+        mAPI::MessageBoxService(&owner).show(text.toStdString(), calc::MessageIcon::Warning,
+                                             title.toStdString());
+        QApplication::setPalette(original);
+
+        QVERIFY2(width >= mAPI::TitleBarWidth(title),
+                 qPrintable(QStringLiteral("%1 < %2").arg(width).arg(mAPI::TitleBarWidth(title))));
+        const QPalette desktop = dark ? QPalette(QColor(53, 53, 53)) : original;
+        for (const QPalette::ColorRole role :
+             {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText,
+              QPalette::Base, QPalette::Text})
+            QCOMPARE(palette.color(role), desktop.color(role));
     }
 };
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <sys/types.h>
 #include <xcb/xcb.h>
 
@@ -57,6 +58,58 @@ public:
                                        [](std::uint32_t p) { return (p & 0xffffff) != 0; });
         free(image);
         return count > 0 && lit * 2 > count;
+    }
+
+    // The class part of the window's WM_CLASS, by which taskbars find its desktop entry.
+    std::string windowClass(xcb_window_t window) {
+        auto* reply = xcb_get_property_reply(
+            connection_,
+            xcb_get_property(connection_, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+            nullptr);
+        std::string result;
+        if (reply != nullptr) {
+            // Two strings, each ending in a zero byte: the instance name, then the class.
+            const auto* value = static_cast<const char*>(xcb_get_property_value(reply));
+            const std::string both(value,
+                                   static_cast<std::size_t>(xcb_get_property_value_length(reply)));
+            const std::size_t split = both.find('\0');
+            if (split != std::string::npos)
+                result = both.substr(split + 1, both.find('\0', split + 1) - split - 1);
+        }
+        free(reply);
+        return result;
+    }
+
+    // Where the window asks to stand, and whether that is the corner of the frame a window
+    // manager puts around it (north-west gravity) or of the window itself (static gravity).
+    struct Placement {
+        int x = 0;
+        int y = 0;
+        bool frameCorner = false;
+    };
+    Placement placement(xcb_window_t window) {
+        Placement result;
+        auto* translated = xcb_translate_coordinates_reply(
+            connection_, xcb_translate_coordinates(connection_, window, root_, 0, 0), nullptr);
+        if (translated != nullptr) {
+            result.x = translated->dst_x;
+            result.y = translated->dst_y;
+        }
+        free(translated);
+        // WM_NORMAL_HINTS: 18 numbers, the flags first and the gravity last.
+        auto* hints = xcb_get_property_reply(connection_,
+                                             xcb_get_property(connection_, 0, window,
+                                                              XCB_ATOM_WM_NORMAL_HINTS,
+                                                              XCB_ATOM_WM_SIZE_HINTS, 0, 18),
+                                             nullptr);
+        if (hints != nullptr && xcb_get_property_value_length(hints) == 18 * 4) {
+            const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(hints));
+            constexpr std::uint32_t kGravityGiven = 1u << 9;
+            result.frameCorner =
+                (values[0] & kGravityGiven) && values[17] == XCB_GRAVITY_NORTH_WEST;
+        }
+        free(hints);
+        return result;
     }
 
     // What a window manager sends when the user clicks the close box.

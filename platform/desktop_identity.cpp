@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#include "desktop_identity.h"
+
+#include <QGuiApplication>
+
+namespace application {
+
+void SetDesktopIdentity() {
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
+    // Qt's X11 window class is the application's name; left unset it would follow the
+    // program file's name, which a renamed copy changes.
+    QGuiApplication::setApplicationName(QString::fromLatin1(kWindowClass));
+}
+
+} // namespace application

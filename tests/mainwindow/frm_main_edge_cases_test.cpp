@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+// Edge cases of the main window met on users' desktops: the mouse wheel over the boxes and
+// their arrows, the web link clicked while a box is empty, figures too wide for their frames.
+#include "frm_main_fixture.h"
+#include "spin_arrows.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QWheelEvent>
+
+class FrmMainEdgeCasesTest : public MainWindowFixture {
+    Q_OBJECT
+
+    // "txtECPM" for the box, "updECPM/up" or "updECPM/down" for one of its arrows.
+    QWidget& target(const QString& name) const {
+        const QStringList parts = name.split(QLatin1Char('/'));
+        if (parts.size() == 1)
+            return find<QWidget>(qPrintable(parts[0]));
+        auto& arrows = find<mAPI::SpinArrows>(qPrintable(parts[0]));
+        return parts[1] == QLatin1String("up") ? arrows.upArrow() : arrows.downArrow();
+    }
+
+    static void turnWheel(QWidget& over, int angle) {
+        const QPointF position = QRectF(over.rect()).center();
+        QWheelEvent wheel(position, over.mapToGlobal(position), QPoint(), QPoint(0, angle),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&over, &wheel);
+    }
+
+private slots:
+    void theWheelStepsOnlyAFocusedBox_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("over");
+        QTest::addColumn<QList<int>>("turns");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("result");
+        const QList<int> up{120};
+        QTest::newRow("a notch up over the focused box")
+            << "txtPresentImpressions"
+            << "txtPresentImpressions" << up << "txtPresentImpressions"
+            << "200";
+        QTest::newRow("a notch up over its up arrow")
+            << "txtPresentImpressions"
+            << "updImpressions/up" << up << "txtPresentImpressions"
+            << "200";
+        QTest::newRow("a notch up over its down arrow")
+            << "txtPresentImpressions"
+            << "updImpressions/down" << up << "txtPresentImpressions"
+            << "200";
+        QTest::newRow("three notches down stop at the lowest value")
+            << "txtPresentImpressions"
+            << "txtPresentImpressions" << QList<int>{-120, -120, -120} << "txtPresentImpressions"
+            << "1";
+        QTest::newRow("two notches in one turn")
+            << "txtPresentCTR"
+            << "txtPresentCTR" << QList<int>{240} << "txtPresentCTR"
+            << "2";
+        QTest::newRow("the tenths stop at 9") << "txtDec"
+                                              << "updDec/up" << QList<int>{120 * 12} << "txtDec"
+                                              << "9";
+        QTest::newRow("half notches add up to one step")
+            << "txtECPM"
+            << "txtECPM" << QList<int>{60, 30, 30, 60} << "txtECPM"
+            << "1";
+        QTest::newRow("half a notch does nothing yet") << "txtECPM"
+                                                       << "txtECPM" << QList<int>{60} << "txtECPM"
+                                                       << "0";
+        QTest::newRow("an unfocused box ignores the wheel")
+            << "txtPresentImpressions"
+            << "txtPresentClicks" << up << "txtPresentClicks"
+            << "0";
+        QTest::newRow("and so do its arrows") << "txtPresentImpressions"
+                                              << "updClicks/up" << up << "txtPresentClicks"
+                                              << "0";
+        QTest::newRow("the wheel elsewhere leaves the focused box alone")
+            << "txtPresentImpressions"
+            << "updClicks/up" << up << "txtPresentImpressions"
+            << "100";
+    }
+
+    void theWheelStepsOnlyAFocusedBox() {
+        QFETCH(QString, focus);
+        QFETCH(QString, over);
+        QFETCH(QList<int>, turns);
+        QFETCH(QString, box);
+        QFETCH(QString, result);
+        ClickAsUser(this->box(qPrintable(focus)));
+        QCOMPARE(focused(), &this->box(qPrintable(focus)));
+        for (const int angle : turns)
+            turnWheel(target(over), angle);
+        QCOMPARE(this->box(qPrintable(box)).text(), result);
+        QVERIFY(messages->messages.empty());
+    }
+
+    // The link takes no focus, so the box keeps it, empty, until the focus leaves it.
+    void theWebLinkOpensWhileABoxIsEmpty_data() {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("refill");
+        QTest::newRow("impressions") << "txtPresentImpressions"
+                                     << "100";
+        QTest::newRow("tenths") << "txtDec"
+                                << "00";
+    }
+
+    void theWebLinkOpensWhileABoxIsEmpty() {
+        QFETCH(QString, boxName);
+        QFETCH(QString, refill);
+        QLineEdit& edit = box(qPrintable(boxName));
+        typeInto(qPrintable(boxName), QString());
+        ClickAsUser(find("lblWebLink"));
+        QCOMPARE(openedLinks.size(), 1u);
+        QCOMPARE(edit.text(), QString());
+        QCOMPARE(focused(), &edit);
+        QTest::keyClick(&edit, Qt::Key_Tab);
+        QCOMPARE(edit.text(), refill);
+    }
+
+    // The largest figures the boxes take: every result stays inside its frame, whole.
+    void extremeFiguresStayInsideTheirFrames_data() {
+        QTest::addColumn<QString>("ecpm");
+        QTest::newRow("eCPM 99999") << "99999";
+        QTest::newRow("eCPM 9999999") << "9999999";
+    }
+
+    void extremeFiguresStayInsideTheirFrames() {
+        QFETCH(QString, ecpm);
+        typeInto("txtPresentCTR", QStringLiteral("100"));
+        typeInto("txtPresentImpressions", QStringLiteral("9999999"));
+        typeInto("txtECPM", ecpm);
+        for (const char* name : {"lblActualImpressions", "lblProjectedClicks", "lblProjectedCTR",
+                                 "lblECPM", "lblDailyEarnings", "lblWeeklyEarnings",
+                                 "lblMonthlyEarnings", "lblYearlyEarnings", "lblEPC"}) {
+            auto& label = find<QLabel>(name);
+            const auto* frame = qobject_cast<QFrame*>(label.parentWidget());
+            QVERIFY(frame);
+            QVERIFY2(label.geometry().right() <= frame->contentsRect().right(), name);
+            QVERIFY2(label.fontMetrics().horizontalAdvance(label.text()) <=
+                         label.contentsRect().width(),
+                     name);
+        }
+    }
+};
+
+QTEST_MAIN(FrmMainEdgeCasesTest)
+#include "frm_main_edge_cases_test.moc"
