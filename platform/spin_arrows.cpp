@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
+#include <cstdlib>
 
 namespace mAPI {
 namespace {
@@ -32,6 +33,13 @@ SpinArrows::SpinArrows(calc::SpinButton& model, const QString& figure, QWidget* 
     connect(down_, &QToolButton::clicked, this, [this] { step(&calc::SpinButton::down, down_); });
     up_->installEventFilter(this);
     down_->installEventFilter(this);
+}
+
+void SpinArrows::stepBy(int steps) {
+    repeatHalted_ = false;
+    const Move move = steps > 0 ? &calc::SpinButton::up : &calc::SpinButton::down;
+    for (int done = 0; done < std::abs(steps) && !repeatHalted_; ++done)
+        step(move, nullptr);
 }
 
 void SpinArrows::step(Move move, QAbstractButton* arrow) {

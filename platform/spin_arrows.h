@@ -31,6 +31,10 @@ public:
     // The Up and Down keys in the line edit step as the arrows do.
     void takeArrowKeysOf(QLineEdit& edit);
 
+    // A new action of the user's (the wheel's notches): steps up for positive counts, down
+    // for negative ones, and stops at a step that raises a message box.
+    void stepBy(int steps);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

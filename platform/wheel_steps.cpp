@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QWheelEvent>
-#include <cstdlib>
 
 namespace mAPI {
 
@@ -30,9 +29,8 @@ bool WheelSteps::eventFilter(QObject*, QEvent* event) {
     unstepped_ += wheel->angleDelta().y();
     const int notches = unstepped_ / kNotch;
     unstepped_ -= notches * kNotch;
-    QAbstractButton& arrow = notches > 0 ? arrows_.upArrow() : arrows_.downArrow();
-    for (int step = 0; step < std::abs(notches); ++step)
-        arrow.click();
+    if (notches != 0)
+        arrows_.stepBy(notches);
     return true;
 }
 

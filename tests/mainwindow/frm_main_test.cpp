@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace {
 
@@ -187,29 +188,30 @@ private slots:
     void aHeldStepRaisesOneMessage_data() {
         QTest::addColumn<QString>("ctr");
         QTest::addColumn<QString>("pastedImpressions");
-        QTest::addColumn<QString>("arrows"); // empty: the Up key held down in the box
+        QTest::addColumn<QString>("arrows"); // or "key": the Up key held down in the box, or
+                                             // "wheel": three notches up in one turn
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("result");
-        QTest::newRow("overflow under the eCPM arrow") << "5"
-                                                       << "9e300"
-                                                       << "updECPM"
-                                                       << "txtECPM"
-                                                       << "txtECPM_Change Overflow VarnelCalc "
-                                                       << "1";
-        QTest::newRow("overflow under the Up key") << "5"
-                                                   << "9e300"
-                                                   << ""
-                                                   << "txtECPM"
-                                                   << "txtECPM_Change Overflow VarnelCalc "
-                                                   << "1";
-        QTest::newRow("decimal points under the tenths arrow")
-            << "2.5"
-            << ""
-            << "updDec"
-            << "txtDec"
-            << "Do not add decimal points (periods) to any of the CTR fields."
-            << "1";
+        const QString overflow = QStringLiteral("txtECPM_Change Overflow VarnelCalc ");
+        const QString point =
+            QStringLiteral("Do not add decimal points (periods) to any of the CTR fields.");
+        const struct {
+            const char* name;
+            const char* ctr;
+            const char* impressions;
+            const char* arrows;
+            const char* box;
+            QString message;
+        } rows[] = {
+            {"overflow under the eCPM arrow", "5", "9e300", "updECPM", "txtECPM", overflow},
+            {"overflow under the Up key", "5", "9e300", "key", "txtECPM", overflow},
+            {"overflow under a turn of the wheel", "5", "9e300", "wheel", "txtECPM", overflow},
+            {"decimal points under the tenths arrow", "2.5", "", "updDec", "txtDec", point},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name)
+                << row.ctr << row.impressions << row.arrows << row.box << row.message << "1";
     }
 
     void aHeldStepRaisesOneMessage() {
@@ -234,7 +236,13 @@ private slots:
             --open;
         });
         QLineEdit& edit = box(qPrintable(boxName));
-        if (arrows.isEmpty()) {
+        if (arrows == QLatin1String("wheel")) {
+            ClickAsUser(edit);
+            const QPointF centre = QRectF(edit.rect()).center();
+            QWheelEvent turn(centre, edit.mapToGlobal(centre), QPoint(), QPoint(0, 360),
+                             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&edit, &turn);
+        } else if (arrows == QLatin1String("key")) {
             ClickAsUser(edit);
             for (int press = 0; press < 20; ++press) {
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), press > 0);
