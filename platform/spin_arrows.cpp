@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "spin_arrows.h"
 
+#include "spin_box_accessible.h"
 #include "spin_button.h"
 
 #include <QKeyEvent>
@@ -27,8 +28,8 @@ SpinArrows::SpinArrows(calc::SpinButton& model, const QString& figure, QWidget* 
     : QWidget(parent), model_(model),
       up_(MakeArrow(Qt::UpArrow, figure + QStringLiteral(" up"), this)),
       down_(MakeArrow(Qt::DownArrow, figure + QStringLiteral(" down"), this)) {
-    connect(up_, &QToolButton::clicked, this, [this] { model_.up(); });
-    connect(down_, &QToolButton::clicked, this, [this] { model_.down(); });
+    connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
 QAbstractButton& SpinArrows::upArrow() const {
@@ -40,7 +41,18 @@ QAbstractButton& SpinArrows::downArrow() const {
 }
 
 void SpinArrows::takeArrowKeysOf(QLineEdit& edit) {
+    edit_ = &edit;
     edit.installEventFilter(this);
+    ExposeAsSpinBox(edit, *this);
+}
+
+void SpinArrows::step(int direction) {
+    if (direction > 0)
+        model_.up();
+    else
+        model_.down();
+    if (edit_)
+        AnnounceStep(*edit_);
 }
 
 void SpinArrows::resizeEvent(QResizeEvent*) {
@@ -54,10 +66,10 @@ bool SpinArrows::eventFilter(QObject*, QEvent* event) {
         return false;
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Up:
-        model_.up();
+        step(+1);
         return true;
     case Qt::Key_Down:
-        model_.down();
+        step(-1);
         return true;
     default:
         return false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractButton;
@@ -23,7 +24,10 @@ public:
     QAbstractButton& upArrow() const;
     QAbstractButton& downArrow() const;
 
-    // The Up and Down keys in the line edit step as the arrows do.
+    const calc::SpinButton& model() const { return model_; }
+
+    // The Up and Down keys in the line edit step as the arrows do, and screen readers know
+    // the edit and the arrows as one spin box.
     void takeArrowKeysOf(QLineEdit& edit);
 
 protected:
@@ -31,7 +35,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void step(int direction);
+
     calc::SpinButton& model_;
+    QPointer<QLineEdit> edit_;
     QToolButton* up_;
     QToolButton* down_;
 };
