@@ -14,6 +14,8 @@ class QWidget;
 // Taking the figures out of the window as it shows them at that moment: a menu on each of
 // the nine result labels, and Ctrl+Shift+C anywhere in the window for the whole table.
 class FigureCopy final : public QObject {
+    Q_OBJECT
+
 public:
     struct Row {
         QString name;

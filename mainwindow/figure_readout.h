@@ -16,6 +16,8 @@ class QWidget;
 // brings up, so a blind user hears the new figures after an edit. The next key, a focus move
 // or a few seconds put the tip away.
 class FigureReadout final : public QObject {
+    Q_OBJECT
+
 public:
     using Column = std::vector<CalculatorPage::CaptionedFigure>;
 

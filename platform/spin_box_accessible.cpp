@@ -141,8 +141,6 @@ void ExposeAsSpinBox(QLineEdit& edit, const SpinArrows& arrows) {
 }
 
 void AnnounceStep(QLineEdit& edit) {
-    if (!QAccessible::isActive())
-        return;
     QAccessibleValueChangeEvent event(&edit, edit.text().toDouble());
     QAccessible::updateAccessibility(&event);
 }
