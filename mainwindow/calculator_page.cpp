@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "calculator_page.h"
 
+#include "accessible_roles.h"
 #include "design.h"
+#include "enter_presses_button.h"
 #include "fitting_label.h"
 #include "focus_guard.h"
 #include "fonts.h"
@@ -134,9 +136,13 @@ std::size_t IndexOf(calc::Caption caption) {
     return static_cast<std::size_t>(caption);
 }
 
-// A frame without a caption: an etched border around a white field.
-QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const QFont& font) {
+// A frame without a caption: an etched border around a white field. Screen readers know it
+// as the column under its heading.
+QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const QFont& font,
+                 const char* heading) {
     auto* frame = new QFrame(&sheet);
+    frame->setAccessibleName(QString::fromLatin1(heading));
+    mAPI::SetAccessibleRole(*frame, QAccessible::Grouping);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
@@ -145,13 +151,15 @@ QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const 
     return frame;
 }
 
-mAPI::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour) {
+mAPI::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour,
+                                   QLabel& caption) {
     auto* label = new mAPI::FittingLabel(BoldFont(), &frame);
     label->setObjectName(QString::fromLatin1(calc::CaptionName(figure.caption)));
     label->move(figure.geometry.topLeft());
     design::SetTextColour(*label, colour);
     // A description, not a name: for a label, Qt reads the name instead of the caption.
     label->setAccessibleDescription(QString::fromLatin1(figure.description));
+    mAPI::SetLabelledBy(*label, caption);
     label->showCaption(QString::fromLatin1(calc::StartCaption(figure.caption)));
     return label;
 }
@@ -164,8 +172,8 @@ CalculatorPage::CalculatorPage(QWidget& sheet, QWidget& window, calc::MessageSer
     design::SetTextColour(sheet, design::DefaultTextColour());
     createHeadings(sheet);
     createStepChoice(sheet);
-    const auto edits = createTypedFigures(sheet);
-    bindBoxes(edits, window, messages);
+    boxes_ = createTypedFigures(sheet);
+    bindBoxes(boxes_, window, messages);
     createActualFigures(sheet);
     createEarnings(sheet);
     createButtons(sheet);
@@ -203,13 +211,23 @@ void CalculatorPage::createStepChoice(QWidget& sheet) {
     design::SetBackground(*increaseBy, kStepChoiceBackground);
     increaseBy->adjustSize();
 
+    // The four choices stand in a see-through box of their own that screen readers name
+    // after the heading above them.
+    QRect around;
+    for (const StepOption& option : kStepOptions)
+        around |= option.geometry;
+    auto* choices = new QWidget(&sheet);
+    choices->setGeometry(around);
+    choices->setAccessibleName(QStringLiteral("Increase By"));
+    mAPI::SetAccessibleRole(*choices, QAccessible::Grouping);
+
     // The option array optIncrement: one name, told apart by the index property.
     auto* group = new QButtonGroup(&sheet);
     for (std::size_t index = 0; index < kStepOptions.size(); ++index) {
-        auto* option = new QRadioButton(QString::fromLatin1(kStepOptions[index].caption), &sheet);
+        auto* option = new QRadioButton(QString::fromLatin1(kStepOptions[index].caption), choices);
         option->setObjectName(QStringLiteral("optIncrement"));
         option->setProperty("index", static_cast<int>(index));
-        option->setGeometry(kStepOptions[index].geometry);
+        option->setGeometry(kStepOptions[index].geometry.translated(-around.topLeft()));
         option->setFont(WindowFont());
         design::SetBackground(*option, Qt::white);
         group->addButton(option, static_cast<int>(index));
@@ -224,7 +242,7 @@ void CalculatorPage::createStepChoice(QWidget& sheet) {
 
 std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigures(QWidget& sheet) {
     QFrame* frame = AddFrame(sheet, "fmContainer1", ToRect(1920, 1080, 2415, 3375),
-                             mAPI::DesignFont(mAPI::kVerdana, 8.25, QFont::Bold));
+                             mAPI::DesignFont(mAPI::kVerdana, 8.25, QFont::Bold), "Unadjusted");
     design::SetTextColour(*frame, kFrameText);
 
     std::array<QLineEdit*, calc::kAllBoxes.size()> edits{};
@@ -285,20 +303,30 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
 
 void CalculatorPage::createActualFigures(QWidget& sheet) {
     QFrame* frame = AddFrame(sheet, "fmContainer2", ToRect(4440, 1080, 2415, 3375),
-                             mAPI::DesignFont(mAPI::kVerdana, 8.25, QFont::Bold));
+                             mAPI::DesignFont(mAPI::kVerdana, 8.25, QFont::Bold), "Actual Numbers");
     design::SetTextColour(*frame, kFrameText);
-    for (const FigureLabel& figure : kActualFigures)
-        figureLabels_[IndexOf(figure.caption)] = AddFigureLabel(*frame, figure, kActualRed);
+    // Each figure of this column stands in the row of the heading at the left.
+    static_assert(kActualFigures.size() == kRowHeadings.size());
+    for (std::size_t row = 0; row < kActualFigures.size(); ++row) {
+        const FigureLabel& figure = kActualFigures[row];
+        auto* heading = sheet.findChild<QLabel*>(QString::fromLatin1(kRowHeadings[row].name));
+        figureCaptions_[IndexOf(figure.caption)] = heading;
+        figureLabels_[IndexOf(figure.caption)] =
+            AddFigureLabel(*frame, figure, kActualRed, *heading);
+    }
 }
 
 void CalculatorPage::createEarnings(QWidget& sheet) {
-    QFrame* frame = AddFrame(sheet, "fraEarnings", ToRect(6960, 1080, 2445, 3375), WindowFont());
+    QFrame* frame =
+        AddFrame(sheet, "fraEarnings", ToRect(6960, 1080, 2445, 3375), WindowFont(), "Earnings");
     for (const EarningsRow& row : kEarningsRows) {
-        design::AddLabel(*frame, row.headingName, QString::fromLatin1(row.heading),
-                         row.headingGeometry, BoldFont())
-            ->adjustSize();
+        QLabel* heading =
+            design::AddLabel(*frame, row.headingName, QString::fromLatin1(row.heading),
+                             row.headingGeometry, BoldFont());
+        heading->adjustSize();
+        figureCaptions_[IndexOf(row.figure.caption)] = heading;
         figureLabels_[IndexOf(row.figure.caption)] =
-            AddFigureLabel(*frame, row.figure, kEarningsGreen);
+            AddFigureLabel(*frame, row.figure, kEarningsGreen, *heading);
     }
 }
 
@@ -308,6 +336,7 @@ void CalculatorPage::createButtons(QWidget& sheet) {
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(geometry);
         button->setFont(BoldFont());
+        mAPI::PressOnEnter(*button);
         return button;
     };
     QPushButton* reset = addButton("cmdReset", "Reset", ToRect(240, 4560, 1200, 350));
@@ -317,6 +346,29 @@ void CalculatorPage::createButtons(QWidget& sheet) {
     tabStops_.push_back({47, reset});
     tabStops_.push_back({48, cmdAbout_});
     tabStops_.push_back({49, cmdQuit_});
+}
+
+std::vector<CalculatorPage::NamedBox> CalculatorPage::typedFigures() const {
+    std::vector<NamedBox> result;
+    for (const TypedFigure& figure : kTypedFigures)
+        result.push_back({QString::fromLatin1(figure.figure), boxes_[IndexOf(figure.box)]});
+    return result;
+}
+
+std::vector<CalculatorPage::CaptionedFigure> CalculatorPage::actualNumbers() const {
+    std::vector<CaptionedFigure> result;
+    for (const FigureLabel& figure : kActualFigures)
+        result.push_back(
+            {figureCaptions_[IndexOf(figure.caption)], figureLabels_[IndexOf(figure.caption)]});
+    return result;
+}
+
+std::vector<CalculatorPage::CaptionedFigure> CalculatorPage::earnings() const {
+    std::vector<CaptionedFigure> result;
+    for (const EarningsRow& row : kEarningsRows)
+        result.push_back({figureCaptions_[IndexOf(row.figure.caption)],
+                          figureLabels_[IndexOf(row.figure.caption)]});
+    return result;
 }
 
 void CalculatorPage::showCaption(calc::Caption caption) {

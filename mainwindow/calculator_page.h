@@ -4,10 +4,12 @@
 #include "calculator.h"
 
 #include <QObject>
+#include <QString>
 #include <array>
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -31,6 +33,20 @@ public:
     QPushButton& aboutButton() const { return *cmdAbout_; }
     QPushButton& quitButton() const { return *cmdQuit_; }
 
+    // The five boxes under the short names of their figures, in the order of the boxes.
+    struct NamedBox {
+        QString name;
+        QLineEdit* box;
+    };
+    std::vector<NamedBox> typedFigures() const;
+    // The nine results, each with the caption label that says what it shows.
+    struct CaptionedFigure {
+        QLabel* caption;
+        QLabel* figure;
+    };
+    std::vector<CaptionedFigure> actualNumbers() const;
+    std::vector<CaptionedFigure> earnings() const;
+
     // The controls that take the keyboard focus, each with its place in the focus order.
     struct TabStop {
         int tabIndex;
@@ -51,7 +67,9 @@ private:
 
     std::unique_ptr<calc::Calculator> calculator_;
     std::unique_ptr<mAPI::FocusGuard> focusGuard_;
+    std::array<QLineEdit*, calc::kAllBoxes.size()> boxes_{};
     std::array<mAPI::FittingLabel*, calc::kAllCaptions.size()> figureLabels_{};
+    std::array<QLabel*, calc::kAllCaptions.size()> figureCaptions_{};
     QPushButton* cmdAbout_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
     std::vector<TabStop> tabStops_;

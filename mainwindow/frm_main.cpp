@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "frm_main.h"
 
+#include "accessible_roles.h"
 #include "application_facts.h"
 #include "copyright_line.h"
 #include "design.h"
 #include "design_palette.h"
 #include "drop_shadow.h"
+#include "figure_copy.h"
+#include "figure_readout.h"
 #include "fonts.h"
 #include "frm_about.h"
 #include "images.h"
@@ -46,6 +49,8 @@ frmMain::frmMain() {
     design::SetBackground(*this, Qt::white);
     design::SetTextColour(*this, kWindowText);
     setWindowIcon(QIcon(images::Load(images::kIcon)));
+    // A plain widget would be a nameless filler to screen readers, not the window.
+    mAPI::SetAccessibleRole(*this, QAccessible::Window);
 
     // Created from the bottom up: later siblings are drawn above earlier ones.
     createFooter();
@@ -63,6 +68,8 @@ void frmMain::createHeader() {
     picHeader->setGeometry(ToRect(0, 0, 9840, 1815));
     picHeader->setPixmap(images::Load(images::kHeader));
     picHeader->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picHeader->setAccessibleName(QString::fromLatin1(calc::kApplicationTitle));
+    picHeader->setAccessibleDescription(QString::fromLatin1(product::kTagline));
     design::SetBackground(*picHeader, Qt::white);
 
     auto* line = new mAPI::LineShape(kHeaderLine, Qt::DotLine, picHeader);
@@ -84,6 +91,21 @@ void frmMain::createTabs() {
     connect(&calculatorPage_->aboutButton(), &QPushButton::clicked, this, &frmMain::showAbout);
     connect(&calculatorPage_->quitButton(), &QPushButton::clicked, this, &QWidget::close);
     createWebPanes(*helpSheet, *toolsSheet);
+    createFigureTools();
+}
+
+// Copying the figures, and hearing them from a box.
+void frmMain::createFigureTools() {
+    std::vector<QLineEdit*> boxes;
+    for (const auto& typed : calculatorPage_->typedFigures())
+        boxes.push_back(typed.box);
+    std::vector<QLabel*> figures;
+    for (const auto& column : {calculatorPage_->actualNumbers(), calculatorPage_->earnings()}) {
+        for (const auto& captioned : column)
+            figures.push_back(captioned.figure);
+    }
+    new FigureCopy(*this, calculatorPage_->typedFigures(), std::move(figures));
+    new FigureReadout(*this, boxes, calculatorPage_->earnings(), calculatorPage_->actualNumbers());
 }
 
 // The help page on its own tab; the four recommendation pages share the third tab, a wide

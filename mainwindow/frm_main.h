@@ -28,6 +28,7 @@ private:
     void createHeader();
     void createTabs();
     void createWebPanes(QWidget& helpSheet, QWidget& toolsSheet);
+    void createFigureTools();
     void createFooter();
     void setFocusOrder();
     void load();

@@ -5,6 +5,9 @@
 // from these.
 namespace product {
 
+// The line under the name in the window's header picture.
+inline constexpr const char* kTagline = "Impressions, click-through rate, clicks and eCPM: see "
+                                        "what a day, a week, a month and a year can earn.";
 inline constexpr const char* kHomeAddress = "http://www.varnelcalc.example";
 inline constexpr const char* kSiteName = "www.varnelcalc.example";
 inline constexpr const char* kSupportEmail = "support@varnelcalc.example";

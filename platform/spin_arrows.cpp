@@ -2,6 +2,7 @@
 #include "spin_arrows.h"
 
 #include "message_box_service.h"
+#include "spin_box_accessible.h"
 #include "spin_button.h"
 
 #include <QKeyEvent>
@@ -50,6 +51,8 @@ void SpinArrows::step(Move move, QAbstractButton* arrow) {
     }
     const unsigned shownBefore = MessageBoxService::ShownCount();
     (model_.*move)();
+    if (edit_)
+        AnnounceStep(*edit_);
     if (MessageBoxService::ShownCount() != shownBefore) {
         repeatHalted_ = true;
         if (arrow)
@@ -66,7 +69,9 @@ QAbstractButton& SpinArrows::downArrow() const {
 }
 
 void SpinArrows::takeArrowKeysOf(QLineEdit& edit) {
+    edit_ = &edit;
     edit.installEventFilter(this);
+    ExposeAsSpinBox(edit, *this);
 }
 
 void SpinArrows::resizeEvent(QResizeEvent*) {

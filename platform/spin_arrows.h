@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractButton;
@@ -28,7 +29,10 @@ public:
     QAbstractButton& upArrow() const;
     QAbstractButton& downArrow() const;
 
-    // The Up and Down keys in the line edit step as the arrows do.
+    const calc::SpinButton& model() const { return model_; }
+
+    // The Up and Down keys in the line edit step as the arrows do, and screen readers know
+    // the edit and the arrows as one spin box.
     void takeArrowKeysOf(QLineEdit& edit);
 
     // A new action of the user's (the wheel's notches): steps up for positive counts, down
@@ -48,6 +52,7 @@ private:
     calc::SpinButton& model_;
     QToolButton* up_;
     QToolButton* down_;
+    QPointer<QLineEdit> edit_;
     bool repeatHalted_ = false;
 };
 

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calculator_page.h"
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class QLabel;
+class QMenu;
+class QWidget;
+
+// Taking the figures out of the window as it shows them at that moment: a menu on each of
+// the nine result labels, and Ctrl+Shift+C anywhere in the window for the whole table.
+class FigureCopy final : public QObject {
+    Q_OBJECT
+
+public:
+    struct Row {
+        QString name;
+        QString shown;
+        QString number;
+    };
+
+    FigureCopy(QWidget& window, std::vector<CalculatorPage::NamedBox> boxes,
+               std::vector<QLabel*> figures);
+
+    // The menu a right-click on figure opens: "Copy", "Copy Number", "Copy All Figures".
+    // The caller shows it; it copies when an item is triggered.
+    QMenu* createContextMenu(const QLabel& figure, QWidget* parent) const;
+
+    // The typed figures, then the results under their descriptions.
+    std::vector<Row> rows() const;
+
+    // Puts the table on the clipboard as tab-separated text and as an HTML table.
+    void copyTable() const;
+
+    // The caption as a number any spreadsheet reads: no "$", "," or "%", and a "0" before a
+    // bare decimal point ("$.15" gives "0.15", "-$.50" gives "-0.50").
+    static QString PlainNumber(const QString& shown);
+
+    // One line per row after a header, cells separated by tabs.
+    static QString PlainTextTable(const std::vector<Row>& rows);
+    static QString HtmlTable(const std::vector<Row>& rows);
+
+private:
+    std::vector<CalculatorPage::NamedBox> boxes_;
+    std::vector<QLabel*> figures_;
+};

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "figure_readout.h"
+
+#include "accessible_roles.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr std::chrono::seconds kTipShown(10);
+
+} // namespace
+
+FigureReadout::FigureReadout(QWidget& window, const std::vector<QLineEdit*>& boxes, Column earnings,
+                             Column actualNumbers)
+    : QObject(&window), window_(window), earnings_(std::move(earnings)),
+      actualNumbers_(std::move(actualNumbers)), tip_(new QLabel(&window)) {
+    tip_->setObjectName(QStringLiteral("figureTip"));
+    tip_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    tip_->setMargin(3);
+    tip_->setForegroundRole(QPalette::ToolTipText);
+    tip_->setBackgroundRole(QPalette::ToolTipBase);
+    tip_->setAutoFillBackground(true);
+    tip_->hide();
+    mAPI::SetAccessibleRole(*tip_, QAccessible::ToolTip);
+    expiry_.setSingleShot(true);
+    expiry_.setInterval(kTipShown);
+    connect(&expiry_, &QTimer::timeout, tip_, &QWidget::hide);
+    for (QLineEdit* box : boxes)
+        box->installEventFilter(this);
+}
+
+QString FigureReadout::Words(const Column& column) {
+    QStringList lines;
+    if (!column.empty())
+        lines << column.front().figure->parentWidget()->accessibleName();
+    for (const auto& [caption, figure] : column)
+        lines << caption->text() + QLatin1Char(' ') + figure->text();
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool FigureReadout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        tip_->hide();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (key.key() != Qt::Key_F1 || (key.modifiers() & ~Qt::ShiftModifier)) {
+        tip_->hide();
+        return false;
+    }
+    showTip(*static_cast<QLineEdit*>(watched),
+            Words(key.modifiers() & Qt::ShiftModifier ? actualNumbers_ : earnings_));
+    return true;
+}
+
+void FigureReadout::showTip(const QLineEdit& box, const QString& words) {
+    // Hidden first: a tip shown again, even with the same words, is spoken again.
+    tip_->hide();
+    tip_->setText(words);
+    tip_->setAccessibleName(words);
+    tip_->adjustSize();
+    const QPoint below = box.mapTo(&window_, QPoint(0, box.height()));
+    tip_->move(std::clamp(below.x(), 0, window_.width() - tip_->width()),
+               std::clamp(below.y(), 0, window_.height() - tip_->height()));
+    tip_->raise();
+    tip_->show();
+    expiry_.start();
+}

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QLineEdit;
+
+namespace mAPI {
+
+class SpinArrows;
+
+// Shows a box with arrows beside it to screen readers as one spin box: its name, the role
+// "spin box", its text as value, and the range of its arrows. The text stays readable and
+// editable through the reader as in any box.
+void ExposeAsSpinBox(QLineEdit& edit, const SpinArrows& arrows);
+
+// Tells screen readers that a step of the arrows changed the box's value; they speak it
+// when the box has the focus. Typing raises no such news.
+void AnnounceStep(QLineEdit& edit);
+
+} // namespace mAPI
