@@ -17,14 +17,6 @@ class FrmMainAccessibleTest : public MainWindowFixture {
         return QAccessible::queryAccessibleInterface(object);
     }
 
-    QRadioButton& stepOption(int index) const {
-        for (auto* option : window->findChildren<QRadioButton*>(QStringLiteral("optIncrement"))) {
-            if (option->property("index").toInt() == index)
-                return *option;
-        }
-        qFatal("no step option %d", index);
-    }
-
 private slots:
     void rolesAndNames_data() {
         QTest::addColumn<QString>("objectName");

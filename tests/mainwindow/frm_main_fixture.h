@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
@@ -38,6 +39,14 @@ protected:
     QLineEdit& box(const char* name) const { return find<QLineEdit>(name); }
     QString text(const char* name) const { return find<QLabel>(name).text(); }
     QTabWidget& tabs() const { return find<QTabWidget>("ucTabMain"); }
+
+    QRadioButton& stepOption(int index) const {
+        for (auto* option : window->findChildren<QRadioButton*>(QStringLiteral("optIncrement"))) {
+            if (option->property("index").toInt() == index)
+                return *option;
+        }
+        qFatal("no step option %d", index);
+    }
 
     // Clicks into the box, which selects its text, and types over it.
     void typeInto(const char* name, const QString& typed) {

@@ -64,14 +64,6 @@ class FrmMainTest : public MainWindowFixture {
         QTest::keySequence(&edit, QKeySequence::Paste);
     }
 
-    QRadioButton& stepOption(int index) const {
-        for (auto* option : window->findChildren<QRadioButton*>(QStringLiteral("optIncrement"))) {
-            if (option->property("index").toInt() == index)
-                return *option;
-        }
-        qFatal("no step option %d", index);
-    }
-
 private slots:
     // The worked sequence: CTR 2, impressions 1000, eCPM 3, clicks 50.
     void typingDrivesTheFigures() {
