@@ -268,7 +268,10 @@ void WebPane::linkFocusChanged() {
     for (const QRect& box : boxes)
         bounds |= box;
     showArea(bounds);
-    ReportFocusedLink(*this);
+    // After the pane's own focus report: Qt sends that once focusInEvent has returned, and
+    // a reader takes the last one for where the focus is.
+    QMetaObject::invokeMethod(
+        this, [this] { ReportFocusedLink(*this); }, Qt::QueuedConnection);
 }
 
 void WebPane::keyPressEvent(QKeyEvent* event) {

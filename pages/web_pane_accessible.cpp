@@ -174,9 +174,13 @@ public:
         return screenRect(document()->text().characterRect(offset));
     }
     int offsetAtPoint(const QPoint& point) const override {
-        const QWidget* viewport = pane()->viewport();
-        return document()->text().offsetAt(viewport->mapFromGlobal(point) +
-                                           pane()->scrollPosition());
+        // The character under point, where a caret placed there would stand after it
+        // when the point is on its right half.
+        const QPoint onPage = pane()->viewport()->mapFromGlobal(point) + pane()->scrollPosition();
+        const int offset = document()->text().offsetAt(onPage);
+        const bool onLeft =
+            offset > 0 && document()->text().characterRect(offset - 1).contains(onPage);
+        return onLeft ? offset - 1 : offset;
     }
     void scrollToSubstring(int startIndex, int endIndex) override {
         QRect area;
@@ -329,7 +333,11 @@ int PageNodeAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QString PageNodeAccessible::text(QAccessible::Text t) const {
-    return t == QAccessible::Name && node_.kind != PageNode::Kind::List ? node_.name : QString();
+    // Paragraphs, list items and loose text are read through the page's text; named, they
+    // would be read out again around every link inside them.
+    const bool named = node_.kind == PageNode::Kind::Heading ||
+                       node_.kind == PageNode::Kind::Link || node_.kind == PageNode::Kind::Image;
+    return t == QAccessible::Name && named ? node_.name : QString();
 }
 
 QRect PageNodeAccessible::rect() const {
