@@ -29,7 +29,6 @@ public:
         int ascent;
     };
 
-    PageText() = default;
     PageText(const litehtml::element::ptr& root, const PageContainer& fonts);
 
     const QString& text() const { return text_; }

@@ -180,10 +180,7 @@ void WebPane::pressAt(QPoint viewportPos, int clicks, bool extend) {
         document_->clearLinkFocus();
         viewport()->update();
     }
-    if (document_->pressAt(viewportPos + scrollPosition(), clicks, extend))
-        caretMoved(true);
-    else
-        caretMoved(false);
+    caretMoved(document_->pressAt(viewportPos + scrollPosition(), clicks, extend));
 }
 
 void WebPane::mouseReleaseEvent(QMouseEvent* event) {
