@@ -109,7 +109,7 @@ void BM_PaintFivePages(benchmark::State& state) {
         for (size_t i = 0; i < documents.size(); ++i) {
             canvases[i].fill(Qt::white);
             QPainter painter(&canvases[i]);
-            documents[i]->paint(painter, {0, 0}, canvases[i].rect());
+            documents[i]->paint(painter, {0, 0}, canvases[i].rect(), {});
         }
     }
 }

@@ -8,6 +8,12 @@ namespace pages {
 
 void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& messages) {
     new ClickThrough({panes.gold, panes.videos, panes.seo, panes.marlo}, mainWindow, messages);
+    // The four recommendation pages share one title; a reader tells their panes apart by the
+    // product each one shows. The help pane goes by its page's title.
+    panes.gold->setAccessibleName(QStringLiteral("Varnel Gold"));
+    panes.videos->setAccessibleName(QStringLiteral("Varnel Videos"));
+    panes.seo->setAccessibleName(QStringLiteral("SEO Zorvik"));
+    panes.marlo->setAccessibleName(QStringLiteral("Marlo Vesk"));
     panes.help->navigate(PageAddress(kHelpSuffix));
     panes.gold->navigate(PageAddress(kGoldSuffix));
     panes.videos->navigate(PageAddress(kVideosSuffix));

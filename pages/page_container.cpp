@@ -61,6 +61,11 @@ litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName,
     return lastFont_;
 }
 
+const QFont* PageContainer::font(litehtml::uint_ptr hFont) const {
+    const auto found = fonts_.find(hFont);
+    return found == fonts_.end() ? nullptr : &found->second.font;
+}
+
 void PageContainer::delete_font(litehtml::uint_ptr hFont) {
     fonts_.erase(hFont);
 }

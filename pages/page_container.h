@@ -25,6 +25,9 @@ public:
     void setClientSize(QSize size) { clientSize_ = size; }
 
     const QString& caption() const { return caption_; }
+
+    // The font litehtml knows as hFont, or nullptr when there is none.
+    const QFont* font(litehtml::uint_ptr hFont) const;
     const std::string& cursor() const { return cursor_; }
 
     litehtml::uint_ptr create_font(const litehtml::tchar_t* faceName, int size, int weight,

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPen>
 #include <utility>
 
 namespace pages {
@@ -29,6 +30,17 @@ bool IsAnonymous(const litehtml::element::ptr& element) {
     return !tag || !*tag;
 }
 
+void FindLinks(const litehtml::element::ptr& element, std::vector<litehtml::element::ptr>& links) {
+    if (element->get_display() == litehtml::display_none)
+        return;
+    if (HasTag(element, "a") && element->get_attr("href")) {
+        links.push_back(element);
+        return;
+    }
+    for (size_t i = 0; i < element->get_children_count(); ++i)
+        FindLinks(element->get_child(static_cast<int>(i)), links);
+}
+
 } // namespace
 
 PageDocument::PageDocument(QString address) : address_(std::move(address)), container_(address_) {}
@@ -39,9 +51,104 @@ std::shared_ptr<PageDocument> PageDocument::create(const QByteArray& html, const
     document->container_.setClientSize(clientSize);
     document->html_ =
         litehtml::document::createFromUTF8(html.constData(), &document->container_, &Context());
-    document->html_->render(clientSize.width());
-    document->nodes_ = ReadPageNodes(document->html_->root());
+    document->render(clientSize.width());
     return document;
+}
+
+// A page wider than the pane is laid out again at its own width, so that boxes sized to the
+// pane (the body's frame, full-width bands) reach across all of it instead of ending, and
+// drawing their edge, in the middle of the text.
+void PageDocument::render(int width) {
+    html_->render(width);
+    if (html_->width() > width)
+        html_->render(html_->width());
+    text_.reset();
+}
+
+const std::vector<PageNode>& PageDocument::nodes() const {
+    if (!nodes_)
+        nodes_ = ReadPageNodes(html_->root());
+    return *nodes_;
+}
+
+const PageText& PageDocument::text() const {
+    if (!text_)
+        text_.emplace(html_->root(), container_);
+    return *text_;
+}
+
+bool PageDocument::select(int anchor, int caret) {
+    const int length = text().length();
+    anchor = std::clamp(anchor, 0, length);
+    caret = std::clamp(caret, 0, length);
+    if (anchor == anchor_ && caret == caret_)
+        return false;
+    anchor_ = anchor;
+    caret_ = caret;
+    return true;
+}
+
+QString PageDocument::selectedText() const {
+    const auto [from, to] = selection();
+    return text().text().mid(from, to - from);
+}
+
+QString PageDocument::selectedHtml() const {
+    const auto [from, to] = selection();
+    return text().html(from, to);
+}
+
+bool PageDocument::pressAt(QPoint docPos, int clicks, bool extend) {
+    const int at = text().offsetAt(docPos);
+    if (clicks == 2) {
+        const auto [start, end] = text().wordAt(at);
+        return select(start, end);
+    }
+    if (clicks >= 3) {
+        const auto [start, end] = text().blockAt(at);
+        return select(start, end);
+    }
+    return select(extend ? anchor_ : at, at);
+}
+
+bool PageDocument::dragTo(QPoint docPos) {
+    return select(anchor_, text().offsetAt(docPos));
+}
+
+const std::vector<litehtml::element::ptr>& PageDocument::linkStops() const {
+    if (!linkStops_) {
+        linkStops_.emplace();
+        FindLinks(html_->root(), *linkStops_);
+    }
+    return *linkStops_;
+}
+
+bool PageDocument::focusNextLink(bool forward) {
+    const std::vector<litehtml::element::ptr>& stops = linkStops();
+    const auto current = std::find(stops.begin(), stops.end(), focusedLink_.lock());
+    std::ptrdiff_t next = -1;
+    if (current == stops.end())
+        next = forward ? 0 : static_cast<std::ptrdiff_t>(stops.size()) - 1;
+    else
+        next = (current - stops.begin()) + (forward ? 1 : -1);
+    if (next < 0 || next >= static_cast<std::ptrdiff_t>(stops.size())) {
+        focusedLink_.reset();
+        return false;
+    }
+    focusedLink_ = stops[static_cast<size_t>(next)];
+    return true;
+}
+
+std::vector<QRect> PageDocument::focusRects() const {
+    const litehtml::element::ptr link = focusedLink();
+    if (!link)
+        return {};
+    std::vector<QRect> boxes = InlineBoxes(link);
+    // A link around a floated image has no line boxes of its own.
+    if (std::all_of(boxes.begin(), boxes.end(), [](const QRect& box) { return box.isEmpty(); }))
+        boxes = {ElementBounds(link)};
+    std::erase_if(boxes, [](const QRect& box) { return box.isEmpty(); });
+    return boxes;
 }
 
 bool PageDocument::dispatchClick(const litehtml::element::ptr& element) {
@@ -60,16 +167,32 @@ bool PageDocument::dispatchClick(const litehtml::element::ptr& element) {
 void PageDocument::layout(QSize clientSize) {
     container_.setClientSize(clientSize);
     html_->media_changed();
-    html_->render(clientSize.width());
+    render(clientSize.width());
 }
 
 QSize PageDocument::contentSize() const {
     return QSize(html_->width(), html_->height());
 }
 
-void PageDocument::paint(QPainter& painter, QPoint scroll, const QRect& clip) {
+void PageDocument::paint(QPainter& painter, QPoint scroll, const QRect& clip,
+                         const PaintStyle& style) {
     const litehtml::position area(clip.x(), clip.y(), clip.width(), clip.height());
     html_->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), -scroll.x(), -scroll.y(), &area);
+    if (!hasSelection() && !(style.showFocus && focusedLink()))
+        return;
+    painter.save();
+    painter.translate(-scroll);
+    if (hasSelection()) {
+        const auto [from, to] = selection();
+        text().paintSelection(painter, from, to, style.highlight, style.highlightedText);
+    }
+    if (style.showFocus) {
+        painter.setPen(QPen(style.focusFrame, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        for (const QRect& box : focusRects())
+            painter.drawRect(box.adjusted(0, 0, -1, -1));
+    }
+    painter.restore();
 }
 
 bool PageDocument::mouseOver(QPoint docPos, QPoint clientPos) {

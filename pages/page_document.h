@@ -4,12 +4,15 @@
 #include "page_container.h"
 #include "page_element.h"
 #include "page_nodes.h"
+#include "page_text.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <litehtml/litehtml.h>
 #include <memory>
@@ -57,8 +60,8 @@ public:
     std::shared_ptr<PageWindow> parentWindow() const { return window_; }
     litehtml::element::ptr root() const { return html_->root(); }
 
-    // The page's text, links and images in reading order, for assistive technology.
-    const std::vector<PageNode>& nodes() const { return nodes_; }
+    // The page's structure in reading order, for assistive technology; read when first asked.
+    const std::vector<PageNode>& nodes() const;
 
     // One handler at a time: attaching again replaces the previous one, and an empty
     // handler detaches.
@@ -70,8 +73,6 @@ public:
 
     void layout(QSize clientSize);
     QSize contentSize() const;
-    void paint(QPainter& painter, QPoint scroll, const QRect& clip);
-
     // Moves the pointer to docPos (page coordinates; clientPos in the visible area).
     // Returns whether anything has to be repainted; cursor() tells what the pointer shows.
     bool mouseOver(QPoint docPos, QPoint clientPos);
@@ -82,8 +83,52 @@ public:
     // nullptr outside the page.
     litehtml::element::ptr elementAt(QPoint docPos, QPoint clientPos) const;
 
+    // The page's text as laid out now; read when first asked and after each layout.
+    const PageText& text() const;
+
+    // The selection runs from its anchor to the caret; both are offsets into text(). With
+    // nothing selected they are equal, and the caret is where a reader stands.
+    int caret() const { return caret_; }
+    int anchor() const { return anchor_; }
+    std::pair<int, int> selection() const { return std::minmax(anchor_, caret_); }
+    bool hasSelection() const { return anchor_ != caret_; }
+    // Clamps both to the text. Returns whether anything changed.
+    bool select(int anchor, int caret);
+    bool selectAll() { return select(0, text().length()); }
+    QString selectedText() const;
+    QString selectedHtml() const;
+
+    // A press of the left button at docPos, the clicks-th in a row: the first puts the caret
+    // there (and, with extend, keeps the anchor), the second selects the word and the third
+    // the block around it. Returns whether the selection changed.
+    bool pressAt(QPoint docPos, int clicks, bool extend);
+    // Drags the caret to docPos, the anchor staying.
+    bool dragTo(QPoint docPos);
+
+    // The links a keyboard user stops at, in document order: every <a> with href, its
+    // images included.
+    const std::vector<litehtml::element::ptr>& linkStops() const;
+    litehtml::element::ptr focusedLink() const { return focusedLink_.lock(); }
+    // Moves the link focus on to the next (or previous) stop; from no stop, to the first
+    // (or last). Returns false, the focus cleared, when there is none in that direction.
+    bool focusNextLink(bool forward);
+    void clearLinkFocus() { focusedLink_.reset(); }
+    // Where the focus rectangle of the focused link goes, in page coordinates.
+    std::vector<QRect> focusRects() const;
+
+    struct PaintStyle {
+        QColor highlight;
+        QColor highlightedText;
+        QColor focusFrame;
+        bool showFocus = false;
+    };
+    // Paints the page part clip (visible-area coordinates) seen from scroll, then the
+    // selection and, when style.showFocus, the focused link's frame.
+    void paint(QPainter& painter, QPoint scroll, const QRect& clip, const PaintStyle& style);
+
 private:
     explicit PageDocument(QString address);
+    void render(int width);
 
     QString address_;
     // Declared before html_: the document releases its fonts through the container as it
@@ -91,7 +136,12 @@ private:
     PageContainer container_;
     litehtml::document::ptr html_;
     std::shared_ptr<PageWindow> window_ = std::make_shared<PageWindow>();
-    std::vector<PageNode> nodes_;
+    mutable std::optional<std::vector<PageNode>> nodes_;
+    mutable std::optional<PageText> text_;
+    mutable std::optional<std::vector<litehtml::element::ptr>> linkStops_;
+    litehtml::element::weak_ptr focusedLink_;
+    int anchor_ = 0;
+    int caret_ = 0;
     ClickHandler onClick_;
 };
 

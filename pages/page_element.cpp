@@ -15,6 +15,17 @@ bool HasTag(const litehtml::element::ptr& element, const char* tag) {
     return own && std::strcmp(own, tag) == 0;
 }
 
+bool IsBlock(const litehtml::element::ptr& element) {
+    switch (element->get_display()) {
+    case litehtml::display_inline:
+    case litehtml::display_inline_block:
+    case litehtml::display_inline_text:
+        return HasTag(element, "br");
+    default:
+        return true;
+    }
+}
+
 QRect ElementBounds(const litehtml::element::ptr& element) {
     const litehtml::position placement = element->get_placement();
     const QRect place(placement.x, placement.y, placement.width, placement.height);

@@ -20,6 +20,10 @@ PageElement DescribeElement(const litehtml::element::ptr& element);
 // Whether element's tag name (lower case, as litehtml keeps it) is tag.
 bool HasTag(const litehtml::element::ptr& element, const char* tag);
 
+// Whether element starts and ends a block of text (a paragraph, cell, list item, line
+// break) rather than running on inside a line.
+bool IsBlock(const litehtml::element::ptr& element);
+
 // Where element lies on the page, in page coordinates; for inline content such as a link's
 // text, the union of its line boxes.
 QRect ElementBounds(const litehtml::element::ptr& element);

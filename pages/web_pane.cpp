@@ -5,10 +5,14 @@
 #include "web_pane_accessible.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <utility>
 
 namespace pages {
@@ -65,6 +69,7 @@ void WebPane::loadRequested() {
         html = NotFoundPage();
     document_ = PageDocument::create(*html, request.address, viewport()->size());
     pressed_.reset();
+    dragging_ = false;
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     updateScrollBars();
@@ -100,11 +105,34 @@ bool WebPane::viewportEvent(QEvent* event) {
     return QAbstractScrollArea::viewportEvent(event);
 }
 
+void WebPane::showArea(const QRect& onPage) {
+    const QRect visible(scrollPosition(), viewport()->size());
+    QScrollBar* horizontal = horizontalScrollBar();
+    QScrollBar* vertical = verticalScrollBar();
+    if (onPage.right() > visible.right())
+        horizontal->setValue(horizontal->value() + onPage.right() - visible.right());
+    if (onPage.left() < horizontal->value())
+        horizontal->setValue(onPage.left());
+    if (onPage.bottom() > visible.bottom())
+        vertical->setValue(vertical->value() + onPage.bottom() - visible.bottom());
+    if (onPage.top() < vertical->value())
+        vertical->setValue(onPage.top());
+}
+
+void WebPane::select(int anchor, int caret) {
+    if (document_ && document_->select(anchor, caret))
+        caretMoved(true);
+}
+
 void WebPane::paintEvent(QPaintEvent* event) {
     if (!document_)
         return;
     QPainter painter(viewport());
-    document_->paint(painter, scrollPosition(), event->rect());
+    // The selection takes the colours of the pane's palette, as an edit field's does.
+    const PageDocument::PaintStyle style{palette().color(QPalette::Highlight),
+                                         palette().color(QPalette::HighlightedText),
+                                         palette().color(QPalette::Text), hasFocus()};
+    document_->paint(painter, scrollPosition(), event->rect(), style);
 }
 
 void WebPane::resizeEvent(QResizeEvent* event) {
@@ -117,24 +145,80 @@ void WebPane::resizeEvent(QResizeEvent* event) {
 }
 
 void WebPane::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = elementAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    // A third press soon after a double click, where it was, selects the whole block.
+    const bool third =
+        sinceDoubleClick_.isValid() &&
+        sinceDoubleClick_.elapsed() < QApplication::doubleClickInterval() &&
+        (pos - doubleClickPos_).manhattanLength() < QApplication::startDragDistance();
+    sinceDoubleClick_.invalidate();
+    const bool extend = event->modifiers() & Qt::ShiftModifier;
+    pressed_.reset();
+    if (!extend && !third)
+        pressed_ = elementAt(pos);
+    pressAt(pos, third ? 3 : 1, extend);
+}
+
+void WebPane::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    sinceDoubleClick_.start();
+    doubleClickPos_ = event->position().toPoint();
+    pressed_.reset();
+    pressAt(doubleClickPos_, 2, false);
+}
+
+void WebPane::pressAt(QPoint viewportPos, int clicks, bool extend) {
+    pressPos_ = viewportPos;
+    dragging_ = document_ != nullptr;
+    dragged_ = false;
+    if (!document_)
+        return;
+    if (document_->focusedLink()) {
+        document_->clearLinkFocus();
+        viewport()->update();
+    }
+    caretMoved(document_->pressAt(viewportPos + scrollPosition(), clicks, extend));
 }
 
 void WebPane::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    // A click is a press and a release on the same element; dragging from text onto a
-    // link and letting go there is no click.
+    dragging_ = false;
+    // A click is a press and a release on the same element with no drag between; dragging
+    // from text onto a link and letting go there is no click, nor is a drag that selects.
     const litehtml::element::ptr pressed = std::exchange(pressed_, {}).lock();
-    if (pressed && pressed == elementAt(event->position().toPoint()))
+    if (pressed && !dragged_ && pressed == elementAt(event->position().toPoint()))
         click(pressed);
+}
+
+void WebPane::followDrag(QPoint viewportPos) {
+    if (!dragged_ &&
+        (viewportPos - pressPos_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    dragged_ = true;
+    // Dragging past an edge scrolls the page on.
+    const QRect visible = viewport()->rect();
+    const QPoint beyond(viewportPos.x() < 0                 ? viewportPos.x()
+                        : viewportPos.x() > visible.right() ? viewportPos.x() - visible.right()
+                                                            : 0,
+                        viewportPos.y() < 0                  ? viewportPos.y()
+                        : viewportPos.y() > visible.bottom() ? viewportPos.y() - visible.bottom()
+                                                             : 0);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + beyond.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + beyond.y());
+    if (document_->dragTo(viewportPos + scrollPosition()))
+        caretMoved(true);
 }
 
 void WebPane::mouseMoveEvent(QMouseEvent* event) {
     if (!document_)
         return;
     const QPoint pos = event->position().toPoint();
+    if (dragging_ && (event->buttons() & Qt::LeftButton))
+        followDrag(pos);
     if (document_->mouseOver(pos + scrollPosition(), pos))
         viewport()->update();
     if (document_->cursor() == "pointer")
@@ -145,6 +229,164 @@ void WebPane::mouseMoveEvent(QMouseEvent* event) {
 
 void WebPane::scrollContentsBy(int, int) {
     viewport()->update();
+}
+
+void WebPane::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // Tab enters a page at its first link, Shift+Tab at its last.
+    const Qt::FocusReason reason = event->reason();
+    if (document_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+        document_->clearLinkFocus();
+        document_->focusNextLink(reason == Qt::TabFocusReason);
+    }
+    linkFocusChanged();
+}
+
+void WebPane::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+bool WebPane::focusNextPrevChild(bool next) {
+    if (document_ && hasFocus() && document_->focusNextLink(next)) {
+        linkFocusChanged();
+        return true;
+    }
+    viewport()->update();
+    return QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+void WebPane::linkFocusChanged() {
+    viewport()->update();
+    if (!document_ || !document_->focusedLink())
+        return;
+    const std::vector<QRect> boxes = document_->focusRects();
+    QRect bounds;
+    for (const QRect& box : boxes)
+        bounds |= box;
+    showArea(bounds);
+    // After the pane's own focus report: Qt sends that once focusInEvent has returned, and
+    // a reader takes the last one for where the focus is.
+    QMetaObject::invokeMethod(
+        this, [this] { ReportFocusedLink(*this); }, Qt::QueuedConnection);
+}
+
+void WebPane::keyPressEvent(QKeyEvent* event) {
+    const PaneKey key = PaneKeyFor(*event);
+    if (!document_ || key == PaneKey::None) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    switch (key) {
+    case PaneKey::Activate:
+        if (const litehtml::element::ptr link = document_->focusedLink())
+            click(link);
+        else
+            event->ignore();
+        return;
+    case PaneKey::SelectAll:
+        if (document_->selectAll())
+            caretMoved(true);
+        return;
+    case PaneKey::Copy:
+        copy();
+        return;
+    default:
+        scroll(key);
+        return;
+    }
+}
+
+// The keys scroll as in a browser; a reader's caret moves along, line by line for the
+// arrows, so that a screen reader reads what comes into view.
+void WebPane::scroll(PaneKey key) {
+    QScrollBar* vertical = verticalScrollBar();
+    QScrollBar* horizontal = horizontalScrollBar();
+    const PageText& text = document_->text();
+    switch (key) {
+    case PaneKey::LineUp:
+        moveCaretByLines(-1);
+        return;
+    case PaneKey::LineDown:
+        moveCaretByLines(1);
+        return;
+    case PaneKey::Left:
+    case PaneKey::Right:
+        horizontal->triggerAction(key == PaneKey::Left ? QAbstractSlider::SliderSingleStepSub
+                                                       : QAbstractSlider::SliderSingleStepAdd);
+        document_->select(document_->caret() + (key == PaneKey::Left ? -1 : 1),
+                          document_->caret() + (key == PaneKey::Left ? -1 : 1));
+        caretMoved(true);
+        return;
+    case PaneKey::PageUp:
+    case PaneKey::PageDown: {
+        vertical->triggerAction(key == PaneKey::PageUp ? QAbstractSlider::SliderPageStepSub
+                                                       : QAbstractSlider::SliderPageStepAdd);
+        // The caret goes to the first line that shows whole at the top.
+        int line = text.lineOf(text.offsetAt({0, vertical->value()}));
+        if (text.lineBox(line).top() < vertical->value() && line + 1 < text.lineCount())
+            ++line;
+        document_->select(text.lineStart(line), text.lineStart(line));
+        caretMoved(true);
+        return;
+    }
+    case PaneKey::Top:
+        vertical->triggerAction(QAbstractSlider::SliderToMinimum);
+        horizontal->triggerAction(QAbstractSlider::SliderToMinimum);
+        document_->select(0, 0);
+        caretMoved(true);
+        return;
+    case PaneKey::Bottom: {
+        vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+        const int last = text.lineStart(text.lineCount() - 1);
+        document_->select(last, last);
+        caretMoved(true);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+// Moves the caret a line up or down and scrolls the page by as much, so the caret keeps
+// its place in view; a caret out of view first comes to the top line in view.
+void WebPane::moveCaretByLines(int lines) {
+    const PageText& text = document_->text();
+    QScrollBar* vertical = verticalScrollBar();
+    const QRect visible(scrollPosition(), viewport()->size());
+    int line = text.lineOf(document_->caret());
+    if (!visible.intersects(text.lineBox(line))) {
+        line = text.lineOf(text.offsetAt({0, visible.top()}));
+        lines = 0;
+    }
+    const int target = std::clamp(line + lines, 0, text.lineCount() - 1);
+    vertical->setValue(vertical->value() + text.lineBox(target).top() - text.lineBox(line).top());
+    document_->select(text.lineStart(target), text.lineStart(target));
+    showArea(text.lineBox(target));
+    caretMoved(true);
+}
+
+void WebPane::caretMoved(bool selectionChanged) {
+    viewport()->update();
+    if (!QAccessible::isActive())
+        return;
+    if (selectionChanged) {
+        const auto [from, to] = document_->selection();
+        QAccessibleTextSelectionEvent selection(this, from, to);
+        selection.setCursorPosition(document_->caret());
+        QAccessible::updateAccessibility(&selection);
+    }
+    QAccessibleTextCursorEvent cursor(this, document_->caret());
+    QAccessible::updateAccessibility(&cursor);
+}
+
+void WebPane::copy() const {
+    if (!document_->hasSelection())
+        return;
+    auto* data = new QMimeData;
+    data->setText(document_->selectedText());
+    data->setHtml(document_->selectedHtml());
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void WebPane::updateScrollBars() {

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "page_document.h"
+#include "pane_keys.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -39,6 +41,14 @@ public:
     // Where the visible area starts on the page.
     QPoint scrollPosition() const;
 
+    // Scrolls as little as needed to bring onPage (page coordinates) into view; what does
+    // not fit shows its top left.
+    void showArea(const QRect& onPage);
+
+    // Selects from..to of the page's text (caret at to), as a reader's text interface
+    // asks for it; anchor and caret equal take the selection away.
+    void select(int anchor, int caret);
+
 signals:
     // The page at address is laid out with its images. frame is this pane.
     void documentComplete(QWidget* frame, const QString& address);
@@ -49,9 +59,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Request {
@@ -63,10 +78,22 @@ private:
     void loadRequested();
     void updateScrollBars();
     litehtml::element::ptr elementAt(QPoint viewportPos) const;
+    void pressAt(QPoint viewportPos, int clicks, bool extend);
+    void followDrag(QPoint viewportPos);
+    void linkFocusChanged();
+    void scroll(PaneKey key);
+    void moveCaretByLines(int lines);
+    void caretMoved(bool selectionChanged);
+    void copy() const;
 
     std::optional<Request> requested_;
     std::shared_ptr<PageDocument> document_;
     litehtml::element::weak_ptr pressed_;
+    QPoint pressPos_;
+    bool dragging_ = false; // the left button selects text since it went down
+    bool dragged_ = false;  // and has moved far enough not to be a click
+    QElapsedTimer sinceDoubleClick_;
+    QPoint doubleClickPos_;
 };
 
 } // namespace pages

@@ -4,6 +4,7 @@
 #include "web_pane.h"
 
 #include <QAccessibleWidget>
+#include <QTextBoundaryFinder>
 #include <mutex>
 #include <unordered_map>
 
@@ -11,6 +12,45 @@ namespace pages {
 namespace {
 
 class WebPaneAccessible;
+
+// The piece of text of the given kind around offset, as [start, end).
+std::pair<int, int> SegmentAt(const PageText& text, int offset,
+                              QAccessible::TextBoundaryType boundary) {
+    const int length = text.length();
+    switch (boundary) {
+    case QAccessible::CharBoundary:
+        return {offset, std::min(offset + 1, length)};
+    case QAccessible::WordBoundary:
+        return text.wordAt(offset);
+    case QAccessible::SentenceBoundary: {
+        QTextBoundaryFinder sentences(QTextBoundaryFinder::Sentence, text.text());
+        sentences.setPosition(std::min(offset, length));
+        const int start = sentences.isAtBoundary() && offset < length
+                              ? offset
+                              : static_cast<int>(sentences.toPreviousBoundary());
+        sentences.setPosition(std::min(offset, length));
+        const int end = static_cast<int>(sentences.toNextBoundary());
+        return {std::max(start, 0), end < 0 ? length : end};
+    }
+    case QAccessible::LineBoundary: {
+        const int line = text.lineOf(offset);
+        return {text.lineStart(line), text.lineEnd(line)};
+    }
+    case QAccessible::ParagraphBoundary: {
+        const auto [start, end] = text.blockAt(offset);
+        return {start, std::min(end + 1, length)}; // with its line break
+    }
+    case QAccessible::NoBoundary:
+        break;
+    }
+    return {0, length};
+}
+
+QString TextPiece(const PageText& text, std::pair<int, int> segment, int* start, int* end) {
+    *start = segment.first;
+    *end = segment.second;
+    return text.text().mid(segment.first, segment.second - segment.first);
+}
 
 // One text run, link or image of the page shown when the interface was made; it turns
 // invalid when the pane shows another page.
@@ -39,17 +79,121 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    bool pressable() const { return node_.kind != PageNode::Kind::Text; }
+    bool pressable() const {
+        return node_.kind == PageNode::Kind::Link ||
+               (node_.kind == PageNode::Kind::Image && parent_ &&
+                parent_->kind == PageNode::Kind::Link);
+    }
 
     WebPaneAccessible& pane_;
     const PageNode& node_;
     const PageNode* parent_; // nullptr for the page's own children
 };
 
-class WebPaneAccessible final : public QAccessibleWidget {
+class WebPaneAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit WebPaneAccessible(WebPane* pane) : QAccessibleWidget(pane, QAccessible::Document) {}
     ~WebPaneAccessible() override { forgetNodes(); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface && pane()->document())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        state.selectableText = true;
+        return state;
+    }
+
+    // The interface of the node showing element, or nullptr.
+    QAccessibleInterface* interfaceOf(const litehtml::element::ptr& element) const {
+        return nodes() ? findIn(*nodes(), nullptr, element) : nullptr;
+    }
+
+    QAccessibleInterface* focusChild() const override {
+        const std::shared_ptr<PageDocument> document = pane()->document();
+        if (!document || !pane()->hasFocus() || !document->focusedLink())
+            return nullptr;
+        return interfaceOf(document->focusedLink());
+    }
+
+    // The text interface: the page's text in reading order.
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && document()->hasSelection())
+            std::tie(*startOffset, *endOffset) = document()->selection();
+    }
+    int selectionCount() const override { return document()->hasSelection() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override {
+        pane()->select(startOffset, endOffset);
+    }
+    void removeSelection(int selectionIndex) override {
+        if (selectionIndex == 0)
+            pane()->select(document()->caret(), document()->caret());
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override {
+        if (selectionIndex == 0)
+            pane()->select(startOffset, endOffset);
+    }
+    int cursorPosition() const override { return document()->caret(); }
+    void setCursorPosition(int position) override {
+        pane()->select(position, position);
+        scrollToSubstring(position, position + 1);
+    }
+    QString text(int startOffset, int endOffset) const override {
+        return document()->text().text().mid(startOffset, endOffset - startOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int* startOffset, int* endOffset) const override {
+        const PageText& text = document()->text();
+        const int start = SegmentAt(text, offset, boundaryType).first;
+        if (start <= 0)
+            return TextPiece(text, {0, 0}, startOffset, endOffset);
+        return TextPiece(text, SegmentAt(text, start - 1, boundaryType), startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int* startOffset, int* endOffset) const override {
+        const PageText& text = document()->text();
+        const int end = SegmentAt(text, offset, boundaryType).second;
+        if (end >= text.length())
+            return TextPiece(text, {text.length(), text.length()}, startOffset, endOffset);
+        return TextPiece(text, SegmentAt(text, end, boundaryType), startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override {
+        const PageText& text = document()->text();
+        offset = std::clamp(offset, 0, text.length());
+        return TextPiece(text, SegmentAt(text, offset, boundaryType), startOffset, endOffset);
+    }
+    int characterCount() const override { return document()->text().length(); }
+    QRect characterRect(int offset) const override {
+        return screenRect(document()->text().characterRect(offset));
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        // The character under point, where a caret placed there would stand after it
+        // when the point is on its right half.
+        const QPoint onPage = pane()->viewport()->mapFromGlobal(point) + pane()->scrollPosition();
+        const int offset = document()->text().offsetAt(onPage);
+        const bool onLeft =
+            offset > 0 && document()->text().characterRect(offset - 1).contains(onPage);
+        return onLeft ? offset - 1 : offset;
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override {
+        QRect area;
+        for (const QRect& box : document()->text().rangeRects(startIndex, endIndex))
+            area |= box;
+        if (!area.isEmpty())
+            pane()->showArea(area);
+    }
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = offset < characterCount() ? characterCount() : offset;
+        return {};
+    }
 
     WebPane* pane() const { return static_cast<WebPane*>(widget()); }
 
@@ -108,10 +252,17 @@ public:
 
     // Where element of the page shown lies on the screen.
     QRect screenRect(const litehtml::element::ptr& element) const {
-        const QRect onPage = ElementBounds(element);
+        return screenRect(ElementBounds(element));
+    }
+    QRect screenRect(const QRect& onPage) const {
         const QWidget* viewport = pane()->viewport();
         return QRect(viewport->mapToGlobal(onPage.topLeft() - pane()->scrollPosition()),
                      onPage.size());
+    }
+
+    bool isFocused(const litehtml::element::ptr& element) const {
+        const std::shared_ptr<PageDocument> document = pane()->document();
+        return document && pane()->hasFocus() && document->focusedLink() == element;
     }
 
     // Whether node belongs to the page shown now.
@@ -120,6 +271,20 @@ public:
     }
 
 private:
+    // Only asked while a page is shown: a pane without one has no text interface.
+    const PageDocument* document() const { return pane()->document().get(); }
+
+    QAccessibleInterface* findIn(const std::vector<PageNode>& nodes, const PageNode* parent,
+                                 const litehtml::element::ptr& element) const {
+        for (const PageNode& node : nodes) {
+            if (node.element.lock() == element)
+                return nodeInterface(node, parent);
+            if (QAccessibleInterface* found = findIn(node.children, &node, element))
+                return found;
+        }
+        return nullptr;
+    }
+
     void forgetNodes() const {
         for (const auto& [node, id] : ids_)
             QAccessible::deleteAccessibleInterface(id);
@@ -168,7 +333,11 @@ int PageNodeAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QString PageNodeAccessible::text(QAccessible::Text t) const {
-    return t == QAccessible::Name ? node_.name : QString();
+    // Paragraphs, list items and loose text are read through the page's text; named, they
+    // would be read out again around every link inside them.
+    const bool named = node_.kind == PageNode::Kind::Heading ||
+                       node_.kind == PageNode::Kind::Link || node_.kind == PageNode::Kind::Image;
+    return t == QAccessible::Name && named ? node_.name : QString();
 }
 
 QRect PageNodeAccessible::rect() const {
@@ -178,6 +347,14 @@ QRect PageNodeAccessible::rect() const {
 
 QAccessible::Role PageNodeAccessible::role() const {
     switch (node_.kind) {
+    case PageNode::Kind::Paragraph:
+        return QAccessible::Paragraph;
+    case PageNode::Kind::Heading:
+        return QAccessible::Heading;
+    case PageNode::Kind::List:
+        return QAccessible::List;
+    case PageNode::Kind::ListItem:
+        return QAccessible::ListItem;
     case PageNode::Kind::Link:
         return QAccessible::Link;
     case PageNode::Kind::Image:
@@ -192,7 +369,9 @@ QAccessible::State PageNodeAccessible::state() const {
     QAccessible::State state;
     state.invalid = !isValid();
     state.readOnly = true;
-    state.linked = node_.kind == PageNode::Kind::Link || parent_ != nullptr;
+    state.linked = pressable();
+    state.focusable = node_.kind == PageNode::Kind::Link;
+    state.focused = state.focusable && pane_.isFocused(node_.element.lock());
     return state;
 }
 
@@ -224,6 +403,17 @@ QAccessibleInterface* MakeWebPaneAccessible(const QString&, QObject* object) {
 void InstallWebPaneAccessibility() {
     static std::once_flag installed;
     std::call_once(installed, [] { QAccessible::installFactory(MakeWebPaneAccessible); });
+}
+
+void ReportFocusedLink(WebPane& pane) {
+    if (!QAccessible::isActive() || !pane.document() || !pane.hasFocus())
+        return;
+    auto* accessible =
+        static_cast<WebPaneAccessible*>(QAccessible::queryAccessibleInterface(&pane));
+    if (QAccessibleInterface* link = accessible->interfaceOf(pane.document()->focusedLink())) {
+        QAccessibleEvent focused(link, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    }
 }
 
 } // namespace pages

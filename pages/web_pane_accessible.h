@@ -3,10 +3,15 @@
 
 namespace pages {
 
-// Makes every WebPane readable by assistive technology: the pane is a document whose
-// children are the page's runs of text (static text), links (link) and images (graphic),
-// named by their text or alternative text. Links and images can be pressed, with the
-// effect of a click. Safe to call more than once.
+class WebPane;
+
+// Makes every WebPane readable by assistive technology: the pane is a document with the
+// page's text, caret and selection, whose children are its headings, lists, list items,
+// paragraphs, loose text, links and images (see PageNode). Links and images can be
+// pressed, with the effect of a click. Safe to call more than once.
 void InstallWebPaneAccessibility();
+
+// Tells assistive technology that the focus is on the pane's focused link.
+void ReportFocusedLink(WebPane& pane);
 
 } // namespace pages

@@ -195,6 +195,31 @@ private slots:
         QVERIFY(pane->verticalScrollBar()->maximum() > 0);
     }
 
+    // The body's frame surrounds the whole laid-out page: scrolled sideways, no edge of it
+    // is left standing in the middle of the text.
+    void bodyFrameNeverCrossesTheText() {
+        show({609, 305}, pages::kHelpSuffix);
+        const int pageWidth = pane->document()->contentSize().width();
+        QVERIFY(pageWidth > pane->viewport()->width());
+        const auto body = Elements(*pane, "body").front();
+        QCOMPARE(pages::ElementBounds(body).right() + 1 + body->border_right(), pageWidth);
+
+        pane->horizontalScrollBar()->setValue(pane->horizontalScrollBar()->maximum());
+        const QImage shown = pane->viewport()->grab().toImage();
+        const QColor frame(0xCC, 0xCC, 0xCC);
+        const auto frameRows = [&](int x) {
+            int rows = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                rows += shown.pixelColor(x, y) == frame;
+            return rows;
+        };
+        // Where the pane's right edge lies on the page when not scrolled.
+        const int paneEdge = pane->viewport()->width() - 1 - pane->scrollPosition().x();
+        QVERIFY(paneEdge > 0);
+        QVERIFY2(frameRows(paneEdge) < shown.height() / 4, qPrintable(QString::number(paneEdge)));
+        QVERIFY(frameRows(shown.width() - 1) > shown.height() / 2); // the frame's own edge
+    }
+
     void ownActionForLinks() {
         pages_test::LinkRecorder links;
         show({400, 300}, pages::kHelpSuffix, kLinks);
