@@ -57,8 +57,10 @@ private slots:
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // A runtime folder of its own: another copy running for this user does not stop it.
+        // Runtime and temporary folders of its own: another copy running for this user, and
+        // its lock, do not stop it.
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
+        environment.insert(QStringLiteral("TMPDIR"), folder.path());
         QProcess running;
         running.setProcessEnvironment(environment);
         running.start(program, {});

@@ -32,6 +32,8 @@ private slots:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        // The program's lock too: another copy running for this user does not stop it.
+        environment.insert(QStringLiteral("TMPDIR"), runtime.path());
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(VARNELCALC_PATH), {});
