@@ -4,6 +4,7 @@
 #include "run_cli.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -12,6 +13,11 @@ struct BadInputRow {
     std::vector<std::string> arguments;
     std::string err; // the whole line, without the program's name and the line end
 };
+
+// Rows print as their names in test listings.
+void PrintTo(const BadInputRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class BadInput : public ::testing::TestWithParam<BadInputRow> {};
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -17,6 +18,11 @@ struct BatchRow {
     std::string err;
     int code;
 };
+
+// Rows print as their names in test listings.
+void PrintTo(const BatchRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class Batch : public ::testing::TestWithParam<BatchRow> {};
 

@@ -5,6 +5,7 @@
 #include "json_output.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -13,6 +14,11 @@ struct TextRow {
     std::string in;
     std::string out;
 };
+
+// Rows print as their names in test listings.
+void PrintTo(const TextRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 std::string RowName(const ::testing::TestParamInfo<TextRow>& info) {
     return info.param.name;

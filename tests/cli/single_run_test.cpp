@@ -4,6 +4,7 @@
 #include "run_cli.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -12,6 +13,11 @@ struct SingleRunRow {
     std::vector<std::string> arguments;
     std::string out;
 };
+
+// Rows print as their names in test listings.
+void PrintTo(const SingleRunRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SingleRun : public ::testing::TestWithParam<SingleRunRow> {};
 
