@@ -57,6 +57,15 @@ QString DefaultLockFilePath(QString& problem) {
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/VarnelCalc.lock");
 }
 
+std::unique_ptr<QLockFile> LockAt(const QString& path) {
+    auto lock = std::make_unique<QLockFile>(path);
+    // By default a lock older than 30 seconds counts as stale even while its owner runs.
+    // With 0, only a dead owner makes it stale: QLockFile then checks the process id (and
+    // the program name, in case the id has been reused), which is what a crash leaves.
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
 QString Describe(QLockFile::LockError error) {
     switch (error) {
     case QLockFile::PermissionError:
@@ -75,18 +84,11 @@ QString Describe(QLockFile::LockError error) {
 SingleInstance::SingleInstance() {
     path_ = DefaultLockFilePath(problem_);
     if (!path_.isEmpty())
-        lock_ = std::make_unique<QLockFile>(path_);
-    // By default a lock older than 30 seconds counts as stale even while its owner runs.
-    // With 0, only a dead owner makes it stale: QLockFile then checks the process id (and
-    // the program name, in case the id has been reused), which is what a crash leaves.
-    if (lock_)
-        lock_->setStaleLockTime(0);
+        lock_ = LockAt(path_);
 }
 
 SingleInstance::SingleInstance(const QString& lockFilePath)
-    : path_(lockFilePath), lock_(std::make_unique<QLockFile>(lockFilePath)) {
-    lock_->setStaleLockTime(0);
-}
+    : path_(lockFilePath), lock_(LockAt(lockFilePath)) {}
 
 SingleInstance::~SingleInstance() = default;
 
