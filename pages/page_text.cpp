@@ -173,8 +173,8 @@ int PageText::offsetAt(QPoint docPos) const {
     return nearest;
 }
 
-std::vector<QRect> PageText::rangeRects(int from, int to) const {
-    std::vector<QRect> rects;
+std::vector<std::pair<const PageText::Run*, QRect>> PageText::rangeParts(int from, int to) const {
+    std::vector<std::pair<const Run*, QRect>> parts;
     for (size_t i = static_cast<size_t>(runAtOrAfter(from)); i < runs_.size(); ++i) {
         const Run& run = runs_[i];
         if (run.start >= to)
@@ -183,8 +183,15 @@ std::vector<QRect> PageText::rangeRects(int from, int to) const {
             continue;
         const int left = xOf(run, std::max(from, run.start));
         const int right = xOf(run, std::min(to, run.start + run.length));
-        rects.emplace_back(left, run.box.top(), right - left, run.box.height());
+        parts.emplace_back(&run, QRect(left, run.box.top(), right - left, run.box.height()));
     }
+    return parts;
+}
+
+std::vector<QRect> PageText::rangeRects(int from, int to) const {
+    std::vector<QRect> rects;
+    for (const auto& [run, part] : rangeParts(from, to))
+        rects.push_back(part);
     return rects;
 }
 
@@ -263,22 +270,14 @@ QString PageText::html(int from, int to) const {
 
 void PageText::paintSelection(QPainter& painter, int from, int to, const QColor& background,
                               const QColor& foreground) const {
-    for (size_t i = static_cast<size_t>(runAtOrAfter(from)); i < runs_.size(); ++i) {
-        const Run& run = runs_[i];
-        if (run.start >= to)
-            break;
-        if (run.box.isEmpty())
-            continue;
-        const int left = xOf(run, std::max(from, run.start));
-        const QRect part(left, run.box.top(), xOf(run, std::min(to, run.start + run.length)) - left,
-                         run.box.height());
+    for (const auto& [run, part] : rangeParts(from, to)) {
         painter.fillRect(part, background);
         painter.save();
         painter.setClipRect(part, Qt::IntersectClip);
-        painter.setFont(run.font);
+        painter.setFont(run->font);
         painter.setPen(foreground);
-        painter.drawText(QPoint(run.box.left(), run.box.top() + run.ascent),
-                         text_.mid(run.start, run.length));
+        painter.drawText(QPoint(run->box.left(), run->box.top() + run->ascent),
+                         text_.mid(run->start, run->length));
         painter.restore();
     }
 }

@@ -71,6 +71,8 @@ private:
     void findLines();
     int xOf(const Run& run, int offset) const;
     int runAtOrAfter(int offset) const;
+    // The drawn runs that characters from..to touch, each with the part of its box they cover.
+    std::vector<std::pair<const Run*, QRect>> rangeParts(int from, int to) const;
 
     QString text_;
     std::vector<Run> runs_;
