@@ -27,7 +27,7 @@ constexpr QColor kCalculatorBlue(0, 0, 192);
 constexpr QColor kLineGrey(128, 128, 128);
 
 QFont TextFont() {
-    return mAPI::DesignFont(mAPI::kVerdana, 8.25);
+    return widgets::DesignFont(widgets::kVerdana, 8.25);
 }
 
 // The site's name and the support address are links laid over this text: the first line
@@ -80,7 +80,7 @@ void frmAbout::createTexts() {
     design::AddLabel(*this, "lblVersion", QStringLiteral("Version"), ToRect(960, 675, 4005, 225),
                      TextFont());
 
-    auto* line = new mAPI::LineShape(kLineGrey, Qt::SolidLine, this);
+    auto* line = new widgets::LineShape(kLineGrey, Qt::SolidLine, this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setProperty("index", 1);
     line->setEnds(twips::ToPixels(120), twips::ToPixels(5035), twips::ToPixels(3360));
@@ -98,7 +98,7 @@ void frmAbout::createTexts() {
     trademarks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The array lblVarnel: the programme's word in green, then the rest of the name in blue.
-    const QFont nameFont = mAPI::DesignFont(mAPI::kVerdana, 12, QFont::Bold);
+    const QFont nameFont = widgets::DesignFont(widgets::kVerdana, 12, QFont::Bold);
     const struct {
         QString caption;
         QRect geometry;
@@ -117,17 +117,17 @@ void frmAbout::createTexts() {
 }
 
 void frmAbout::createLinks() {
-    auto* web = new mAPI::LinkLabel(QString::fromLatin1(product::kSiteName), this);
+    auto* web = new widgets::LinkLabel(QString::fromLatin1(product::kSiteName), this);
     web->setObjectName(QStringLiteral("lblWebLink"));
     web->setGeometry(ToRect(1842, 1110, 2415, 255));
-    connect(web, &mAPI::LinkLabel::activated, this, [this] {
+    connect(web, &widgets::LinkLabel::activated, this, [this] {
         mAPI::OpenLink(QString::fromLatin1(product::kHomeAddress), QString::number(winId()));
     });
 
-    auto* email = new mAPI::LinkLabel(QString::fromLatin1(product::kSupportEmail), this);
+    auto* email = new widgets::LinkLabel(QString::fromLatin1(product::kSupportEmail), this);
     email->setObjectName(QStringLiteral("lblEmailLink"));
     email->setGeometry(ToRect(120, 1507, 3135, 255));
-    connect(email, &mAPI::LinkLabel::activated, this, [this] {
+    connect(email, &widgets::LinkLabel::activated, this, [this] {
         // The subject goes as it is, blanks included: the mail program reads it that way.
         const QString address =
             QStringLiteral("mailto:") + QString::fromLatin1(product::kSupportEmail) +
@@ -139,7 +139,7 @@ void frmAbout::createLinks() {
 // Where the desktop's title bar needs more than the designed width for the whole title, the
 // window widens and the design stays in its middle.
 void frmAbout::makeRoomForTitle() {
-    const int width = std::max(kClientSize.width(), mAPI::TitleBarWidth(windowTitle()));
+    const int width = std::max(kClientSize.width(), desktop::TitleBarWidth(windowTitle()));
     const QPoint shift((width - kClientSize.width()) / 2, 0);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->move(child->pos() + shift);

@@ -11,14 +11,14 @@
 #include <cstdio>
 
 int main(int, char* argv[]) {
-    if (const QString reason = mAPI::MissingDisplayReason(); !reason.isEmpty()) {
+    if (const QString reason = app::MissingDisplayReason(); !reason.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(reason));
         return 1;
     }
-    const mAPI::RuntimeFolderRemarkFilter quietConsole;
+    const app::RuntimeFolderRemarkFilter quietConsole;
     // The program reads no command line: Qt gets the program's name and nothing else.
     int qtArgc = 1;
-    mAPI::DisplayFailureGuard displayFailure;
+    app::DisplayFailureGuard displayFailure;
     QApplication application(qtArgc, argv);
     displayFailure.disarm();
     application::SetDesktopIdentity();
@@ -26,19 +26,19 @@ int main(int, char* argv[]) {
 
     // A second start ends quietly and leaves the running instance as it is. Where no lock
     // can be made at all, the program runs all the same and says why.
-    mAPI::SingleInstance instance;
+    app::SingleInstance instance;
     switch (instance.acquire()) {
-    case mAPI::SingleInstance::Start::AlreadyRunning:
+    case app::SingleInstance::Start::AlreadyRunning:
         return 0;
-    case mAPI::SingleInstance::Start::Unguarded:
+    case app::SingleInstance::Start::Unguarded:
         std::fprintf(stderr, "VarnelCalc starts without its one-instance check: %s.\n",
                      qPrintable(instance.problem()));
         break;
-    case mAPI::SingleInstance::Start::Alone:
+    case app::SingleInstance::Start::Alone:
         break;
     }
 
-    mAPI::RegisterFontSubstitutes();
+    widgets::RegisterFontSubstitutes();
     frmMain window;
     window.show();
     return QApplication::exec();

@@ -1,18 +1,6 @@
 # SPDX-License-Identifier: MIT
-# 64-bit Windows from Linux with MinGW-w64 (the posix-threads compilers, which give the
-# standard library its std::thread and std::mutex). Test executables run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# The engine's tests for Windows: the MinGW-w64 cross build, each test executable run under Wine.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 
 # Static, so that an executable runs without the MinGW runtime DLLs copied beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)

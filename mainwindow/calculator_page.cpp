@@ -30,10 +30,10 @@ constexpr QColor kFrameText(56, 104, 156);
 constexpr QColor kStepChoiceBackground(251, 253, 251);
 
 QFont WindowFont() {
-    return mAPI::DesignFont(mAPI::kVerdana, 8.25);
+    return widgets::DesignFont(widgets::kVerdana, 8.25);
 }
 QFont BoldFont() {
-    return mAPI::DesignFont(mAPI::kVerdana, 9.75, QFont::Bold);
+    return widgets::DesignFont(widgets::kVerdana, 9.75, QFont::Bold);
 }
 
 // A box typed into, with its arrows at its left (overlapping it by one pixel) and the name
@@ -142,7 +142,7 @@ QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const 
                  const char* heading) {
     auto* frame = new QFrame(&sheet);
     frame->setAccessibleName(QString::fromLatin1(heading));
-    mAPI::SetAccessibleRole(*frame, QAccessible::Grouping);
+    widgets::SetAccessibleRole(*frame, QAccessible::Grouping);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
@@ -151,15 +151,15 @@ QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const 
     return frame;
 }
 
-mAPI::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour,
-                                   QLabel& caption) {
-    auto* label = new mAPI::FittingLabel(BoldFont(), &frame);
+widgets::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour,
+                                      QLabel& caption) {
+    auto* label = new widgets::FittingLabel(BoldFont(), &frame);
     label->setObjectName(QString::fromLatin1(calc::CaptionName(figure.caption)));
     label->move(figure.geometry.topLeft());
     design::SetTextColour(*label, colour);
     // A description, not a name: for a label, Qt reads the name instead of the caption.
     label->setAccessibleDescription(QString::fromLatin1(figure.description));
-    mAPI::SetLabelledBy(*label, caption);
+    widgets::SetLabelledBy(*label, caption);
     label->showCaption(QString::fromLatin1(calc::StartCaption(figure.caption)));
     return label;
 }
@@ -219,7 +219,7 @@ void CalculatorPage::createStepChoice(QWidget& sheet) {
     auto* choices = new QWidget(&sheet);
     choices->setGeometry(around);
     choices->setAccessibleName(QStringLiteral("Increase By"));
-    mAPI::SetAccessibleRole(*choices, QAccessible::Grouping);
+    widgets::SetAccessibleRole(*choices, QAccessible::Grouping);
 
     // The option array optIncrement: one name, told apart by the index property.
     auto* group = new QButtonGroup(&sheet);
@@ -241,8 +241,9 @@ void CalculatorPage::createStepChoice(QWidget& sheet) {
 }
 
 std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigures(QWidget& sheet) {
-    QFrame* frame = AddFrame(sheet, "fmContainer1", ToRect(1920, 1080, 2415, 3375),
-                             mAPI::DesignFont(mAPI::kVerdana, 8.25, QFont::Bold), "Unadjusted");
+    QFrame* frame =
+        AddFrame(sheet, "fmContainer1", ToRect(1920, 1080, 2415, 3375),
+                 widgets::DesignFont(widgets::kVerdana, 8.25, QFont::Bold), "Unadjusted");
     design::SetTextColour(*frame, kFrameText);
 
     std::array<QLineEdit*, calc::kAllBoxes.size()> edits{};
@@ -266,7 +267,7 @@ std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigure
 
     QLabel* point =
         design::AddLabel(*frame, "Label10", QStringLiteral("."), ToRect(1200, 2160, 90, 360),
-                         mAPI::DesignFont(mAPI::kArial, 15.75, QFont::Bold));
+                         widgets::DesignFont(widgets::kArial, 15.75, QFont::Bold));
     design::SetTextColour(*point, design::DefaultTextColour());
     point->adjustSize();
     return edits;
@@ -277,11 +278,11 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
     calc::Calculator::Boxes boxes;
     for (const calc::Box box : calc::kAllBoxes)
         boxes[IndexOf(box)] =
-            std::make_unique<mAPI::LineEditBox>(*edits[IndexOf(box)], calc::TypingLimit(box));
+            std::make_unique<bind::LineEditBox>(*edits[IndexOf(box)], calc::TypingLimit(box));
     calculator_ = std::make_unique<calc::Calculator>(std::move(boxes), messages);
     calculator_->setCaptionObserver([this](calc::Caption caption) { showCaption(caption); });
 
-    focusGuard_ = std::make_unique<mAPI::FocusGuard>(window);
+    focusGuard_ = std::make_unique<widgets::FocusGuard>(window);
     for (const TypedFigure& figure : kTypedFigures) {
         QLineEdit& edit = *edits[IndexOf(figure.box)];
         const calc::Box box = figure.box;
@@ -289,12 +290,12 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
             edit, [this, box] { calculator_->GotFocus(box); },
             [this, box] { return calculator_->Validate(box); });
 
-        auto* arrows = new mAPI::SpinArrows(
+        auto* arrows = new bind::SpinArrows(
             calculator_->spinButton(box), QString::fromLatin1(figure.figure), edit.parentWidget());
         arrows->setObjectName(QString::fromLatin1(figure.arrowsName));
         arrows->setGeometry(figure.arrows);
         arrows->takeArrowKeysOf(edit);
-        new mAPI::WheelSteps(edit, *arrows);
+        new bind::WheelSteps(edit, *arrows);
         // Below the box it overlaps, as the design draws them.
         arrows->stackUnder(&edit);
         tabStops_.push_back({kArrowsTabIndex[IndexOf(box)], arrows});
@@ -302,8 +303,9 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
 }
 
 void CalculatorPage::createActualFigures(QWidget& sheet) {
-    QFrame* frame = AddFrame(sheet, "fmContainer2", ToRect(4440, 1080, 2415, 3375),
-                             mAPI::DesignFont(mAPI::kVerdana, 8.25, QFont::Bold), "Actual Numbers");
+    QFrame* frame =
+        AddFrame(sheet, "fmContainer2", ToRect(4440, 1080, 2415, 3375),
+                 widgets::DesignFont(widgets::kVerdana, 8.25, QFont::Bold), "Actual Numbers");
     design::SetTextColour(*frame, kFrameText);
     // Each figure of this column stands in the row of the heading at the left.
     static_assert(kActualFigures.size() == kRowHeadings.size());
@@ -336,7 +338,7 @@ void CalculatorPage::createButtons(QWidget& sheet) {
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(geometry);
         button->setFont(BoldFont());
-        mAPI::PressOnEnter(*button);
+        widgets::PressOnEnter(*button);
         return button;
     };
     QPushButton* reset = addButton("cmdReset", "Reset", ToRect(240, 4560, 1200, 350));

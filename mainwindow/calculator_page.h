@@ -13,10 +13,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace mAPI {
+namespace widgets {
 class FittingLabel;
 class FocusGuard;
-} // namespace mAPI
+} // namespace widgets
 
 // The calculator tab: the boxes, arrows, step choice, figures and buttons of the design,
 // bound to the engine that does the arithmetic. The window owns it; it must go before the
@@ -66,9 +66,9 @@ private:
     void showCaption(calc::Caption caption);
 
     std::unique_ptr<calc::Calculator> calculator_;
-    std::unique_ptr<mAPI::FocusGuard> focusGuard_;
+    std::unique_ptr<widgets::FocusGuard> focusGuard_;
     std::array<QLineEdit*, calc::kAllBoxes.size()> boxes_{};
-    std::array<mAPI::FittingLabel*, calc::kAllCaptions.size()> figureLabels_{};
+    std::array<widgets::FittingLabel*, calc::kAllCaptions.size()> figureLabels_{};
     std::array<QLabel*, calc::kAllCaptions.size()> figureCaptions_{};
     QPushButton* cmdAbout_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;

@@ -24,7 +24,7 @@ FigureReadout::FigureReadout(QWidget& window, const std::vector<QLineEdit*>& box
     tip_->setBackgroundRole(QPalette::ToolTipBase);
     tip_->setAutoFillBackground(true);
     tip_->hide();
-    mAPI::SetAccessibleRole(*tip_, QAccessible::ToolTip);
+    widgets::SetAccessibleRole(*tip_, QAccessible::ToolTip);
     expiry_.setSingleShot(true);
     expiry_.setInterval(kTipShown);
     connect(&expiry_, &QTimer::timeout, tip_, &QWidget::hide);

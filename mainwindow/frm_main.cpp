@@ -44,13 +44,13 @@ frmMain::frmMain() {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
-    setFont(mAPI::DesignFont(mAPI::kVerdana, 8.25));
+    setFont(widgets::DesignFont(widgets::kVerdana, 8.25));
     setPalette(design::LightPalette());
     design::SetBackground(*this, Qt::white);
     design::SetTextColour(*this, kWindowText);
     setWindowIcon(QIcon(images::Load(images::kIcon)));
     // A plain widget would be a nameless filler to screen readers, not the window.
-    mAPI::SetAccessibleRole(*this, QAccessible::Window);
+    widgets::SetAccessibleRole(*this, QAccessible::Window);
 
     // Created from the bottom up: later siblings are drawn above earlier ones.
     createFooter();
@@ -72,7 +72,7 @@ void frmMain::createHeader() {
     picHeader->setAccessibleDescription(QString::fromLatin1(product::kTagline));
     design::SetBackground(*picHeader, Qt::white);
 
-    auto* line = new mAPI::LineShape(kHeaderLine, Qt::DotLine, picHeader);
+    auto* line = new widgets::LineShape(kHeaderLine, Qt::DotLine, picHeader);
     line->setObjectName(QStringLiteral("Line"));
     line->setProperty("index", 0);
     line->setEnds(twips::ToPixels(0), twips::ToPixels(9960), twips::ToPixels(1800));
@@ -139,10 +139,10 @@ void frmMain::createFooter() {
     lblCopyRight->setGeometry(kCopyrightGeometry);
     design::SetTextColour(*lblCopyRight, Qt::black);
 
-    auto* lblWebLink = new mAPI::LinkLabel(QString::fromLatin1(product::kSiteName), this);
+    auto* lblWebLink = new widgets::LinkLabel(QString::fromLatin1(product::kSiteName), this);
     lblWebLink->setObjectName(QStringLiteral("lblWebLink"));
     lblWebLink->setGeometry(kWebLinkGeometry);
-    connect(lblWebLink, &mAPI::LinkLabel::activated, this, [this] {
+    connect(lblWebLink, &widgets::LinkLabel::activated, this, [this] {
         mAPI::OpenLink(QString::fromLatin1(product::kHomeAddress), QString::number(winId()));
     });
     tabStops_.push_back({50, lblWebLink});
@@ -162,7 +162,7 @@ void frmMain::load() {
     // Placed while the window has no native handle yet (winId below makes one): Qt then takes
     // the place as that of the frame's corner, title bar included, not of the client area.
     if (const QScreen* screen = this->screen())
-        move(mAPI::CentredPlace(size(), screen->availableGeometry()));
+        move(desktop::CentredPlace(size(), screen->availableGeometry()));
     setWindowTitle(application::MainWindowCaption());
     mAPI::AddDropShadow(winId());
     pages::LoadPages(panes_, this, messages_);

@@ -35,7 +35,7 @@ private:
     void showAbout();
 
     // Message boxes of the calculator and of the pages, modal over this window.
-    mAPI::MessageBoxService messages_{this};
+    bind::MessageBoxService messages_{this};
     TabControl* ucTabMain_ = nullptr;
     std::unique_ptr<CalculatorPage> calculatorPage_;
     pages::Panes panes_{};

@@ -21,14 +21,14 @@ TabControl::TabControl(QWidget* parent) : QTabWidget(parent) {
     tabBar()->setDrawBase(false);
     // The pages are known by their tabs' names; the stack that holds them is no news.
     if (auto* stack = findChild<QStackedWidget*>())
-        mAPI::SetAccessibleRole(*stack, QAccessible::Client);
+        widgets::SetAccessibleRole(*stack, QAccessible::Client);
 }
 
 QWidget* TabControl::addSheet(const QString& caption) {
     auto* page = new QWidget;
     // Screen readers find the page under its tab's name.
     page->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    mAPI::SetAccessibleRole(*page, QAccessible::PageTab);
+    widgets::SetAccessibleRole(*page, QAccessible::PageTab);
     addTab(page, caption);
     auto* sheet = new QWidget(page);
     sheets_.push_back(sheet);

@@ -47,7 +47,7 @@ class FrmAboutTest : public QObject {
 
 private slots:
     void initTestCase() {
-        mAPI::RegisterFontSubstitutes();
+        widgets::RegisterFontSubstitutes();
         previousOpener_ = mAPI::SetLinkOpener([this](const QString& address, const QString& owner) {
             opened_.push_back({address, owner});
         });
@@ -88,7 +88,7 @@ private slots:
     void aFixedModalDialogCentredOverItsOwner() {
         QVERIFY(about_->isModal());
         QCOMPARE(about_->height(), 263);
-        QCOMPARE(about_->width(), std::max(343, mAPI::TitleBarWidth(about_->windowTitle())));
+        QCOMPARE(about_->width(), std::max(343, desktop::TitleBarWidth(about_->windowTitle())));
         QCOMPARE(about_->minimumSize(), about_->maximumSize());
         QVERIFY(!(about_->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(about_->windowFlags() & Qt::WindowMinimizeButtonHint));

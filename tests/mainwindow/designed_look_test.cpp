@@ -76,7 +76,7 @@ class DesignedLookTest : public QObject {
 private slots:
     void initTestCase() {
         QApplication::setQuitOnLastWindowClosed(false);
-        mAPI::RegisterFontSubstitutes();
+        widgets::RegisterFontSubstitutes();
     }
 
     void theDesktopPaletteChangesNothing_data() {

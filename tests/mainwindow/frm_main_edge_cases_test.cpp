@@ -16,7 +16,7 @@ class FrmMainEdgeCasesTest : public MainWindowFixture {
         const QStringList parts = name.split(QLatin1Char('/'));
         if (parts.size() == 1)
             return find<QWidget>(qPrintable(parts[0]));
-        auto& arrows = find<mAPI::SpinArrows>(qPrintable(parts[0]));
+        auto& arrows = find<bind::SpinArrows>(qPrintable(parts[0]));
         return parts[1] == QLatin1String("up") ? arrows.upArrow() : arrows.downArrow();
     }
 

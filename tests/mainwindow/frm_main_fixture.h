@@ -68,7 +68,7 @@ private:
 private slots:
     void initTestCase() {
         QApplication::setQuitOnLastWindowClosed(false);
-        mAPI::RegisterFontSubstitutes();
+        widgets::RegisterFontSubstitutes();
         previousOpener_ = mAPI::SetLinkOpener([this](const QString& address, const QString& owner) {
             openedLinks.push_back({address, owner});
         });

@@ -50,7 +50,7 @@ class FrmMainTest : public MainWindowFixture {
     }
 
     QAbstractButton& arrow(const char* spinName, const QString& direction) const {
-        auto& arrows = find<mAPI::SpinArrows>(spinName);
+        auto& arrows = find<bind::SpinArrows>(spinName);
         return direction == QLatin1String("up") ? arrows.upArrow() : arrows.downArrow();
     }
 
@@ -219,7 +219,7 @@ private slots:
         }
         QStringList shown;
         int open = 0;
-        const auto recorder = mAPI::MessageBoxService::SetHook([&](const auto& box) {
+        const auto recorder = bind::MessageBoxService::SetHook([&](const auto& box) {
             shown << box.text;
             // As a modal box does, run the event loop while the user reads it; a box
             // opened inside another returns at once, so a failure ends instead of hanging.
@@ -248,7 +248,7 @@ private slots:
             QVERIFY(!up.isDown());
             QTest::mouseRelease(&up, Qt::LeftButton);
         }
-        mAPI::MessageBoxService::SetHook(recorder);
+        bind::MessageBoxService::SetHook(recorder);
         QCOMPARE(shown, QStringList{message});
         QCOMPARE(edit.text(), result);
     }
@@ -446,9 +446,9 @@ private slots:
         QFETCH(QString, result);
         QFETCH(int, beeps);
         int beeped = 0;
-        const auto beeper = mAPI::SetBeeper([&] { ++beeped; });
+        const auto beeper = desktop::SetBeeper([&] { ++beeped; });
         pasteInto(qPrintable(boxName), clipboard);
-        mAPI::SetBeeper(beeper);
+        desktop::SetBeeper(beeper);
         QCOMPARE(box(qPrintable(boxName)).text(), result);
         QCOMPARE(beeped, beeps);
         QVERIFY(messages->messages.empty());

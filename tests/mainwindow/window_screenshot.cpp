@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     design::UseDesignStyle();
-    mAPI::RegisterFontSubstitutes();
+    widgets::RegisterFontSubstitutes();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     frmMain window;

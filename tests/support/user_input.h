@@ -24,11 +24,11 @@ inline void ClickAsUser(QWidget& widget, QPoint position = {}) {
 class MessageRecorder {
 public:
     MessageRecorder()
-        : previous_(mAPI::MessageBoxService::SetHook(
-              [this](const mAPI::MessageBoxService::Message& message) {
+        : previous_(bind::MessageBoxService::SetHook(
+              [this](const bind::MessageBoxService::Message& message) {
                   messages.push_back(message);
               })) {}
-    ~MessageRecorder() { mAPI::MessageBoxService::SetHook(previous_); }
+    ~MessageRecorder() { bind::MessageBoxService::SetHook(previous_); }
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
@@ -39,8 +39,8 @@ public:
         return result;
     }
 
-    std::vector<mAPI::MessageBoxService::Message> messages;
+    std::vector<bind::MessageBoxService::Message> messages;
 
 private:
-    mAPI::MessageBoxService::Hook previous_;
+    bind::MessageBoxService::Hook previous_;
 };

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "single_instance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace app {
+namespace {
+
+// The folder for the lock, or an empty text with the problem filled in. On Windows the
+// temporary folder is the user's own already; elsewhere it is shared by every user, so
+// the lock goes into a folder only this user may enter, one that no one else can have
+// made or replaced by a link beforehand.
+QString UserLockFolder(QString& problem) {
+    const QString temporary = QDir::tempPath();
+    if (temporary.isEmpty()) {
+        // Qt's answer when TMPDIR names a folder that is not there.
+        problem = QStringLiteral("there is no temporary folder (TMPDIR is %1)")
+                      .arg(qEnvironmentVariable("TMPDIR"));
+        return {};
+    }
+#ifdef Q_OS_UNIX
+    const QString folder = temporary + QStringLiteral("/VarnelCalc-%1").arg(getuid());
+    const QByteArray path = QFile::encodeName(folder);
+    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        problem = QStringLiteral("cannot make the folder %1: %2")
+                      .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        return {};
+    }
+    struct stat status {};
+    if (lstat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != getuid()) {
+        problem = QStringLiteral("%1 is not a folder of this user's own").arg(folder);
+        return {};
+    }
+    if ((status.st_mode & 077) != 0 && chmod(path.constData(), 0700) != 0) {
+        problem = QStringLiteral("cannot keep others out of %1").arg(folder);
+        return {};
+    }
+    return folder;
+#else
+    return temporary;
+#endif
+}
+
+QString DefaultLockFilePath(QString& problem) {
+    const QString folder = UserLockFolder(problem);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/VarnelCalc.lock");
+}
+
+std::unique_ptr<QLockFile> LockAt(const QString& path) {
+    auto lock = std::make_unique<QLockFile>(path);
+    // By default a lock older than 30 seconds counts as stale even while its owner runs.
+    // With 0, only a dead owner makes it stale: QLockFile then checks the process id (and
+    // the program name, in case the id has been reused), which is what a crash leaves.
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+QString Describe(QLockFile::LockError error) {
+    switch (error) {
+    case QLockFile::PermissionError:
+        return QStringLiteral("permission denied");
+    case QLockFile::LockFailedError:
+        return QStringLiteral("something else is in its place");
+    case QLockFile::NoError:
+    case QLockFile::UnknownError:
+        break;
+    }
+    return QStringLiteral("it cannot be written");
+}
+
+} // namespace
+
+SingleInstance::SingleInstance() {
+    path_ = DefaultLockFilePath(problem_);
+    if (!path_.isEmpty())
+        lock_ = LockAt(path_);
+}
+
+SingleInstance::SingleInstance(const QString& lockFilePath)
+    : path_(lockFilePath), lock_(LockAt(lockFilePath)) {}
+
+SingleInstance::~SingleInstance() = default;
+
+SingleInstance::Start SingleInstance::acquire() {
+    if (!lock_)
+        return Start::Unguarded;
+    // A link is never followed: whatever it points at is not ours to write.
+    if (QFileInfo(path_).isSymLink())
+        QFile::remove(path_);
+    if (lock_->tryLock(0))
+        return Start::Alone;
+    if (lock_->error() == QLockFile::LockFailedError) {
+        // QLockFile has found the owner alive, or has found no lock it can read.
+        qint64 pid = 0;
+        QString host;
+        QString program;
+        if (lock_->getLockInfo(&pid, &host, &program) &&
+            (host.isEmpty() || host == QSysInfo::machineHostName()))
+            return Start::AlreadyRunning;
+        if (takeOverNonLock() && lock_->tryLock(0))
+            return Start::Alone;
+    }
+    problem_ = QStringLiteral("cannot make the lock file %1: %2")
+                   .arg(QDir::toNativeSeparators(path_), Describe(lock_->error()));
+    return Start::Unguarded;
+}
+
+bool SingleInstance::takeOverNonLock() {
+    const QFileInfo place(path_);
+    if (place.isDir() && !place.isSymLink())
+        return QDir().rmdir(path_);
+    return QFile::remove(path_);
+}
+
+} // namespace app

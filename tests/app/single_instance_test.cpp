@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: MIT
+#include "single_instance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(app::SingleInstance::Start)
+
+namespace {
+
+using Start = app::SingleInstance::Start;
+
+// The user's lock folder inside a temporary folder.
+QString UserFolder(const QString& temporaryFolder) {
+    return temporaryFolder + QStringLiteral("/VarnelCalc-%1").arg(getuid());
+}
+
+// Each test starts the real program with a temporary folder of its own, so that neither a
+// calculator the developer has open nor another test gets in the way.
+class Program {
+public:
+    explicit Program(const QString& temporaryFolder) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), temporaryFolder);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process_.setProcessEnvironment(environment);
+    }
+    ~Program() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+    QProcess& start() {
+        process_.start(QStringLiteral(VARNELCALC_PATH), {});
+        return process_;
+    }
+
+private:
+    QProcess process_;
+};
+
+} // namespace
+
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+
+    QString lockFile(const QTemporaryDir& folder) const {
+        return folder.filePath(QStringLiteral("VarnelCalc.lock"));
+    }
+    QString userLockFile(const QTemporaryDir& temporary) const {
+        return UserFolder(temporary.path()) + QStringLiteral("/VarnelCalc.lock");
+    }
+
+private slots:
+    void aSecondHolderIsRefusedUntilTheFirstLetsGo() {
+        QTemporaryDir folder;
+        auto first = std::make_unique<app::SingleInstance>(lockFile(folder));
+        app::SingleInstance second(lockFile(folder));
+        QCOMPARE(first->acquire(), Start::Alone);
+        QCOMPARE(second.acquire(), Start::AlreadyRunning);
+        first.reset();
+        QCOMPARE(second.acquire(), Start::Alone);
+    }
+
+    // Whatever is at the lock's place, only a live instance's lock keeps a start out.
+    void whatIsFoundAtTheLocksPlace_data() {
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<Start>("start");
+        for (const char* found :
+             {"empty file", "garbage", "unreadable file", "empty folder", "dangling link",
+              "link to a file", "dead owner", "another program's process"})
+            QTest::newRow(found) << found << Start::Alone;
+        QTest::newRow("folder with files") << "folder with files" << Start::Unguarded;
+    }
+
+    void whatIsFoundAtTheLocksPlace() {
+        QFETCH(QString, found);
+        QFETCH(Start, start);
+        QTemporaryDir folder;
+        const QString path = lockFile(folder);
+        const QString elsewhere = folder.filePath(QStringLiteral("elsewhere"));
+        const auto write = [](const QString& file, const QByteArray& content) {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(content);
+        };
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        if (found == "empty file")
+            write(path, {});
+        else if (found == "garbage")
+            write(path, "\x01\x02 not a lock\n");
+        else if (found == "unreadable file") {
+            write(path, "1\n");
+            QFile::setPermissions(path, {});
+        } else if (found == "empty folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (found == "folder with files") {
+            QVERIFY(QDir().mkdir(path));
+            write(path + QStringLiteral("/file"), "x");
+        } else if (found == "dangling link")
+            QVERIFY(QFile::link(elsewhere, path));
+        else if (found == "link to a file") {
+            write(elsewhere, "keep me");
+            QVERIFY(QFile::link(elsewhere, path));
+        } else if (found == "dead owner")
+            write(path, "2147483000\nVarnelCalc\n" + host + "\n");
+        else if (found == "another program's process")
+            write(path, "1\nVarnelCalc\n" + host + "\n");
+
+        app::SingleInstance instance(path);
+        QCOMPARE(instance.acquire(), start);
+        if (start == Start::Unguarded)
+            QVERIFY(instance.problem().contains(path));
+        else
+            QVERIFY(!QFileInfo(path).isSymLink());
+        if (found == "link to a file") {
+            QFile target(elsewhere);
+            QVERIFY(target.open(QIODevice::ReadOnly));
+            QCOMPARE(target.readAll(), QByteArray("keep me"));
+        }
+        QCOMPARE(QFile::exists(elsewhere), found == "link to a file");
+    }
+
+    // The default lock lives in a folder of the user's own, made private if it was not.
+    void theUsersOwnLockFolder_data() {
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<Start>("start");
+        QTest::newRow("nothing yet") << "nothing" << Start::Alone;
+        QTest::newRow("open to others") << "open folder" << Start::Alone;
+        QTest::newRow("a link in its place") << "link" << Start::Unguarded;
+        QTest::newRow("no temporary folder") << "no temporary folder" << Start::Unguarded;
+    }
+
+    void theUsersOwnLockFolder() {
+        QFETCH(QString, found);
+        QFETCH(Start, start);
+        QTemporaryDir temporary;
+        const QString folder = UserFolder(temporary.path());
+        if (found == "open folder") {
+            QVERIFY(QDir().mkdir(folder));
+            QVERIFY(chmod(QFile::encodeName(folder).constData(), 0777) == 0);
+        } else if (found == "link") {
+            QVERIFY(QFile::link(temporary.path(), folder));
+        }
+        const QByteArray previous = qgetenv("TMPDIR");
+        qputenv("TMPDIR", found == "no temporary folder"
+                              ? QFile::encodeName(temporary.filePath(QStringLiteral("gone")))
+                              : QFile::encodeName(temporary.path()));
+        app::SingleInstance instance;
+        const Start result = instance.acquire();
+        qputenv("TMPDIR", previous);
+        QCOMPARE(result, start);
+        if (start == Start::Alone) {
+            QVERIFY(QFile::exists(folder + QStringLiteral("/VarnelCalc.lock")));
+            QCOMPARE(QFileInfo(folder).permissions() & 0x0077, QFileDevice::Permissions());
+        } else {
+            QVERIFY(!instance.problem().isEmpty());
+        }
+    }
+
+    void aSecondStartEndsAtOnceAndLeavesTheFirstRunning() {
+        QTemporaryDir runtime;
+        Program first(runtime.path());
+        QProcess& running = first.start();
+        QVERIFY(running.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(userLockFile(runtime)), 10000);
+
+        Program second(runtime.path());
+        QProcess& refused = second.start();
+        QVERIFY(refused.waitForFinished(10000));
+        QCOMPARE(refused.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(refused.exitCode(), 0);
+        QCOMPARE(running.state(), QProcess::Running);
+    }
+
+    void aKilledInstanceDoesNotBlockTheNextStart() {
+        QTemporaryDir runtime;
+        auto killed = std::make_unique<Program>(runtime.path());
+        QVERIFY(killed->start().waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(userLockFile(runtime)), 10000);
+        killed.reset(); // SIGKILL: the lock file stays behind
+        QVERIFY(QFile::exists(userLockFile(runtime)));
+
+        Program next(runtime.path());
+        QProcess& started = next.start();
+        QVERIFY(started.waitForStarted());
+        QVERIFY(!started.waitForFinished(2000));
+        QCOMPARE(started.state(), QProcess::Running);
+    }
+
+    // Where no lock can be made, the program runs all the same and says why in one line.
+    void withoutALockItStartsAndSaysWhy() {
+        QTemporaryDir temporary;
+        Program program(temporary.filePath(QStringLiteral("gone")));
+        QProcess& started = program.start();
+        QVERIFY(started.waitForStarted());
+        QVERIFY(!started.waitForFinished(2000));
+        const QStringList lines =
+            QString::fromLocal8Bit(started.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].startsWith("VarnelCalc starts without its one-instance check"));
+    }
+
+    void withoutADisplayItSaysSoAndFails_data() {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none set") << ""
+                                  << ""
+                                  << ""
+                                  << "VarnelCalc needs a graphical desktop to show its window, but "
+                                     "neither DISPLAY nor WAYLAND_DISPLAY is set.";
+        QTest::newRow("X display not there")
+            << ":4242"
+            << ""
+            << ""
+            << "VarnelCalc could not open the X display \":4242\" to show its window.";
+        QTest::newRow("X chosen by name") << ":4242"
+                                          << ""
+                                          << "xcb"
+                                          << "VarnelCalc could not open the X display \":4242\" "
+                                             "to show its window.";
+        QTest::newRow("Wayland display not there")
+            << ""
+            << "wayland-4242"
+            << ""
+            << "VarnelCalc could not open the Wayland display \"wayland-4242\" to show its window.";
+    }
+
+    void withoutADisplayItSaysSoAndFails() {
+        QFETCH(QString, display);
+        QFETCH(QString, waylandDisplay);
+        QFETCH(QString, platform);
+        QFETCH(QString, message);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        const std::pair<const char*, QString> settings[] = {{"DISPLAY", display},
+                                                            {"WAYLAND_DISPLAY", waylandDisplay},
+                                                            {"QT_QPA_PLATFORM", platform}};
+        for (const auto& [name, value] : settings) {
+            environment.remove(QString::fromLatin1(name));
+            if (!value.isEmpty())
+                environment.insert(QString::fromLatin1(name), value);
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VARNELCALC_PATH), {});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), message + u'\n');
+    }
+};
+
+QTEST_GUILESS_MAIN(SingleInstanceTest)
+#include "single_instance_test.moc"

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#include "fitting_label.h"
+#include "fonts.h"
+
+#include <QAccessible>
+#include <QFrame>
+#include <QTest>
+#include <memory>
+
+// A figure label 13 pixels into a boxed frame, in the figures' font, as in the Earnings column.
+class FittingLabelTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QFrame> frame_;
+    widgets::FittingLabel* label_ = nullptr;
+
+    const QFont designFont_ = widgets::DesignFont(widgets::kVerdana, 9.75, QFont::Bold);
+
+    int innerEdge() const { return frame_->contentsRect().right() + 1; }
+    int room() const { return innerEdge() - label_->x(); }
+    int naturalWidth(const QString& caption, qreal points) const {
+        QFont font = designFont_;
+        font.setPointSizeF(points);
+        QLabel probe(caption);
+        probe.setFont(font);
+        return probe.sizeHint().width();
+    }
+
+private slots:
+    void initTestCase() { widgets::RegisterFontSubstitutes(); }
+
+    void init() {
+        frame_ = std::make_unique<QFrame>();
+        frame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        frame_->resize(163, 225);
+        label_ = new widgets::FittingLabel(designFont_, frame_.get());
+        label_->move(13, 31);
+        frame_->show();
+    }
+
+    void cleanup() { frame_.reset(); }
+
+    void aCaptionIsNeverDrawnPastTheFrame_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("drawn");
+        QTest::newRow("a start figure") << "$0.00"
+                                        << "as designed";
+        QTest::newRow("a long figure that just fits") << "$1,095,000,000.00"
+                                                      << "as designed";
+        QTest::newRow("a yearly amount one digit too long") << "$364,996,313,500.37"
+                                                            << "smaller";
+        QTest::newRow("the largest yearly amount") << "$36,499,992,700,000.36"
+                                                   << "smaller";
+        QTest::newRow("wider than the smallest size allows")
+            << "$1,000,000,000,000,000,000,000,000,000.00"
+            << "elided";
+    }
+
+    void aCaptionIsNeverDrawnPastTheFrame() {
+        QFETCH(QString, caption);
+        QFETCH(QString, drawn);
+        label_->showCaption(caption);
+
+        QCOMPARE(label_->text(), caption);
+        QCOMPARE(label_->pos(), QPoint(13, 31));
+        QVERIFY2(label_->geometry().right() < innerEdge(),
+                 qPrintable(QStringLiteral("ends at %1").arg(label_->geometry().right())));
+        const qreal points = label_->font().pointSizeF();
+        if (drawn == QLatin1String("as designed")) {
+            QCOMPARE(label_->font(), designFont_);
+            QCOMPARE(label_->size(), label_->sizeHint());
+            QCOMPARE(label_->toolTip(), QString());
+            QCOMPARE(label_->drawnText(), caption);
+        } else if (drawn == QLatin1String("smaller")) {
+            // The largest size that fits: a quarter point more would not.
+            QVERIFY(points < designFont_.pointSizeF());
+            QVERIFY(points >= widgets::FittingLabel::kSmallestPoints);
+            QVERIFY(naturalWidth(caption, points) <= room());
+            QVERIFY(naturalWidth(caption, points + 0.25) > room());
+            QCOMPARE(label_->font().family(), designFont_.family());
+            QCOMPARE(label_->font().weight(), designFont_.weight());
+            QCOMPARE(label_->drawnText(), caption);
+            QCOMPARE(label_->toolTip(), caption);
+        } else {
+            QCOMPARE(points, widgets::FittingLabel::kSmallestPoints);
+            QVERIFY(label_->drawnText().endsWith(QChar(0x2026)));
+            QVERIFY(caption.startsWith(label_->drawnText().chopped(1)));
+            QVERIFY(label_->fontMetrics().horizontalAdvance(label_->drawnText()) <= room());
+            QCOMPARE(label_->toolTip(), caption);
+        }
+        // The row keeps its line: a smaller caption is centred on the designed height.
+        label_->showCaption(QStringLiteral("$0.00"));
+        const int designedHeight = label_->height();
+        label_->showCaption(caption);
+        QCOMPARE(label_->height(), designedHeight);
+    }
+
+    void aScreenReaderHearsTheWholeCaption_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("fits") << "$91.23";
+        QTest::newRow("smaller") << "$36,499,992,700,000.36";
+        QTest::newRow("elided") << "$1,000,000,000,000,000,000,000,000,000.00";
+    }
+
+    void aScreenReaderHearsTheWholeCaption() {
+        QFETCH(QString, caption);
+        label_->showCaption(caption);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label_);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), caption);
+    }
+
+    void aShorterCaptionIsDrawnAsDesignedAgain() {
+        label_->showCaption(QStringLiteral("$1,000,000,000,000,000,000,000,000,000.00"));
+        label_->showCaption(QStringLiteral("$1,095.00"));
+        QCOMPARE(label_->font(), designFont_);
+        QCOMPARE(label_->drawnText(), QStringLiteral("$1,095.00"));
+        QCOMPARE(label_->toolTip(), QString());
+        QCOMPARE(label_->size(), label_->sizeHint());
+    }
+};
+
+QTEST_MAIN(FittingLabelTest)
+#include "fitting_label_test.moc"

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFont>
+
+namespace widgets {
+
+inline constexpr const char* kVerdana = "Verdana";
+inline constexpr const char* kArial = "Arial";
+
+// The windows are laid out for Verdana and Arial. Where those are not installed, the free
+// fonts closest to them in width stand in, so that captions fit their designed places.
+void RegisterFontSubstitutes();
+
+// A font of the design, in points as stored there (8.25, 9.75, 12, 15.75).
+QFont DesignFont(const char* family, qreal points, QFont::Weight weight = QFont::Normal);
+
+} // namespace widgets
