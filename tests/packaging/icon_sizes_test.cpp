@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -28,8 +30,8 @@ double FineDetail(const QImage& picture) {
             .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     double sum = 0;
     for (int y = 0; y < image.height(); ++y) {
-        const auto* a = reinterpret_cast<const uchar*>(image.constScanLine(y));
-        const auto* b = reinterpret_cast<const uchar*>(roundTrip.constScanLine(y));
+        const uchar* a = image.constScanLine(y);
+        const uchar* b = roundTrip.constScanLine(y);
         for (int i = 0; i < image.width() * 4; ++i)
             sum += std::abs(int(a[i]) - int(b[i]));
     }
@@ -72,8 +74,9 @@ private slots:
     void eachSizeIsDrawnNotScaledUp() {
         QFETCH(int, size);
         QFETCH(int, scaledFrom);
-        QImage picture(IconFile(scaledFrom ? scaledFrom : size));
-        QVERIFY2(!picture.isNull(), qPrintable(IconFile(size)));
+        const QString file = IconFile(scaledFrom ? scaledFrom : size);
+        QImage picture(file);
+        QVERIFY2(!picture.isNull(), qPrintable(file));
         if (scaledFrom)
             picture = picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QCOMPARE(picture.size(), QSize(size, size));
