@@ -22,6 +22,7 @@ test_packages=(
     xvfb xauth libxcb1-dev locales              # windows on a virtual display; a comma locale
     clang libclang-rt-14-dev                    # fuzzers
     desktop-file-utils appstream dpkg-dev man-db  # desktop entry, metainfo, .deb, man page checks
+    lintian librsvg2-bin                        # the .deb as Debian judges it; icons against their SVG
     # Windows: the Windows-only sources checked, the engine's tests built and run under Wine
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64
 )

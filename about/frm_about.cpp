@@ -49,7 +49,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setFixedSize(kClientSize);
     setPalette(design::LightPalette());
     design::SetBackground(*this, Qt::white);
-    setWindowIcon(QIcon(images::Load(images::kIcon)));
+    setWindowIcon(images::ProgramIcon());
 
     // Created from the bottom up: later siblings are drawn above earlier ones.
     createTexts();

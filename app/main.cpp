@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "command_line.h"
 #include "design_palette.h"
 #include "desktop_identity.h"
 #include "display_check.h"
@@ -10,13 +11,22 @@
 #include <QApplication>
 #include <cstdio>
 
-int main(int, char* argv[]) {
+int main(int argc, char* argv[]) {
+    // --help and --version answer on stdout and end, with or without a display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto answer = app::CommandLineAnswer(arguments)) {
+        const bool written =
+            std::fputs(qPrintable(*answer), stdout) >= 0 && std::fflush(stdout) == 0;
+        return written ? 0 : 1;
+    }
     if (const QString reason = app::MissingDisplayReason(); !reason.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(reason));
         return 1;
     }
     const app::RuntimeFolderRemarkFilter quietConsole;
-    // The program reads no command line: Qt gets the program's name and nothing else.
+    // The window reads nothing else from its command line: Qt gets the program's name alone.
     int qtArgc = 1;
     app::DisplayFailureGuard displayFailure;
     QApplication application(qtArgc, argv);

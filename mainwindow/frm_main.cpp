@@ -48,7 +48,7 @@ frmMain::frmMain() {
     setPalette(design::LightPalette());
     design::SetBackground(*this, Qt::white);
     design::SetTextColour(*this, kWindowText);
-    setWindowIcon(QIcon(images::Load(images::kIcon)));
+    setWindowIcon(images::ProgramIcon());
     // A plain widget would be a nameless filler to screen readers, not the window.
     widgets::SetAccessibleRole(*this, QAccessible::Window);
 

@@ -13,4 +13,11 @@ QPixmap Load(const char* path) {
     return QPixmap::fromImage(reader.read());
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : kProgramIconSizes)
+        icon.addPixmap(Load(qPrintable(QStringLiteral(":/icons/%1.png").arg(size))));
+    return icon;
+}
+
 } // namespace images

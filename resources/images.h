@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 // Where the built-in images live in the Qt resource system.
 namespace images {
 
 inline constexpr const char* kHeader = ":/images/header.bmp";   // 655 x 116, 24-bit
-inline constexpr const char* kIcon = ":/images/icon.png";       // 48 x 48, 256 colours
 inline constexpr const char* kLogo = ":/images/logo.jpg";       // 64 x 64
 inline constexpr const char* kHandCursor = ":/images/hand.png"; // 32 x 32, black and white
 
@@ -15,5 +15,13 @@ inline constexpr const char* kHandCursor = ":/images/hand.png"; // 32 x 32, blac
 // loading every image plugin to ask which one reads the file, which costs the window a
 // few milliseconds before it can first paint.
 QPixmap Load(const char* path);
+
+// The program's icon with a picture drawn for each size it is rendered at, 16 to 256 pixels,
+// so that a title bar, a task switcher or a dock takes the size it shows and never scales
+// one up.
+QIcon ProgramIcon();
+
+// The sizes ProgramIcon() holds, smallest first.
+inline constexpr int kProgramIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 } // namespace images

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# The program configures and plans its build with none of the test-only packages, and
-# building it builds nothing of the tests. Run as:
+# The programs configure and plan their build with none of the test-only packages; building
+# them (`./dev.sh run`) builds all that `cmake --install` installs, and nothing of the tests. Run as:
 #   cmake -DSOURCE_DIR=... -DSCRATCH=... -DGENERATOR=... -P check_program_alone.cmake
 file(REMOVE_RECURSE "${SCRATCH}")
 execute_process(
@@ -12,7 +12,7 @@ execute_process(
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the program alone does not configure:\n${output}")
 endif()
-execute_process(COMMAND "${CMAKE_COMMAND}" --build "${SCRATCH}" --target VarnelCalc -- -n
+execute_process(COMMAND "${CMAKE_COMMAND}" --build "${SCRATCH}" -- -n
                 RESULT_VARIABLE result OUTPUT_VARIABLE plan ERROR_VARIABLE plan)
 file(REMOVE_RECURSE "${SCRATCH}")
 if(NOT result EQUAL 0)
@@ -21,3 +21,10 @@ endif()
 if(plan MATCHES "tests/|bench/")
     message(FATAL_ERROR "building the program builds tests or benchmarks too:\n${plan}")
 endif()
+foreach(made "app/VarnelCalc\n" "cli/varnelcalc-cli\n" "VarnelCalc.1.gz" "varnelcalc-cli.1.gz"
+        "changelog.gz")
+    string(FIND "${plan}" "${made}" at)
+    if(at EQUAL -1)
+        message(SEND_ERROR "building the programs does not make ${made}:\n${plan}")
+    endif()
+endforeach()

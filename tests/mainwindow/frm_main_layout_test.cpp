@@ -21,7 +21,10 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
+        // A picture for each size the desktop may ask for, none scaled up from another.
+        QCOMPARE(window->windowIcon().availableSizes(),
+                 (QList<QSize>{
+                     {16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
         QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(window->palette().color(QPalette::WindowText), QColor(64, 64, 64));
     }
