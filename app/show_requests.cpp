@@ -2,6 +2,7 @@
 #include "show_requests.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QWidget>
 
@@ -42,15 +43,17 @@ void ShowRequests::answer(QLocalSocket& caller) {
 bool ShowRequests::Ask(const QString& name) {
     if (name.isEmpty())
         return false;
+    const QDeadlineTimer deadline(kWaitMs);
     QLocalSocket socket;
     socket.connectToServer(name);
-    if (!socket.waitForConnected(kWaitMs))
+    if (!socket.waitForConnected(deadline.remainingTime()))
         return false;
     socket.write(kShowRequest);
-    if (!socket.waitForBytesWritten(kWaitMs))
+    if (!socket.waitForBytesWritten(deadline.remainingTime()))
         return false;
     // The running instance hangs up once its window is in front.
-    return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(kWaitMs);
+    return socket.state() == QLocalSocket::UnconnectedState ||
+           socket.waitForDisconnected(deadline.remainingTime());
 }
 
 void BringForward(QWidget& window) {
