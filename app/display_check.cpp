@@ -51,6 +51,13 @@ QString MissingDisplayReason() {
 }
 
 QString UnreachableDisplayReason() {
+    // A platform chosen by name that is neither X nor Wayland: the display is not the problem.
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) &&
+        !platform.startsWith(QLatin1String("wayland")))
+        return QStringLiteral("VarnelCalc could not start the display platform \"%1\" named by "
+                              "QT_QPA_PLATFORM to show its window.")
+            .arg(platform);
     QStringList displays;
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         displays << QStringLiteral("the Wayland display \"%1\"")

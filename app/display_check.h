@@ -10,7 +10,8 @@ namespace app {
 QString MissingDisplayReason();
 
 // The line that says which display could not be opened: the X display and the Wayland
-// display named by the environment, as far as they are set.
+// display named by the environment, as far as they are set, or the platform named by
+// QT_QPA_PLATFORM where that is neither X nor Wayland.
 QString UnreachableDisplayReason();
 
 // While it is armed, Qt failing to open the display ends the program with that one line on

@@ -5,11 +5,13 @@
 #include "display_check.h"
 #include "fonts.h"
 #include "frm_main.h"
-#include "runtime_folder_remark.h"
+#include "show_requests.h"
 #include "single_instance.h"
+#include "startup_remarks.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     // --help and --version answer on stdout and end, with or without a display.
@@ -25,7 +27,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(reason));
         return 1;
     }
-    const app::RuntimeFolderRemarkFilter quietConsole;
+    const app::StartupRemarks startupRemarks;
     // The window reads nothing else from its command line: Qt gets the program's name alone.
     int qtArgc = 1;
     app::DisplayFailureGuard displayFailure;
@@ -34,11 +36,13 @@ int main(int argc, char* argv[]) {
     application::SetDesktopIdentity();
     design::UseDesignStyle();
 
-    // A second start ends quietly and leaves the running instance as it is. Where no lock
-    // can be made at all, the program runs all the same and says why.
+    // A second start shows the running instance's window and ends quietly. Where no lock can
+    // be made at all, the program runs all the same and says why.
     app::SingleInstance instance;
-    switch (instance.acquire()) {
+    const app::SingleInstance::Start start = instance.acquire();
+    switch (start) {
     case app::SingleInstance::Start::AlreadyRunning:
+        app::ShowRequests::Ask(instance.callName());
         return 0;
     case app::SingleInstance::Start::Unguarded:
         std::fprintf(stderr, "VarnelCalc starts without its one-instance check: %s.\n",
@@ -51,5 +55,8 @@ int main(int argc, char* argv[]) {
     widgets::RegisterFontSubstitutes();
     frmMain window;
     window.show();
+    std::optional<app::ShowRequests> showRequests;
+    if (start == app::SingleInstance::Start::Alone)
+        showRequests.emplace(instance.callName(), window);
     return QApplication::exec();
 }

@@ -66,6 +66,10 @@ std::unique_ptr<QLockFile> LockAt(const QString& path) {
     return lock;
 }
 
+// A lock holds a process id, a program name, a host name and a machine id, one a line: a
+// file larger than this was never one.
+constexpr qint64 kLargestLock = 4096;
+
 QString Describe(QLockFile::LockError error) {
     switch (error) {
     case QLockFile::PermissionError:
@@ -95,9 +99,7 @@ SingleInstance::~SingleInstance() = default;
 SingleInstance::Start SingleInstance::acquire() {
     if (!lock_)
         return Start::Unguarded;
-    // A link is never followed: whatever it points at is not ours to write.
-    if (QFileInfo(path_).isSymLink())
-        QFile::remove(path_);
+    clearWhatCannotBeALock();
     if (lock_->tryLock(0))
         return Start::Alone;
     if (lock_->error() == QLockFile::LockFailedError) {
@@ -114,6 +116,22 @@ SingleInstance::Start SingleInstance::acquire() {
     problem_ = QStringLiteral("cannot make the lock file %1: %2")
                    .arg(QDir::toNativeSeparators(path_), Describe(lock_->error()));
     return Start::Unguarded;
+}
+
+QString SingleInstance::callName() const {
+    if (path_.isEmpty())
+        return {};
+    const QFileInfo lock(path_);
+    return lock.dir().filePath(lock.completeBaseName() + QStringLiteral(".socket"));
+}
+
+// QLockFile reads what it finds in full, up to a line break, and would wait on a named pipe
+// for a writer that never comes.
+void SingleInstance::clearWhatCannotBeALock() {
+    const QFileInfo place(path_);
+    // A link is never followed: whatever it points at is not ours to write.
+    if (place.isSymLink() || (place.exists() && (!place.isFile() || place.size() > kLargestLock)))
+        takeOverNonLock();
 }
 
 bool SingleInstance::takeOverNonLock() {

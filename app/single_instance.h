@@ -10,7 +10,8 @@ namespace app {
 // The right to be the one running instance of the program, held for as long as this object
 // lives. Only a lock held by a live instance keeps a second start out: a lock left behind by
 // an instance that crashed or was killed, and anything at the lock's place that is no lock
-// (an empty or garbled file, an empty folder, a symbolic link), is taken over.
+// (an empty, garbled or huge file, an empty folder, a symbolic link, a named pipe or a
+// socket), is taken over.
 class SingleInstance {
 public:
     // The user's own lock, in a folder of the temporary folder that only the user may
@@ -25,13 +26,18 @@ public:
         AlreadyRunning, // a live instance holds it
         Unguarded,      // no lock can be made here: problem() says why
     };
-    // Never waits.
+    // Never waits, and reads no more of what it finds than a lock holds.
     Start acquire();
 
     // One line on why the lock could not be made.
     QString problem() const { return problem_; }
 
+    // Where the instance holding the lock listens for a second start: beside the lock. Empty
+    // where there is no place for a lock.
+    QString callName() const;
+
 private:
+    void clearWhatCannotBeALock();
     bool takeOverNonLock();
 
     QString path_;

@@ -15,8 +15,10 @@ namespace {
 const QStringList kHeader = {QStringLiteral("Figure"), QStringLiteral("Shown"),
                              QStringLiteral("Number")};
 
+// A box holds what a paste put there, tabs included: a cell that carried a tab or a line
+// break would split its row in the spreadsheet it is pasted into. Blanks stand in for them.
 QStringList Cells(const FigureCopy::Row& row) {
-    return {row.name, row.shown, row.number};
+    return {row.name.simplified(), row.shown.simplified(), row.number.simplified()};
 }
 
 } // namespace

@@ -40,7 +40,8 @@ public:
     // bare decimal point ("$.15" gives "0.15", "-$.50" gives "-0.50").
     static QString PlainNumber(const QString& shown);
 
-    // One line per row after a header, cells separated by tabs.
+    // One line per row after a header, cells separated by tabs. Within a cell, every run of
+    // tabs, line breaks and blanks is one blank, in the HTML too.
     static QString PlainTextTable(const std::vector<Row>& rows);
     static QString HtmlTable(const std::vector<Row>& rows);
 

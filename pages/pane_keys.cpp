@@ -19,7 +19,7 @@ PaneKey PaneKeyFor(const QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return plain ? PaneKey::Activate : PaneKey::None;
+        return plain && !key.isAutoRepeat() ? PaneKey::Activate : PaneKey::None;
     case Qt::Key_Space:
         if (shift)
             return PaneKey::PageUp;

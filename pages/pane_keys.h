@@ -9,7 +9,7 @@ namespace pages {
 // pane: they move the focus, from link to link and on to the window's next control.
 enum class PaneKey {
     None,
-    Activate,  // Enter on a focused link
+    Activate,  // Enter on a focused link; not its repeats while held down
     SelectAll, // Ctrl+A
     Copy,      // Ctrl+C, Ctrl+Insert
     LineUp,

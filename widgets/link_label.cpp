@@ -74,12 +74,21 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         QLabel::mouseReleaseEvent(event);
 }
 
+// The press that a double click ends with has come before this event: its release must not
+// open the link a second time.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressed_ = false;
+    event->accept();
+}
+
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        activate();
+        // A repeat is taken all the same: passed on, Enter would press the dialog's button.
+        if (!event->isAutoRepeat())
+            activate();
         break;
     default:
         QLabel::keyPressEvent(event);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "single_instance.h"
+#include "x_client.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,10 +28,11 @@ QString UserFolder(const QString& temporaryFolder) {
 // calculator the developer has open nor another test gets in the way.
 class Program {
 public:
-    explicit Program(const QString& temporaryFolder) {
+    explicit Program(const QString& temporaryFolder,
+                     const QString& platform = QStringLiteral("offscreen")) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TMPDIR"), temporaryFolder);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         process_.setProcessEnvironment(environment);
     }
     ~Program() {
@@ -76,7 +78,8 @@ private slots:
         QTest::addColumn<Start>("start");
         for (const char* found :
              {"empty file", "garbage", "unreadable file", "empty folder", "dangling link",
-              "link to a file", "dead owner", "another program's process"})
+              "link to a file", "dead owner", "another program's process", "named pipe",
+              "huge file without line breaks"})
             QTest::newRow(found) << found << Start::Alone;
         QTest::newRow("folder with files") << "folder with files" << Start::Unguarded;
     }
@@ -114,6 +117,13 @@ private slots:
             write(path, "2147483000\nVarnelCalc\n" + host + "\n");
         else if (found == "another program's process")
             write(path, "1\nVarnelCalc\n" + host + "\n");
+        else if (found == "named pipe") // opened for reading, it waits for a writer
+            QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else if (found == "huge file without line breaks") { // sparse: it takes no room
+            QFile huge(path);
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.resize(qint64(16) << 30));
+        }
 
         app::SingleInstance instance(path);
         QCOMPARE(instance.acquire(), start);
@@ -132,21 +142,24 @@ private slots:
     // The default lock lives in a folder of the user's own, made private if it was not.
     void theUsersOwnLockFolder_data() {
         QTest::addColumn<QString>("found");
+        QTest::addColumn<int>("mode"); // of the folder found
         QTest::addColumn<Start>("start");
-        QTest::newRow("nothing yet") << "nothing" << Start::Alone;
-        QTest::newRow("open to others") << "open folder" << Start::Alone;
-        QTest::newRow("a link in its place") << "link" << Start::Unguarded;
-        QTest::newRow("no temporary folder") << "no temporary folder" << Start::Unguarded;
+        QTest::newRow("nothing yet") << "nothing" << 0 << Start::Alone;
+        QTest::newRow("open to others") << "open folder" << 0777 << Start::Alone;
+        QTest::newRow("others may look in") << "open folder" << 0705 << Start::Alone;
+        QTest::newRow("a link in its place") << "link" << 0 << Start::Unguarded;
+        QTest::newRow("no temporary folder") << "no temporary folder" << 0 << Start::Unguarded;
     }
 
     void theUsersOwnLockFolder() {
         QFETCH(QString, found);
+        QFETCH(int, mode);
         QFETCH(Start, start);
         QTemporaryDir temporary;
         const QString folder = UserFolder(temporary.path());
         if (found == "open folder") {
             QVERIFY(QDir().mkdir(folder));
-            QVERIFY(chmod(QFile::encodeName(folder).constData(), 0777) == 0);
+            QVERIFY(chmod(QFile::encodeName(folder).constData(), mode_t(mode)) == 0);
         } else if (found == "link") {
             QVERIFY(QFile::link(temporary.path(), folder));
         }
@@ -179,6 +192,38 @@ private slots:
         QCOMPARE(refused.exitStatus(), QProcess::NormalExit);
         QCOMPARE(refused.exitCode(), 0);
         QCOMPARE(running.state(), QProcess::Running);
+    }
+
+    // On a real X display, the test in the place of the window manager that gave the focus to
+    // another program and minimised the window: the second start ends quietly, and the first
+    // window is back on the screen with the keyboard focus.
+    void aSecondStartShowsTheFirstWindow() {
+        XClient display;
+        if (!display.ok())
+            QSKIP("needs an X display (the test suite runs under xvfb-run)");
+        QTemporaryDir runtime;
+        Program first(runtime.path(), QStringLiteral("xcb"));
+        QProcess& running = first.start();
+        QVERIFY(running.waitForStarted());
+        xcb_window_t window = XCB_WINDOW_NONE;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (window = display.windowOf(static_cast<pid_t>(running.processId()))) != XCB_WINDOW_NONE,
+            20000);
+        display.takeFocus();
+        display.minimise(window);
+        QTRY_VERIFY(!display.isViewable(window));
+        QVERIFY(display.focusedWindow() != window);
+
+        Program second(runtime.path(), QStringLiteral("xcb"));
+        QProcess& call = second.start();
+        QVERIFY(call.waitForFinished(10000));
+        QCOMPARE(call.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(call.exitCode(), 0);
+        QCOMPARE(call.readAllStandardError(), QByteArray());
+        QTRY_VERIFY(display.isViewable(window));
+        QTRY_COMPARE(display.focusedWindow(), window);
+        QCOMPARE(running.state(), QProcess::Running);
+        QCOMPARE(running.readAllStandardError(), QByteArray());
     }
 
     void aKilledInstanceDoesNotBlockTheNextStart() {
@@ -229,6 +274,12 @@ private slots:
                                           << "xcb"
                                           << "VarnelCalc could not open the X display \":4242\" "
                                              "to show its window.";
+        QTest::newRow("a platform that is not there")
+            << ":4242"
+            << ""
+            << "bogus"
+            << "VarnelCalc could not start the display platform \"bogus\" named by "
+               "QT_QPA_PLATFORM to show its window.";
         QTest::newRow("Wayland display not there")
             << ""
             << "wayland-4242"

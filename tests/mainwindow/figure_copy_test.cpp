@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <algorithm>
 
 namespace {
 
@@ -23,9 +24,19 @@ const QStringList kMenuItems = {"Copy", "Copy Number", "Copy All Figures"};
 class FigureCopyTest : public MainWindowFixture {
     Q_OBJECT
 
+    // Digits are typed. Anything else is pasted over the box's text: a tab cannot be typed
+    // (Tab moves on), and a typed character the box warns about stays selected, to be typed
+    // over by the next one.
     void type(const Edits& edits) {
-        for (const auto& [box, typed] : edits)
-            typeInto(qPrintable(box), typed);
+        for (const auto& [box, typed] : edits) {
+            if (std::ranges::all_of(typed, [](QChar c) { return c.isDigit(); })) {
+                typeInto(qPrintable(box), typed);
+                continue;
+            }
+            typeInto(qPrintable(box), QString());
+            QGuiApplication::clipboard()->setText(typed);
+            QTest::keySequence(&this->box(qPrintable(box)), QKeySequence::Paste);
+        }
     }
 
     // Right-clicks the figure and walks down the menu with the keys to the item.
@@ -149,21 +160,36 @@ private slots:
         QTest::addColumn<Edits>("edits");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QStringList>("figures");
+        QTest::addColumn<QString>("ecpmHtml"); // the eCPM box's cells in the HTML
         QTest::newRow("start") << Edits{} << QStringList{"100", "0", "0", "0", "0"}
                                << QStringList{"100",   "0",     "0.0%",  "$0.00", "$0.00",
-                                              "$0.00", "$0.00", "$0.00", "$0.00"};
+                                              "$0.00", "$0.00", "$0.00", "$0.00"}
+                               << "<td>0</td><td>0</td>";
         QTest::newRow("worked example")
             << kWorkedExample << QStringList{"1000", "0", "2", "5", "2"}
             << QStringList{"1000",   "25.0",   "2.50%",   "$2.00", "$2.00",
-                           "$14.00", "$60.82", "$730.00", "$.08"};
+                           "$14.00", "$60.82", "$730.00", "$.08"}
+            << "<td>2</td><td>2</td>";
+        const auto eCpmOf = [](const char* shown) {
+            return QStringList{"100",   "0",     "0.0%",  shown,  "$0.00",
+                               "$0.00", "$0.00", "$0.00", "$0.00"};
+        };
+        QTest::newRow("a pasted tab stays in its cell") // the figure read is 12, blanks skipped
+            << Edits{{"txtECPM", "1\t2"}} << QStringList{"100", "0", "0", "0", "1 2"}
+            << eCpmOf("$12.00") << "<td>1 2</td><td>1 2</td>";
+        QTest::newRow("markup in a box is text")
+            << Edits{{"txtECPM", "1<&>"}} << QStringList{"100", "0", "0", "0", "1<&>"}
+            << eCpmOf("$1.00") << "<td>1&lt;&amp;&gt;</td><td>1&lt;&amp;&gt;</td>";
         QTest::newRow("billions") << Edits{{"txtPresentCTR", "2"},
                                            {"txtPresentImpressions", "1000000"},
                                            {"txtECPM", "9999"}}
                                   << QStringList{"1000000", "0", "2", "0", "9999"}
-                                  << QStringList{
-                                         "1000000",         "20000.0",           "2.00%",
-                                         "$9,999.00",       "$9,999,000.00",     "$69,993,000.00",
-                                         "$304,069,590.00", "$3,649,635,000.00", "$499.95"};
+                                  << QStringList{"1000000",         "20000.0",
+                                                 "2.00%",           "$9,999.00",
+                                                 "$9,999,000.00",   "$69,993,000.00",
+                                                 "$304,069,590.00", "$3,649,635,000.00",
+                                                 "$499.95"}
+                                  << "<td>9999</td><td>9999</td>";
     }
 
     // The menu's third item and the key give the same table, as text and as HTML cells.
@@ -171,6 +197,7 @@ private slots:
         QFETCH(Edits, edits);
         QFETCH(QStringList, boxes);
         QFETCH(QStringList, figures);
+        QFETCH(QString, ecpmHtml);
         type(edits);
         const QString expected = table(boxes, figures);
 
@@ -187,6 +214,8 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("<tr><th>Figure</th><th>Shown</th><th>Number</th>")));
         QVERIFY(html.contains(QStringLiteral("<tr><td>Yearly earnings</td><td>%1</td><td>%2</td>")
                                   .arg(figures[7], FigureCopy::PlainNumber(figures[7]))));
+        QVERIFY2(html.contains(QStringLiteral("<tr><td>eCPM</td>") + ecpmHtml + "</tr>"),
+                 qPrintable(html));
     }
 
     void theKeyWorksOnEveryTab_data() {

@@ -34,48 +34,55 @@ private slots:
         QTest::addColumn<QList<int>>("turns");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("result");
+        // After the first turn the focus leaves for another box, a notch turns over this one
+        // meanwhile, and the focus comes back before the other turns.
+        QTest::addColumn<bool>("awayBetween");
         const QList<int> up{120};
         QTest::newRow("a notch up over the focused box")
             << "txtPresentImpressions"
             << "txtPresentImpressions" << up << "txtPresentImpressions"
-            << "200";
+            << "200" << false;
         QTest::newRow("a notch up over its up arrow")
             << "txtPresentImpressions"
             << "updImpressions/up" << up << "txtPresentImpressions"
-            << "200";
+            << "200" << false;
         QTest::newRow("a notch up over its down arrow")
             << "txtPresentImpressions"
             << "updImpressions/down" << up << "txtPresentImpressions"
-            << "200";
+            << "200" << false;
         QTest::newRow("three notches down stop at the lowest value")
             << "txtPresentImpressions"
             << "txtPresentImpressions" << QList<int>{-120, -120, -120} << "txtPresentImpressions"
-            << "1";
+            << "1" << false;
         QTest::newRow("two notches in one turn")
             << "txtPresentCTR"
             << "txtPresentCTR" << QList<int>{240} << "txtPresentCTR"
-            << "2";
+            << "2" << false;
         QTest::newRow("the tenths stop at 9") << "txtDec"
                                               << "updDec/up" << QList<int>{120 * 12} << "txtDec"
-                                              << "9";
+                                              << "9" << false;
         QTest::newRow("half notches add up to one step")
             << "txtECPM"
             << "txtECPM" << QList<int>{60, 30, 30, 60} << "txtECPM"
-            << "1";
+            << "1" << false;
         QTest::newRow("half a notch does nothing yet") << "txtECPM"
                                                        << "txtECPM" << QList<int>{60} << "txtECPM"
-                                                       << "0";
+                                                       << "0" << false;
         QTest::newRow("an unfocused box ignores the wheel")
             << "txtPresentImpressions"
             << "txtPresentClicks" << up << "txtPresentClicks"
-            << "0";
+            << "0" << false;
         QTest::newRow("and so do its arrows") << "txtPresentImpressions"
                                               << "updClicks/up" << up << "txtPresentClicks"
-                                              << "0";
+                                              << "0" << false;
         QTest::newRow("the wheel elsewhere leaves the focused box alone")
             << "txtPresentImpressions"
             << "updClicks/up" << up << "txtPresentImpressions"
-            << "100";
+            << "100" << false;
+        QTest::newRow("half a notch is dropped when the focus leaves")
+            << "txtECPM"
+            << "txtECPM" << QList<int>{60, 60} << "txtECPM"
+            << "0" << true;
     }
 
     void theWheelStepsOnlyAFocusedBox() {
@@ -84,10 +91,17 @@ private slots:
         QFETCH(QList<int>, turns);
         QFETCH(QString, box);
         QFETCH(QString, result);
+        QFETCH(bool, awayBetween);
         ClickAsUser(this->box(qPrintable(focus)));
         QCOMPARE(focused(), &this->box(qPrintable(focus)));
-        for (const int angle : turns)
-            turnWheel(target(over), angle);
+        for (qsizetype turn = 0; turn < turns.size(); ++turn) {
+            turnWheel(target(over), turns[turn]);
+            if (turn == 0 && awayBetween) {
+                ClickAsUser(this->box("txtPresentImpressions"));
+                turnWheel(target(over), 120);
+                ClickAsUser(this->box(qPrintable(focus)));
+            }
+        }
         QCOMPARE(this->box(qPrintable(box)).text(), result);
         QVERIFY(messages->messages.empty());
     }

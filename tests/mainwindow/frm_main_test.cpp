@@ -184,6 +184,8 @@ private slots:
                                              // "wheel": three notches up in one turn
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("then"); // a new action after the box: "press" on the arrow
+                                           // or a "notch" of the wheel, each stepping again
         QTest::addColumn<QString>("result");
         const QString overflow = QStringLiteral("txtECPM_Change Overflow VarnelCalc ");
         const QString point =
@@ -195,15 +197,21 @@ private slots:
             const char* arrows;
             const char* box;
             QString message;
+            const char* then = "";
+            const char* result = "1";
         } rows[] = {
             {"overflow under the eCPM arrow", "5", "9e300", "updECPM", "txtECPM", overflow},
             {"overflow under the Up key", "5", "9e300", "key", "txtECPM", overflow},
             {"overflow under a turn of the wheel", "5", "9e300", "wheel", "txtECPM", overflow},
             {"decimal points under the tenths arrow", "2.5", "", "updDec", "txtDec", point},
+            {"a fresh press on the arrow steps again", "5", "9e300", "updECPM", "txtECPM", overflow,
+             "press", "2"},
+            {"a fresh notch of the wheel steps again", "5", "9e300", "wheel", "txtECPM", overflow,
+             "notch", "2"},
         };
         for (const auto& row : rows)
-            QTest::newRow(row.name)
-                << row.ctr << row.impressions << row.arrows << row.box << row.message << "1";
+            QTest::newRow(row.name) << row.ctr << row.impressions << row.arrows << row.box
+                                    << row.message << row.then << row.result;
     }
 
     void aHeldStepRaisesOneMessage() {
@@ -212,6 +220,7 @@ private slots:
         QFETCH(QString, arrows);
         QFETCH(QString, boxName);
         QFETCH(QString, message);
+        QFETCH(QString, then);
         QFETCH(QString, result);
         typeInto("txtPresentCTR", ctr);
         if (!pastedImpressions.isEmpty()) {
@@ -228,12 +237,15 @@ private slots:
             --open;
         });
         QLineEdit& edit = box(qPrintable(boxName));
-        if (arrows == QLatin1String("wheel")) {
-            ClickAsUser(edit);
+        const auto turnWheel = [&edit](int angle) {
             const QPointF centre = QRectF(edit.rect()).center();
-            QWheelEvent turn(centre, edit.mapToGlobal(centre), QPoint(), QPoint(0, 360),
+            QWheelEvent turn(centre, edit.mapToGlobal(centre), QPoint(), QPoint(0, angle),
                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(&edit, &turn);
+        };
+        if (arrows == QLatin1String("wheel")) {
+            ClickAsUser(edit);
+            turnWheel(360);
         } else if (arrows == QLatin1String("key")) {
             ClickAsUser(edit);
             for (int press = 0; press < 20; ++press) {
@@ -248,8 +260,12 @@ private slots:
             QVERIFY(!up.isDown());
             QTest::mouseRelease(&up, Qt::LeftButton);
         }
+        if (then == QLatin1String("press"))
+            ClickAsUser(arrow(qPrintable(arrows), QStringLiteral("up")));
+        else if (then == QLatin1String("notch"))
+            turnWheel(120);
         bind::MessageBoxService::SetHook(recorder);
-        QCOMPARE(shown, QStringList{message});
+        QCOMPARE(shown, QStringList(then.isEmpty() ? 1 : 2, message));
         QCOMPARE(edit.text(), result);
     }
 

@@ -74,6 +74,8 @@ private slots:
                                       << "next line";
         QTest::newRow("end of text") << 35 << "line"
                                      << "next line";
+        QTest::newRow("the break between blocks") << 25 << "\n"
+                                                  << "CTR = (# of Clicks / CTR)";
     }
     void wordsAndBlocks() {
         QFETCH(int, offset);
@@ -87,16 +89,26 @@ private slots:
         QCOMPARE(text.mid(blockStart, blockEnd - blockStart), block);
     }
 
-    // Every line is found again where it is drawn, and lines follow the layout's wrapping.
+    // Every line is found again where it is drawn, and lines follow the layout's wrapping,
+    // even where lines are drawn closer than their words are high.
+    void linesFollowTheLayout_data() {
+        QTest::addColumn<QByteArray>("style");
+        QTest::newRow("as the page sets them") << QByteArray();
+        QTest::newRow("one pixel apart") << QByteArray("line-height:1px");
+    }
     void linesFollowTheLayout() {
+        QFETCH(QByteArray, style);
         const auto page =
-            Page("<p>" + QByteArray("many words wrap here ").repeated(8) + "</p><p>last</p>",
+            Page("<p style=\"" + style + "\">" + QByteArray("many words wrap here ").repeated(8) +
+                     "</p><p>last</p>",
                  {150, 300});
         const pages::PageText& text = page->text();
         QVERIFY(text.lineCount() > 4);
         for (int line = 0; line < text.lineCount(); ++line) {
             const QRect box = text.lineBox(line);
-            QCOMPARE(text.offsetAt(box.topLeft() + QPoint(0, 1)), text.lineStart(line));
+            // Lines drawn over each other share their points: none of them is found by one.
+            if (style.isEmpty())
+                QCOMPARE(text.offsetAt(box.topLeft() + QPoint(0, 1)), text.lineStart(line));
             QCOMPARE(text.lineOf(text.lineStart(line)), line);
             if (line > 0)
                 QVERIFY(box.top() > text.lineBox(line - 1).top());
@@ -210,10 +222,11 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("repeat");
         using pages::PaneKey;
         const auto row = [](const char* name, int key, Qt::KeyboardModifiers modifiers,
-                            PaneKey action) {
-            QTest::newRow(name) << key << int(modifiers) << int(action);
+                            PaneKey action, bool repeat = false) {
+            QTest::newRow(name) << key << int(modifiers) << int(action) << repeat;
         };
         row("Enter", Qt::Key_Return, Qt::NoModifier, PaneKey::Activate);
         row("keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, PaneKey::Activate);
@@ -236,12 +249,17 @@ private slots:
         row("Ctrl+Enter", Qt::Key_Return, Qt::ControlModifier, PaneKey::None);
         row("Tab moves the focus", Qt::Key_Tab, Qt::NoModifier, PaneKey::None);
         row("letters", Qt::Key_A, Qt::NoModifier, PaneKey::None);
+        row("Ctrl+Space", Qt::Key_Space, Qt::ControlModifier, PaneKey::None);
+        row("Enter held down opens once", Qt::Key_Return, Qt::NoModifier, PaneKey::None, true);
+        row("Down held down goes on", Qt::Key_Down, Qt::NoModifier, PaneKey::LineDown, true);
     }
     void keys() {
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(int, action);
-        const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+        QFETCH(bool, repeat);
+        const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(),
+                              repeat);
         QCOMPARE(int(pages::PaneKeyFor(event)), action);
     }
 };

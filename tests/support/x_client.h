@@ -112,6 +112,34 @@ public:
         return result;
     }
 
+    // The window that has the keyboard focus.
+    xcb_window_t focusedWindow() {
+        auto* reply =
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr);
+        const xcb_window_t result = reply != nullptr ? reply->focus : xcb_window_t{XCB_WINDOW_NONE};
+        free(reply);
+        return result;
+    }
+
+    // Takes the keyboard focus from every window, as a click on another program's does.
+    void takeFocus() {
+        xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, root_, XCB_CURRENT_TIME);
+        xcb_flush(connection_);
+    }
+
+    bool isViewable(xcb_window_t window) { return viewable(window); }
+
+    // What a window manager does when the user minimises the window: it takes the window off
+    // the screen and marks it iconic.
+    void minimise(xcb_window_t window) {
+        const xcb_atom_t wmState = Atom("WM_STATE");
+        const std::uint32_t iconic[] = {3, XCB_WINDOW_NONE};
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, wmState, wmState, 32, 2,
+                            iconic);
+        xcb_unmap_window(connection_, window);
+        xcb_flush(connection_);
+    }
+
     // What a window manager sends when the user clicks the close box.
     void requestClose(xcb_window_t window) {
         xcb_client_message_event_t event{};

@@ -43,22 +43,49 @@ private slots:
     void aCaptionIsNeverDrawnPastTheFrame_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("drawn");
+        // The frame as built, or made just as wide as the caption needs at its designed size
+        // ("design") or at the largest smaller size at which it is narrower ("smaller").
+        QTest::addColumn<QString>("fitTo");
         QTest::newRow("a start figure") << "$0.00"
-                                        << "as designed";
+                                        << "as designed"
+                                        << "";
         QTest::newRow("a long figure that just fits") << "$1,095,000,000.00"
-                                                      << "as designed";
+                                                      << "as designed"
+                                                      << "";
         QTest::newRow("a yearly amount one digit too long") << "$364,996,313,500.37"
-                                                            << "smaller";
+                                                            << "smaller"
+                                                            << "";
         QTest::newRow("the largest yearly amount") << "$36,499,992,700,000.36"
-                                                   << "smaller";
+                                                   << "smaller"
+                                                   << "";
         QTest::newRow("wider than the smallest size allows")
             << "$1,000,000,000,000,000,000,000,000,000.00"
-            << "elided";
+            << "elided"
+            << "";
+        QTest::newRow("exactly as wide as the room") << "$1,095,000.00"
+                                                     << "as designed"
+                                                     << "design";
+        QTest::newRow("fits one size smaller") << "$1,095,000.00"
+                                               << "smaller"
+                                               << "smaller";
     }
 
     void aCaptionIsNeverDrawnPastTheFrame() {
         QFETCH(QString, caption);
         QFETCH(QString, drawn);
+        QFETCH(QString, fitTo);
+        // Sizes a quarter point apart may round to the same pixels.
+        qreal roomFor = designFont_.pointSizeF();
+        if (fitTo == QLatin1String("smaller")) {
+            const int designed = naturalWidth(caption, roomFor);
+            while (naturalWidth(caption, roomFor) == designed)
+                roomFor -= 0.25;
+        }
+        if (!fitTo.isEmpty()) {
+            const int width = naturalWidth(caption, roomFor);
+            frame_->resize(frame_->width() + width - room(), frame_->height());
+            QCOMPARE(room(), width);
+        }
         label_->showCaption(caption);
 
         QCOMPARE(label_->text(), caption);
@@ -77,6 +104,8 @@ private slots:
             QVERIFY(points >= widgets::FittingLabel::kSmallestPoints);
             QVERIFY(naturalWidth(caption, points) <= room());
             QVERIFY(naturalWidth(caption, points + 0.25) > room());
+            if (!fitTo.isEmpty())
+                QCOMPARE(points, roomFor);
             QCOMPARE(label_->font().family(), designFont_.family());
             QCOMPARE(label_->font().weight(), designFont_.weight());
             QCOMPARE(label_->drawnText(), caption);
