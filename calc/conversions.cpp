@@ -143,6 +143,21 @@ std::string GroupedByThousands(const std::string& digits) {
     return result;
 }
 
+std::string FixedUp(std::string caption, Pattern pattern) {
+    switch (pattern) {
+    case Pattern::Earnings:
+    case Pattern::ECPM:
+    case Pattern::EPC:
+        return DollarFixUp(std::move(caption));
+    case Pattern::Percent:
+    case Pattern::PercentOfText:
+        return PercentFixUp(std::move(caption));
+    case Pattern::Clicks:
+        break;
+    }
+    return ClicksFixUp(std::move(caption));
+}
+
 std::string Render(const DecimalDigits& value, Pattern pattern) {
     const PatternShape shape = ShapeOf(pattern);
     const DecimalDigits rounded =
@@ -249,6 +264,30 @@ std::string DollarFixUp(std::string caption) {
     if (caption == "$.00")
         caption = "$0.00";
     return caption;
+}
+
+std::string CaptionText(double value, Pattern pattern) {
+    return FixedUp(FormatPattern(value, pattern), pattern);
+}
+
+std::string CaptionText(FixedPoint value, Pattern pattern) {
+    return FixedUp(FormatPattern(value, pattern), pattern);
+}
+
+std::string CaptionText(std::string_view numberText, Pattern pattern) {
+    return FixedUp(FormatPattern(numberText, pattern), pattern);
+}
+
+std::string CaptionNumber(std::string_view caption) {
+    std::string number;
+    for (const char c : caption) {
+        if (c == '$' || c == ',' || c == '%')
+            continue;
+        if (c == '.' && (number.empty() || number == "-"))
+            number += '0';
+        number += c;
+    }
+    return number;
 }
 
 } // namespace calc

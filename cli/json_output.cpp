@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "json_output.h"
 
+#include "conversions.h"
 #include "fields.h"
 
 namespace cli {
@@ -102,7 +103,7 @@ void AppendJsonResults(std::string& out, const Captions* captions) {
         out += "{\"shown\":";
         AppendJsonString(out, (*captions)[field]);
         out += ",\"value\":";
-        out += CaptionNumber((*captions)[field]);
+        out += calc::CaptionNumber((*captions)[field]);
         out += '}';
     }
 }

@@ -7,18 +7,29 @@
 namespace cli {
 namespace {
 
+// Words for what the calculator ran into.
+const char* WhatHappened(calc::ErrorKind kind) {
+    switch (kind) {
+    case calc::ErrorKind::Overflow:
+        return "an overflow";
+    case calc::ErrorKind::DivisionByZero:
+        return "a division by zero";
+    case calc::ErrorKind::TypeMismatch:
+        break;
+    }
+    return "a type mismatch";
+}
+
 // Takes the place of the window's message boxes: the first message is kept, with the figure
 // that was being written when it came.
 class FirstMessage final : public calc::MessageService {
 public:
     void show(const std::string& text, calc::MessageIcon, const std::string&) override {
-        if (message_)
-            return;
-        std::string reason = text;
-        while (reason.ends_with(' ')) // the error reports end in a blank
-            reason.pop_back();
-        message_ = Problem{ProblemKind::EngineMessage, writing_, current_,
-                           "the calculator reports \"" + reason + "\""};
+        keep("the calculator warns \"" + text + "\"");
+    }
+    void showErrorReport(const char* reportName, const calc::CalcError& error) override {
+        keep(std::string("the calculator reports ") + WhatHappened(error.kind()) + " in " +
+             reportName);
     }
     void nowWriting(Figure figure, const std::string& text) {
         writing_ = figure;
@@ -27,6 +38,11 @@ public:
     const std::optional<Problem>& message() const { return message_; }
 
 private:
+    void keep(std::string reason) {
+        if (!message_)
+            message_ = Problem{ProblemKind::EngineMessage, writing_, current_, std::move(reason)};
+    }
+
     Figure writing_ = Figure::Impressions;
     std::string current_;
     std::optional<Problem> message_;

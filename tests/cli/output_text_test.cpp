@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The pieces every output format is made of: caption numbers, CSV fields, JSON strings.
+// The pieces every output format is made of: CSV fields and JSON strings.
 #include "csv_output.h"
-#include "fields.h"
 #include "json_output.h"
 
 #include <gtest/gtest.h>
@@ -23,20 +22,6 @@ void PrintTo(const TextRow& row, std::ostream* out) {
 std::string RowName(const ::testing::TestParamInfo<TextRow>& info) {
     return info.param.name;
 }
-
-class CaptionNumber : public ::testing::TestWithParam<TextRow> {};
-
-TEST_P(CaptionNumber, IsAJsonNumber) {
-    EXPECT_EQ(cli::CaptionNumber(GetParam().in), GetParam().out);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Json, CaptionNumber,
-    ::testing::Values(TextRow{"GroupedDollars", "$1,095.00", "1095.00"},
-                      TextRow{"Percent", "2.50%", "2.50"}, TextRow{"ZeroPercent", "0.0%", "0.0"},
-                      TextRow{"CentsOnly", "$.25", "0.25"}, TextRow{"Negative", "-$.50", "-0.50"},
-                      TextRow{"Clicks", "0", "0"}, TextRow{"Exponent", "1E-05", "1E-05"}),
-    RowName);
 
 class CsvField : public ::testing::TestWithParam<TextRow> {};
 
