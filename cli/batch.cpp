@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "batch.h"
 
-#include "csv_output.h"
 #include "csv_reader.h"
 #include "fields.h"
-#include "json_output.h"
 #include "projection.h"
+#include "row_writer.h"
 
 #include <algorithm>
 #include <optional>
@@ -29,7 +28,7 @@ public:
         : out_(out), err_(err), format_(format) {}
 
     bool take(const CsvRecord& record) {
-        if (!header_)
+        if (!writer_)
             return takeHeader(record);
         takeRow(record);
         return true;
@@ -43,7 +42,7 @@ public:
             return fail(Line(read.line) + read.message);
         if (stopped_)
             return kExitBadInput;
-        if (!header_)
+        if (!writer_)
             return fail("the input has no header row");
         return badRows_ ? kExitBadRows : kExitOk;
     }
@@ -56,10 +55,10 @@ private:
     }
 
     bool takeHeader(const CsvRecord& record) {
-        header_ = record.fields;
+        const std::vector<std::string>& header = record.fields;
         std::set<std::string> seen;
-        for (std::size_t i = 0; i < header_->size(); ++i) {
-            const std::string& name = (*header_)[i];
+        for (std::size_t i = 0; i < header.size(); ++i) {
+            const std::string& name = header[i];
             std::string lower = name;
             std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
                 return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a')
@@ -90,17 +89,14 @@ private:
                 }
             }
         }
-        if (format_ == Format::Csv) {
-            appendCsvCells(header_->data(), header_->size());
-            AppendCsvResultHeader(buffer_);
-            buffer_ += kCsvRecordEnd;
-        }
+        writer_.emplace(format_, header);
+        writer_->appendHeader(buffer_);
         return true;
     }
 
     void takeRow(const CsvRecord& record) {
         const auto& cells = record.fields;
-        std::optional<Problem> problem;
+        const std::size_t columns = writer_->columns().size();
         Figures figures;
         for (const Figure figure : kAllFigures) {
             const auto& column = figures_.column[static_cast<std::size_t>(figure)];
@@ -108,9 +104,9 @@ private:
                 figures[figure] = cells[*column];
         }
         std::optional<Captions> captions;
-        if (cells.size() != header_->size()) {
+        if (cells.size() != columns) {
             report(record.line, std::to_string(cells.size()) + " fields where the header has " +
-                                    std::to_string(header_->size()));
+                                    std::to_string(columns));
         } else if (auto projection = Project(figures);
                    std::holds_alternative<Problem>(projection)) {
             report(record.line, Describe(std::get<Problem>(projection)));
@@ -118,51 +114,13 @@ private:
             captions = std::move(std::get<Captions>(projection));
         }
 
-        if (format_ == Format::Csv)
-            appendCsvRow(cells, captions ? &*captions : nullptr);
-        else
-            appendJsonRow(cells, captions ? &*captions : nullptr);
+        writer_->appendRow(buffer_, cells, captions ? &*captions : nullptr);
         flush(kFlushSize);
     }
 
     void report(long line, const std::string& what) {
         ++badRows_;
         err_ << kProgramName << ": " << Line(line) << what << '\n';
-    }
-
-    void appendCsvCells(const std::string* cells, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            AppendCsvField(buffer_, cells[i]);
-            buffer_ += ',';
-        }
-    }
-
-    void appendCsvRow(const std::vector<std::string>& cells, const Captions* captions) {
-        appendCsvCells(cells.data(), cells.size());
-        // A short row is filled up, so that the results stay under their headings.
-        for (std::size_t i = cells.size(); i < header_->size(); ++i)
-            buffer_ += ',';
-        for (std::size_t field = 0; field < kFieldCount; ++field) {
-            if (field > 0)
-                buffer_ += ',';
-            if (captions)
-                AppendCsvField(buffer_, (*captions)[field]);
-        }
-        buffer_ += kCsvRecordEnd;
-    }
-
-    void appendJsonRow(const std::vector<std::string>& cells, const Captions* captions) {
-        buffer_ += '{';
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            // Cells beyond the header have no name of their own: they are named by position.
-            AppendJsonString(buffer_, i < header_->size() ? (*header_)[i]
-                                                          : "column " + std::to_string(i + 1));
-            buffer_ += ':';
-            AppendJsonString(buffer_, cells[i]);
-            buffer_ += ',';
-        }
-        AppendJsonResults(buffer_, captions);
-        buffer_ += "}\n";
     }
 
     void flush(std::size_t atLeast) {
@@ -177,7 +135,7 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     Format format_;
-    std::optional<std::vector<std::string>> header_;
+    std::optional<RowWriter> writer_; // from the header on
     FigureColumns figures_;
     std::string buffer_;
     long badRows_ = 0;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "single_output.h"
 
-#include "csv_output.h"
 #include "fields.h"
-#include "json_output.h"
+#include "row_writer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,26 +25,6 @@ std::string AsText(const Captions& captions) {
     return out;
 }
 
-std::string AsCsv(const Captions& captions) {
-    std::string out;
-    AppendCsvResultHeader(out);
-    out += kCsvRecordEnd;
-    for (std::size_t field = 0; field < kFieldCount; ++field) {
-        if (field > 0)
-            out += ',';
-        AppendCsvField(out, captions[field]);
-    }
-    out += kCsvRecordEnd;
-    return out;
-}
-
-std::string AsJson(const Captions& captions) {
-    std::string out = "{";
-    AppendJsonResults(out, &captions);
-    out += "}\n";
-    return out;
-}
-
 } // namespace
 
 std::optional<Format> FormatNamed(std::string_view name) {
@@ -59,15 +38,14 @@ std::optional<Format> FormatNamed(std::string_view name) {
 }
 
 std::string RenderCaptions(const Captions& captions, Format format) {
-    switch (format) {
-    case Format::Text:
+    if (format == Format::Text)
         return AsText(captions);
-    case Format::Csv:
-        return AsCsv(captions);
-    case Format::Json:
-        return AsJson(captions);
-    }
-    return {};
+    // One row of a batch without input columns.
+    const RowWriter writer(format, {});
+    std::string out;
+    writer.appendHeader(out);
+    writer.appendRow(out, {}, &captions);
+    return out;
 }
 
 } // namespace cli
