@@ -6,7 +6,7 @@
 #include "projection.h"
 #include "row_writer.h"
 
-#include <algorithm>
+#include <QByteArray>
 #include <optional>
 #include <set>
 
@@ -59,11 +59,7 @@ private:
         std::set<std::string> seen;
         for (std::size_t i = 0; i < header.size(); ++i) {
             const std::string& name = header[i];
-            std::string lower = name;
-            std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-                return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a')
-                                            : static_cast<char>(c);
-            });
+            const QByteArray lower = QByteArray::fromStdString(name).toLower();
             for (const Figure figure : kAllFigures) {
                 if (lower != FigureName(figure))
                     continue;

@@ -3,6 +3,7 @@
 
 #include "ctr_parts.h"
 #include "input_check.h"
+#include "json_output.h"
 
 #include <algorithm>
 
@@ -90,29 +91,9 @@ std::optional<Problem> CheckFigures(const Figures& figures) {
 }
 
 std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            quoted += "\\\"";
-            break;
-        case '\\':
-            quoted += "\\\\";
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
-        default:
-            quoted += c;
-        }
-    }
-    return quoted + '"';
+    std::string quoted;
+    AppendJsonString(quoted, text);
+    return quoted;
 }
 
 std::string Describe(const Problem& problem) {

@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"Latin1ByteReplaced", "caf\xe9", "\"caf\xef\xbf\xbd\""},
         TextRow{"CutSequenceReplaced", "\xe2\x82", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
         TextRow{"OverlongFormReplaced", "\xc0\xaf", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
+        TextRow{"ThreeByteOverlongReplaced", "\xe0\x80\xaf",
+                "\"\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\""},
         TextRow{"SurrogateReplaced", "\xed\xa0\x80", "\"\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\""}),
     RowName);
 
