@@ -44,11 +44,6 @@ std::size_t IndexOf(Caption caption) {
     return static_cast<std::size_t>(caption);
 }
 
-std::string WithoutBlanks(std::string text) {
-    std::erase(text, ' ');
-    return text;
-}
-
 // The CTR carried between edits is the percentage the label shows.
 std::string WithoutPercentSign(std::string caption) {
     if (caption.ends_with('%'))

@@ -34,6 +34,11 @@ InputCheck CheckInput(Box which, std::string_view text) {
     return check;
 }
 
+std::string WithoutBlanks(std::string text) {
+    std::erase(text, ' ');
+    return text;
+}
+
 bool WholePercentAboveLimit(std::string_view wholePercent) {
     return LeadingValue(wholePercent) > kMostPercent;
 }

@@ -3,6 +3,7 @@
 
 #include "calculator.h"
 
+#include <string>
 #include <string_view>
 
 namespace calc {
@@ -19,6 +20,10 @@ struct InputCheck {
 };
 
 InputCheck CheckInput(Box which, std::string_view text);
+
+// The text as a box keeps it: every box takes out the blanks written into it, and a blank
+// takes no room when pasted.
+std::string WithoutBlanks(std::string text);
 
 // The CTR edit holds the rate at 100 percent: a whole percent above 100 is cut to 100, and
 // then the tenths of 100 percent are set to 0.

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "batch.h"
 
+#include "columns.h"
 #include "csv_reader.h"
 #include "fields.h"
 #include "projection.h"
 #include "row_writer.h"
 
-#include <QByteArray>
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -17,6 +18,14 @@ std::string Line(long number) {
     return "line " + std::to_string(number) + ": ";
 }
 
+// "a", "b": the names as a person reads them.
+std::string Listed(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + Quoted(name);
+    return list;
+}
+
 // Where the figures stand among the columns.
 struct FigureColumns {
     std::array<std::optional<std::size_t>, kAllFigures.size()> column;
@@ -24,24 +33,24 @@ struct FigureColumns {
 
 class Batch {
 public:
-    Batch(std::ostream& out, std::ostream& err, Format format)
-        : out_(out), err_(err), format_(format) {}
+    Batch(std::ostream& out, std::ostream& err, const Output& output)
+        : out_(out), err_(err), output_(output) {}
 
     bool take(const CsvRecord& record) {
         if (!writer_)
             return takeHeader(record);
-        takeRow(record);
-        return true;
+        return takeRow(record);
     }
 
     int finish(const CsvReadResult& read, bool inputFailed) {
-        flush(0);
+        if (!stopped_)
+            flush(0);
+        if (stopped_)
+            return kExitBadInput;
         if (inputFailed)
             return fail("cannot read the input");
         if (!read.ok)
             return fail(Line(read.line) + read.message);
-        if (stopped_)
-            return kExitBadInput;
         if (!writer_)
             return fail("the input has no header row");
         return badRows_ ? kExitBadRows : kExitOk;
@@ -54,43 +63,57 @@ private:
         return kExitBadInput;
     }
 
+    void warn(long line, const std::string& message) {
+        err_ << kProgramName << ": " << Line(line) << "warning: " << message << '\n';
+    }
+
     bool takeHeader(const CsvRecord& record) {
         const std::vector<std::string>& header = record.fields;
-        std::set<std::string> seen;
+        // A file saved with another separator reads as one column.
+        if (header.size() == 1 && header[0].find_first_of(";\t") != std::string::npos)
+            warn(record.line, "the columns must be separated by \",\", not by \";\" or a tab");
         for (std::size_t i = 0; i < header.size(); ++i) {
             const std::string& name = header[i];
-            const QByteArray lower = QByteArray::fromStdString(name).toLower();
-            for (const Figure figure : kAllFigures) {
-                if (lower != FigureName(figure))
-                    continue;
-                auto& column = figures_.column[static_cast<std::size_t>(figure)];
+            if (const auto figure = FigureOfColumn(name)) {
+                auto& column = figures_.column[static_cast<std::size_t>(*figure)];
                 if (column) {
-                    fail(Line(record.line) + "two columns hold " + FigureName(figure));
+                    fail(Line(record.line) + "two columns hold " + FigureName(*figure));
                     return false;
                 }
                 column = i;
+            } else if (const auto meant = MisspeltFigure(name)) {
+                warn(record.line, "the column " + Quoted(name) +
+                                      " is carried through; did you mean " + FigureName(*meant) +
+                                      "?");
             }
-            // The members of one JSON object need names of their own.
-            if (format_ == Format::Json && !seen.insert(name).second) {
+        }
+        if (std::ranges::none_of(figures_.column,
+                                 [](const auto& column) { return column.has_value(); })) {
+            fail(Line(record.line) + "no figure column among " + Listed(header) +
+                 "; expected impressions, ctr, clicks or ecpm");
+            return false;
+        }
+        // Every column of the output needs a name of its own.
+        std::set<std::string> seen;
+        for (const std::string& name : header) {
+            if (!seen.insert(name).second) {
                 fail(Line(record.line) + "two columns are named " + Quoted(name));
                 return false;
             }
         }
-        if (format_ == Format::Json) {
-            for (std::size_t field = 0; field < kFieldCount; ++field) {
-                if (seen.contains(FieldName(field))) {
-                    fail(Line(record.line) + "a column has the name of the result " +
-                         Quoted(FieldName(field)));
-                    return false;
-                }
+        for (std::size_t field = 0; field < kFieldCount; ++field) {
+            if (seen.contains(FieldName(field))) {
+                fail(Line(record.line) + "a column has the name of the result " +
+                     Quoted(FieldName(field)));
+                return false;
             }
         }
-        writer_.emplace(format_, header);
+        writer_.emplace(output_, header);
         writer_->appendHeader(buffer_);
         return true;
     }
 
-    void takeRow(const CsvRecord& record) {
+    bool takeRow(const CsvRecord& record) {
         const auto& cells = record.fields;
         const std::size_t columns = writer_->columns().size();
         Figures figures;
@@ -111,7 +134,7 @@ private:
         }
 
         writer_->appendRow(buffer_, cells, captions ? &*captions : nullptr);
-        flush(kFlushSize);
+        return flush(kFlushSize);
     }
 
     void report(long line, const std::string& what) {
@@ -119,18 +142,23 @@ private:
         err_ << kProgramName << ": " << Line(line) << what << '\n';
     }
 
-    void flush(std::size_t atLeast) {
+    // False when the output could not be written: reading on would be in vain.
+    bool flush(std::size_t atLeast) {
         if (buffer_.size() < atLeast)
-            return;
+            return true;
         out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
         buffer_.clear();
+        if (out_)
+            return true;
+        fail("cannot write the output");
+        return false;
     }
 
     static constexpr std::size_t kFlushSize = 1 << 16;
 
     std::ostream& out_;
     std::ostream& err_;
-    Format format_;
+    Output output_;
     std::optional<RowWriter> writer_; // from the header on
     FigureColumns figures_;
     std::string buffer_;
@@ -140,8 +168,8 @@ private:
 
 } // namespace
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Format format) {
-    Batch batch(out, err, format);
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const Output& output) {
+    Batch batch(out, err, output);
     const CsvReadResult read =
         ReadCsv(in, [&](const CsvRecord& record) { return batch.take(record); });
     return batch.finish(read, in.bad());

@@ -3,6 +3,7 @@
 
 #include "calculator.h"
 #include "ctr_parts.h"
+#include "input_check.h"
 
 namespace cli {
 namespace {
@@ -50,9 +51,17 @@ private:
 
 } // namespace
 
-Projection Project(const Figures& figures) {
-    if (auto problem = CheckFigures(figures))
+Projection Project(const Figures& given) {
+    // Read as a paste is: blanks take no room and are taken out.
+    Figures figures = given;
+    for (auto& text : figures.texts) {
+        if (text)
+            text = calc::WithoutBlanks(*text);
+    }
+    if (auto problem = CheckFigures(figures)) {
+        problem->text = *given[problem->figure];
         return *problem;
+    }
 
     FirstMessage messages;
     const auto calculator = calc::Calculator::Headless(messages);

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "row_writer.h"
 
+#include "conversions.h"
 #include "csv_output.h"
 #include "fields.h"
 #include "json_output.h"
 
+#include <algorithm>
+
 namespace cli {
 
-RowWriter::RowWriter(Format format, std::vector<std::string> columns)
-    : format_(format), columns_(std::move(columns)) {}
+RowWriter::RowWriter(const Output& output, std::vector<std::string> columns)
+    : output_(output), columns_(std::move(columns)) {}
 
 void RowWriter::appendHeader(std::string& out) const {
-    if (format_ != Format::Csv)
+    if (output_.format != Format::Csv || !output_.header)
         return;
     for (const std::string& column : columns_) {
         AppendCsvField(out, column);
@@ -23,7 +26,7 @@ void RowWriter::appendHeader(std::string& out) const {
 
 void RowWriter::appendRow(std::string& out, const std::vector<std::string>& cells,
                           const Captions* captions) const {
-    if (format_ == Format::Csv)
+    if (output_.format == Format::Csv)
         appendCsvRow(out, cells, captions);
     else
         appendJsonRow(out, cells, captions);
@@ -41,7 +44,9 @@ void RowWriter::appendCsvRow(std::string& out, const std::vector<std::string>& c
     for (std::size_t field = 0; field < kFieldCount; ++field) {
         if (field > 0)
             out += ',';
-        if (captions)
+        if (captions && output_.numbers)
+            out += calc::CaptionNumber((*captions)[field]);
+        else if (captions)
             AppendCsvField(out, (*captions)[field]);
     }
     out += kCsvRecordEnd;
@@ -51,15 +56,23 @@ void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& 
                               const Captions* captions) const {
     out += '{';
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        // Cells beyond the header have no name of their own: they are named by position.
-        AppendJsonString(out,
-                         i < columns_.size() ? columns_[i] : "column " + std::to_string(i + 1));
+        AppendJsonString(out, i < columns_.size() ? columns_[i] : extraName(i));
         out += ':';
         AppendJsonString(out, cells[i]);
         out += ',';
     }
     AppendJsonResults(out, captions);
     out += "}\n";
+}
+
+// Cells beyond the header have no name of their own: they are named by position, and kept
+// apart from a column that already bears that name.
+std::string RowWriter::extraName(std::size_t index) const {
+    const std::string byPosition = "column " + std::to_string(index + 1);
+    std::string name = byPosition;
+    for (int copy = 2; std::ranges::find(columns_, name) != columns_.end(); ++copy)
+        name = byPosition + " (" + std::to_string(copy) + ")";
+    return name;
 }
 
 } // namespace cli

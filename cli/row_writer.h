@@ -14,12 +14,12 @@ namespace cli {
 // row) or as JSON (one object a line). A row without captions has empty results (JSON: null).
 class RowWriter {
 public:
-    // format is Csv or Json; columns are the names of the input cells.
-    RowWriter(Format format, std::vector<std::string> columns);
+    // The format is Csv or Json; columns are the names of the input cells.
+    RowWriter(const Output& output, std::vector<std::string> columns);
 
     const std::vector<std::string>& columns() const { return columns_; }
 
-    // The CSV header record; JSON has none.
+    // The CSV header record, unless left out; JSON has none.
     void appendHeader(std::string& out) const;
 
     void appendRow(std::string& out, const std::vector<std::string>& cells,
@@ -30,8 +30,9 @@ private:
                       const Captions* captions) const;
     void appendJsonRow(std::string& out, const std::vector<std::string>& cells,
                        const Captions* captions) const;
+    std::string extraName(std::size_t index) const;
 
-    Format format_;
+    Output output_;
     std::vector<std::string> columns_;
 };
 

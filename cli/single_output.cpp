@@ -4,6 +4,7 @@
 #include "fields.h"
 #include "row_writer.h"
 
+#include <QByteArray>
 #include <algorithm>
 #include <cstring>
 
@@ -28,20 +29,21 @@ std::string AsText(const Captions& captions) {
 } // namespace
 
 std::optional<Format> FormatNamed(std::string_view name) {
-    if (name == "text")
+    const QByteArray lower = QByteArray(name.data(), static_cast<qsizetype>(name.size())).toLower();
+    if (lower == "text")
         return Format::Text;
-    if (name == "csv")
+    if (lower == "csv")
         return Format::Csv;
-    if (name == "json")
+    if (lower == "json")
         return Format::Json;
     return std::nullopt;
 }
 
-std::string RenderCaptions(const Captions& captions, Format format) {
-    if (format == Format::Text)
+std::string RenderCaptions(const Captions& captions, const Output& output) {
+    if (output.format == Format::Text)
         return AsText(captions);
     // One row of a batch without input columns.
-    const RowWriter writer(format, {});
+    const RowWriter writer(output, {});
     std::string out;
     writer.appendHeader(out);
     writer.appendRow(out, {}, &captions);
