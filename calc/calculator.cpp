@@ -229,7 +229,8 @@ void Calculator::txtPresentCTR_Change() {
 
         if (WholePercentAboveLimit(ctr.text()))
             ctr.setText("100");
-        if (TenthsAboveLimit(ctr.text(), tenths.text()))
+        // The tenths are read only at the limit: this runs on every keystroke.
+        if (WholePercentAtLimit(ctr.text()) && TenthsAboveLimit(ctr.text(), tenths.text()))
             tenths.setText("0");
 
         // A point typed into the whole-percent box gives two points here: a type mismatch.

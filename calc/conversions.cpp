@@ -143,19 +143,42 @@ std::string GroupedByThousands(const std::string& digits) {
     return result;
 }
 
+// The fix-ups work on the caption in place: every label's caption passes through one.
+void FixPercent(std::string& caption) {
+    if (caption == ".00%")
+        caption = "0.0%";
+    if (caption.starts_with('.'))
+        caption.insert(0, "0");
+}
+
+void FixClicks(std::string& caption) {
+    if (caption == ".0")
+        caption = "0";
+    if (caption.starts_with('.'))
+        caption.insert(0, "0");
+}
+
+void FixDollars(std::string& caption) {
+    if (caption == "$.00")
+        caption = "$0.00";
+}
+
 std::string FixedUp(std::string caption, Pattern pattern) {
     switch (pattern) {
     case Pattern::Earnings:
     case Pattern::ECPM:
     case Pattern::EPC:
-        return DollarFixUp(std::move(caption));
+        FixDollars(caption);
+        break;
     case Pattern::Percent:
     case Pattern::PercentOfText:
-        return PercentFixUp(std::move(caption));
+        FixPercent(caption);
+        break;
     case Pattern::Clicks:
+        FixClicks(caption);
         break;
     }
-    return ClicksFixUp(std::move(caption));
+    return caption;
 }
 
 std::string Render(const DecimalDigits& value, Pattern pattern) {
@@ -245,24 +268,17 @@ std::string FormatPattern(std::string_view numberText, Pattern pattern) {
 }
 
 std::string PercentFixUp(std::string caption) {
-    if (caption == ".00%")
-        caption = "0.0%";
-    if (caption.starts_with('.'))
-        caption.insert(0, "0");
+    FixPercent(caption);
     return caption;
 }
 
 std::string ClicksFixUp(std::string caption) {
-    if (caption == ".0")
-        caption = "0";
-    if (caption.starts_with('.'))
-        caption.insert(0, "0");
+    FixClicks(caption);
     return caption;
 }
 
 std::string DollarFixUp(std::string caption) {
-    if (caption == "$.00")
-        caption = "$0.00";
+    FixDollars(caption);
     return caption;
 }
 

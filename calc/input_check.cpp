@@ -17,20 +17,20 @@ bool Accepted(char first) {
 
 InputCheck CheckInput(Box which, std::string_view text) {
     InputCheck check;
-    check.length = CharacterCount(text);
-    check.tooLong = check.length > TypingLimit(which);
     check.emptied = which == Box::Impressions && text.starts_with('0');
-    std::size_t next = 0;
-    for (int position = 1; next < text.size(); ++position) {
-        const std::size_t from = next;
-        for (++next; next < text.size() && IsContinuationByte(text[next]);)
-            ++next;
-        if (!Accepted(text[from])) {
-            check.rejectedAt = position;
-            check.rejected = text.substr(from, next - from);
-            break;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsContinuationByte(text[i]))
+            continue;
+        ++check.length;
+        if (check.rejectedAt == 0 && !Accepted(text[i])) {
+            check.rejectedAt = check.length;
+            std::size_t next = i + 1;
+            while (next < text.size() && IsContinuationByte(text[next]))
+                ++next;
+            check.rejected = text.substr(i, next - i);
         }
     }
+    check.tooLong = check.length > TypingLimit(which);
     return check;
 }
 
@@ -43,8 +43,12 @@ bool WholePercentAboveLimit(std::string_view wholePercent) {
     return LeadingValue(wholePercent) > kMostPercent;
 }
 
+bool WholePercentAtLimit(std::string_view wholePercent) {
+    return LeadingValue(wholePercent) >= kMostPercent;
+}
+
 bool TenthsAboveLimit(std::string_view wholePercent, std::string_view tenths) {
-    return LeadingValue(wholePercent) >= kMostPercent && LeadingValue(tenths) > 0;
+    return WholePercentAtLimit(wholePercent) && LeadingValue(tenths) > 0;
 }
 
 } // namespace calc

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "csv_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <csv.h>
 #include <memory>
@@ -43,11 +44,8 @@ public:
         return checked(parsed == line.size());
     }
 
-    // False, with the reason, when a line cut by the end of a chunk grew too long or holds a
-    // byte no text holds.
+    // False, with the reason, when a line cut by the end of a chunk grew too long.
     bool checkPartial(std::string_view partial) {
-        if (partial.find('\0') != std::string_view::npos)
-            return stop(lineNumber_ + 1, kNulByte);
         if ((inRecord_ ? recordBytes_ : 0) + partial.size() > kLongestRecord)
             return stop(inRecord_ ? record_.line : lineNumber_ + 1, kTooLong);
         return true;
@@ -56,6 +54,9 @@ public:
     bool finish() { return checked(csv_fini(&parser_, OnField, OnRecordEnd, this) == 0); }
 
     const CsvReadResult& result() const { return result_; }
+
+    // The line that the next one fed will be.
+    long nextLine() const { return lineNumber_ + 1; }
 
 private:
     bool startLine(std::string_view line) {
@@ -66,8 +67,6 @@ private:
             record_.line = lineNumber_;
             recordBytes_ = 0;
         }
-        if (line.find('\0') != std::string_view::npos)
-            return stop(lineNumber_, kNulByte);
         recordBytes_ += inRecord_ ? line.size() : 0;
         if (recordBytes_ > kLongestRecord)
             return stop(record_.line, kTooLong);
@@ -143,8 +142,14 @@ CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord
             chunk.remove_prefix(kByteOrderMark.size());
         first = false;
         while (!chunk.empty()) {
-            std::size_t end = chunk.find_first_of("\r\n");
-            if (end == std::string_view::npos) {
+            // One pass finds the line's end or a byte no text holds.
+            std::size_t end = static_cast<std::size_t>(
+                std::ranges::find_if(chunk,
+                                     [](char c) { return c == '\n' || c == '\r' || c == '\0'; }) -
+                chunk.begin());
+            if (end < chunk.size() && chunk[end] == '\0')
+                return {false, feeder.nextLine(), kNulByte};
+            if (end == chunk.size()) {
                 partialLine += chunk;
                 if (!feeder.checkPartial(partialLine))
                     return feeder.result();

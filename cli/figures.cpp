@@ -17,21 +17,14 @@ std::optional<Problem> ProblemWith(Figure figure, const std::string& text, Probl
 
 // Nothing the character check of the boxes would warn about, and one number as a whole: at
 // least one digit and at most one point, so that no part of the figure is left unread.
-std::optional<Problem> CheckNumber(Figure figure, const std::string& text, calc::Box box) {
-    if (calc::CheckInput(box, text).rejectedAt > 0 || std::ranges::count(text, '.') > 1)
+std::optional<Problem> CheckNumber(Figure figure, const std::string& text,
+                                   const calc::InputCheck& check) {
+    if (check.rejectedAt > 0 || std::ranges::count(text, '.') > 1)
         return ProblemWith(figure, text, ProblemKind::NotANumber,
                            "only digits and one \".\" are allowed");
     if (text.find_first_not_of('.') == std::string::npos)
         return ProblemWith(figure, text, ProblemKind::NotANumber, "there is no digit");
     return std::nullopt;
-}
-
-std::optional<Problem> CheckLength(Figure figure, const std::string& text, calc::Box box) {
-    if (!calc::CheckInput(box, text).tooLong)
-        return std::nullopt;
-    return ProblemWith(figure, text, ProblemKind::TooLong,
-                       "longer than the " + std::to_string(calc::TypingLimit(box)) +
-                           " characters its box takes");
 }
 
 std::optional<Problem> CheckCtr(const std::string& text) {
@@ -45,8 +38,9 @@ std::optional<Problem> CheckCtr(const std::string& text) {
         return ProblemWith(Figure::Ctr, text, ProblemKind::TooManyDecimals,
                            "more than one decimal");
     // The window would cut the figure to 100 percent.
-    if (calc::WholePercentAboveLimit(parts.wholePercent) ||
-        calc::TenthsAboveLimit(parts.wholePercent, tenths))
+    if (calc::WholePercentAtLimit(parts.wholePercent) &&
+        (calc::WholePercentAboveLimit(parts.wholePercent) ||
+         calc::TenthsAboveLimit(parts.wholePercent, tenths)))
         return ProblemWith(Figure::Ctr, text, ProblemKind::AboveHundred, "above 100 percent");
     return std::nullopt;
 }
@@ -59,13 +53,16 @@ calc::Box BoxOf(Figure figure) {
 
 std::optional<Problem> CheckFigure(Figure figure, const std::string& text) {
     const calc::Box box = BoxOf(figure);
-    if (auto problem = CheckNumber(figure, text, box))
+    const calc::InputCheck check = calc::CheckInput(box, text);
+    if (auto problem = CheckNumber(figure, text, check))
         return problem;
     if (figure == Figure::Ctr)
         return CheckCtr(text);
-    if (auto problem = CheckLength(figure, text, box))
-        return problem;
-    if (calc::CheckInput(box, text).emptied)
+    if (check.tooLong)
+        return ProblemWith(figure, text, ProblemKind::TooLong,
+                           "longer than the " + std::to_string(calc::TypingLimit(box)) +
+                               " characters its box takes");
+    if (check.emptied)
         return ProblemWith(figure, text, ProblemKind::LeadingZero, "it starts with 0");
     return std::nullopt;
 }

@@ -55,8 +55,8 @@ Projection Project(const Figures& given) {
     // Read as a paste is: blanks take no room and are taken out.
     Figures figures = given;
     for (auto& text : figures.texts) {
-        if (text)
-            text = calc::WithoutBlanks(*text);
+        if (text && text->find(' ') != std::string::npos)
+            text = calc::WithoutBlanks(std::move(*text));
     }
     if (auto problem = CheckFigures(figures)) {
         problem->text = *given[problem->figure];

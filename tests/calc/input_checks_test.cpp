@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the boxes do with what users type or paste: blanks, letters, leading zeros.
 #include "calculator_fixture.h"
+#include "conversions.h"
 #include "input_check.h"
 
 namespace {
@@ -120,6 +121,8 @@ class CtrLimitTest : public ::testing::TestWithParam<CtrLimitRow> {};
 
 TEST_P(CtrLimitTest, HoldsTheRateAtAHundredPercent) {
     EXPECT_EQ(calc::WholePercentAboveLimit(GetParam().wholePercent), GetParam().wholeAbove);
+    EXPECT_EQ(calc::WholePercentAtLimit(GetParam().wholePercent),
+              calc::LeadingValue(GetParam().wholePercent) >= 100);
     EXPECT_EQ(calc::TenthsAboveLimit(GetParam().wholePercent, GetParam().tenths),
               GetParam().tenthsAbove);
 }
