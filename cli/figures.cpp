@@ -37,7 +37,8 @@ std::optional<Problem> CheckCtr(const std::string& text) {
     if (calc::CheckInput(calc::Box::Dec, tenths).tooLong)
         return ProblemWith(Figure::Ctr, text, ProblemKind::TooManyDecimals,
                            "more than one decimal");
-    // The window would cut the figure to 100 percent.
+    // The window would cut the figure to 100 percent. Both of its rules need a whole percent
+    // of at least 100, asked first since most figures stop there.
     if (calc::WholePercentAtLimit(parts.wholePercent) &&
         (calc::WholePercentAboveLimit(parts.wholePercent) ||
          calc::TenthsAboveLimit(parts.wholePercent, tenths)))
