@@ -8,20 +8,32 @@ namespace {
 constexpr const char* kSource = "VarnelCalc";
 }
 
-CalcError::CalcError(std::int32_t number, std::string description, std::string source)
-    : std::runtime_error(description), number_(number), description_(std::move(description)),
+CalcError::CalcError(ErrorKind kind, std::string description, std::string source)
+    : std::runtime_error(description), kind_(kind), description_(std::move(description)),
       source_(std::move(source)) {}
 
+std::int32_t CalcError::number() const {
+    switch (kind_) {
+    case ErrorKind::Overflow:
+        return kOverflow;
+    case ErrorKind::DivisionByZero:
+        return kDivisionByZero;
+    case ErrorKind::TypeMismatch:
+        break;
+    }
+    return kTypeMismatch;
+}
+
 void raiseOverflow() {
-    throw CalcError(CalcError::kOverflow, "Overflow", kSource);
+    throw CalcError(ErrorKind::Overflow, "Overflow", kSource);
 }
 
 void raiseDivisionByZero() {
-    throw CalcError(CalcError::kDivisionByZero, "Division by zero", kSource);
+    throw CalcError(ErrorKind::DivisionByZero, "Division by zero", kSource);
 }
 
 void raiseTypeMismatch() {
-    throw CalcError(CalcError::kTypeMismatch, "Type mismatch", kSource);
+    throw CalcError(ErrorKind::TypeMismatch, "Type mismatch", kSource);
 }
 
 double checked(double value) {

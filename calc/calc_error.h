@@ -7,13 +7,17 @@
 
 namespace calc {
 
+// What went wrong, for callers that act on a failure rather than show it.
+enum class ErrorKind { Overflow, DivisionByZero, TypeMismatch };
+
 // A failure raised into the running handler. Handlers that trap errors turn it into
-// a message box built from the description and the source; the number tells kinds apart.
+// a message box built from the description and the source.
 class CalcError : public std::runtime_error {
 public:
-    CalcError(std::int32_t number, std::string description, std::string source);
+    CalcError(ErrorKind kind, std::string description, std::string source);
 
-    std::int32_t number() const { return number_; }
+    ErrorKind kind() const { return kind_; }
+    std::int32_t number() const;
     const std::string& description() const { return description_; }
     const std::string& source() const { return source_; }
 
@@ -22,7 +26,7 @@ public:
     static constexpr std::int32_t kTypeMismatch = 13;
 
 private:
-    std::int32_t number_;
+    ErrorKind kind_;
     std::string description_;
     std::string source_;
 };

@@ -2,6 +2,7 @@
 #include "calculator.h"
 
 #include "conversions.h"
+#include "input_check.h"
 #include "memory_input_box.h"
 #include "utf8.h"
 
@@ -20,16 +21,27 @@ constexpr const char* kZeroDollars = "$0.00";
 
 constexpr std::array kIncrementSteps = {100, 250, 500, 1000};
 
+// What focus leaving an empty box does, in the order of the boxes.
+struct Refill {
+    const char* reportName;
+    const char* warning; // none for the clicks and the CTR
+    const char* text;
+    bool selectAll;
+};
+constexpr std::array kRefills = {
+    Refill{"txtPresentImpressions_Validate", kNoImpressions, "100", true},
+    Refill{"txtPresentClicks_Validate", nullptr, "0", false},
+    Refill{"txtPresentCTR_Validate", nullptr, "0", false},
+    Refill{"txtDec_Validate", nullptr, "00", false}, // two zeros, although one can be typed
+    Refill{"txtECPM_Validate", kNoDollarAmount, "0", true},
+};
+static_assert(kRefills.size() == kAllBoxes.size());
+
 std::size_t IndexOf(Box box) {
     return static_cast<std::size_t>(box);
 }
 std::size_t IndexOf(Caption caption) {
     return static_cast<std::size_t>(caption);
-}
-
-std::string WithoutBlanks(std::string text) {
-    std::erase(text, ' ');
-    return text;
 }
 
 // The CTR carried between edits is the percentage the label shows.
@@ -110,16 +122,11 @@ std::unique_ptr<Calculator> Calculator::Headless(MessageService& messages) {
 
 // ---- Error report ----------------------------------------------------------------------
 
-void Calculator::reportError(const char* reportName, const CalcError& error) {
-    messages_.show(std::string(reportName) + " " + error.description() + " " + error.source() + " ",
-                   MessageIcon::Information, kApplicationTitle);
-}
-
 template <typename Body> void Calculator::trapped(const char* reportName, Body&& body) {
     try {
         body();
     } catch (const CalcError& error) {
-        reportError(reportName, error);
+        messages_.showErrorReport(reportName, error);
     }
 }
 
@@ -139,43 +146,34 @@ void Calculator::setCaption(Caption which, std::string text) {
         return;
     caption = std::move(text);
     if (captionObserver_)
-        captionObserver_(which);
+        captionObserver_(which, caption);
 }
 
 // ---- Change head and character check ---------------------------------------------------
 
-void Calculator::ChangeHead(InputBox& box) {
-    box.setText(WithoutBlanks(box.text()));
-    ValidateChrlnBox(box.text(), box);
+void Calculator::ChangeHead(Box which) {
+    InputBox& changed = box(which);
+    changed.setText(WithoutBlanks(changed.text()));
+    ValidateChrlnBox(changed.text(), which);
 }
 
-void Calculator::ValidateChrlnBox(const std::string& text, InputBox& box) {
+void Calculator::ValidateChrlnBox(const std::string& text, Box which) {
     trapped("ValidateChrlnBox", [&] {
-        const std::string& name = box.name();
-        const bool leadingZeroAllowed = name == "txtPresentCTR" || name == "txtPresentClicks" ||
-                                        name == "txtECPM" || name == "txtDec";
-        if (!leadingZeroAllowed && text.starts_with('0')) {
-            box.setText("");
+        const InputCheck check = CheckInput(which, text);
+        if (check.emptied) {
+            box(which).setText("");
             return;
         }
-
-        const int length = CharacterCount(text);
-        if (length > std::numeric_limits<std::int16_t>::max())
+        if (check.length > std::numeric_limits<std::int16_t>::max())
             raiseOverflow();
-        std::size_t next = 0;
-        for (state_.intCharPos = 1; state_.intCharPos <= length; ++state_.intCharPos) {
-            const std::size_t from = next;
-            for (++next; next < text.size() && IsContinuationByte(text[next]);)
-                ++next;
-            state_.strCurChar = text.substr(from, next - from);
-            const char c = state_.strCurChar.front();
-            const bool accepted = c == '.' || (c >= '0' && c <= '9');
-            if (!accepted) {
-                box.setSelection(0, length);
-                warn(kNumbersOnly);
-                return;
-            }
+        if (check.rejectedAt > 0) {
+            state_.intCharPos = static_cast<std::int16_t>(check.rejectedAt);
+            state_.strCurChar = check.rejected;
+            box(which).setSelection(0, check.length);
+            warn(kNumbersOnly);
+            return;
         }
+        state_.intCharPos = static_cast<std::int16_t>(check.length + 1);
         state_.strCurChar.clear();
     });
 }
@@ -185,19 +183,18 @@ void Calculator::ValidateChrlnBox(const std::string& text, InputBox& box) {
 void Calculator::txtPresentImpressions_Change() {
     trapped("txtPresentImpressions_Change", [&] {
         InputBox& impressions = box(Box::Impressions);
-        ChangeHead(impressions);
+        ChangeHead(Box::Impressions);
 
         state_.dblImpressions = LeadingValue(impressions.text());
         setCaption(Caption::ActualImpressions, PlainNumberText(state_.dblImpressions));
 
         state_.dblProjectedCTR =
             checked(LeadingValue(WithoutPercentSign(caption(Caption::ProjectedCTR))) / 100);
-        setCaption(Caption::ProjectedCTR,
-                   PercentFixUp(FormatPattern(state_.dblProjectedCTR, Pattern::Percent)));
+        setCaption(Caption::ProjectedCTR, CaptionText(state_.dblProjectedCTR, Pattern::Percent));
 
         state_.dblProjectedClicks = checked(state_.dblImpressions * state_.dblProjectedCTR);
         setCaption(Caption::ProjectedClicks,
-                   ClicksFixUp(FormatPattern(state_.dblProjectedClicks, Pattern::Clicks)));
+                   CaptionText(state_.dblProjectedClicks, Pattern::Clicks));
 
         RefreshEarnings(RefreshForm::Keeping);
     });
@@ -206,20 +203,19 @@ void Calculator::txtPresentImpressions_Change() {
 void Calculator::txtPresentClicks_Change() {
     trapped("txtPresentClicks_Change", [&] {
         InputBox& clicks = box(Box::Clicks);
-        ChangeHead(clicks);
+        ChangeHead(Box::Clicks);
 
         state_.dblPresentClicks = LeadingValue(clicks.text());
         // The clicks used from here on are the typed clicks as shown, to one decimal.
-        const std::string shownClicks = FormatPattern(state_.dblPresentClicks, Pattern::Clicks);
+        const std::string shownClicks = CaptionText(state_.dblPresentClicks, Pattern::Clicks);
         state_.dblProjectedClicks = LeadingValue(shownClicks);
-        setCaption(Caption::ProjectedClicks, ClicksFixUp(shownClicks));
+        setCaption(Caption::ProjectedClicks, shownClicks);
 
         state_.dblImpressions = LeadingValue(box(Box::Impressions).text());
         state_.dblProjectedCTR = state_.dblImpressions != 0
                                      ? divide(state_.dblProjectedClicks, state_.dblImpressions)
                                      : 0;
-        setCaption(Caption::ProjectedCTR,
-                   PercentFixUp(FormatPattern(state_.dblProjectedCTR, Pattern::Percent)));
+        setCaption(Caption::ProjectedCTR, CaptionText(state_.dblProjectedCTR, Pattern::Percent));
 
         RefreshEarnings(RefreshForm::Zeroing);
     });
@@ -229,11 +225,12 @@ void Calculator::txtPresentCTR_Change() {
     try {
         InputBox& ctr = box(Box::CTR);
         InputBox& tenths = box(Box::Dec);
-        ChangeHead(ctr);
+        ChangeHead(Box::CTR);
 
-        if (LeadingValue(ctr.text()) > 100)
+        if (WholePercentAboveLimit(ctr.text()))
             ctr.setText("100");
-        if (LeadingValue(ctr.text()) >= 100 && LeadingValue(tenths.text()) > 0)
+        // The tenths are read only at the limit: this runs on every keystroke.
+        if (WholePercentAtLimit(ctr.text()) && TenthsAboveLimit(ctr.text(), tenths.text()))
             tenths.setText("0");
 
         // A point typed into the whole-percent box gives two points here: a type mismatch.
@@ -243,20 +240,19 @@ void Calculator::txtPresentCTR_Change() {
 
         state_.dblProjectedCTR = state_.dblPresentCTR;
         setCaption(Caption::ProjectedCTR,
-                   PercentFixUp(FormatPattern(PlainNumberText(state_.dblPresentCTR),
-                                              Pattern::PercentOfText)));
+                   CaptionText(PlainNumberText(state_.dblPresentCTR), Pattern::PercentOfText));
 
         state_.dblImpressions = LeadingValue(box(Box::Impressions).text());
         state_.dblProjectedClicks = checked(state_.dblImpressions * state_.dblProjectedCTR);
         setCaption(Caption::ProjectedClicks,
-                   ClicksFixUp(FormatPattern(state_.dblProjectedClicks, Pattern::Clicks)));
+                   CaptionText(state_.dblProjectedClicks, Pattern::Clicks));
 
         RefreshEarnings(RefreshForm::Zeroing);
     } catch (const CalcError& error) {
-        if (error.number() == CalcError::kTypeMismatch)
+        if (error.kind() == ErrorKind::TypeMismatch)
             warn(kNoDecimalPointsInCTR);
         else
-            reportError("txtPresentCTR_Change", error);
+            messages_.showErrorReport("txtPresentCTR_Change", error);
     }
 }
 
@@ -264,7 +260,7 @@ void Calculator::txtPresentCTR_Change() {
 
 void Calculator::txtDec_Change() {
     trapped("txtDec_Change", [&] {
-        ChangeHead(box(Box::Dec));
+        ChangeHead(Box::Dec);
         // Called as such, not by a write, so the CTR is composed again although its own
         // box has not changed.
         txtPresentCTR_Change();
@@ -283,10 +279,10 @@ void Calculator::optIncrement_Click(std::int16_t index) {
 void Calculator::txtECPM_Change() {
     trapped("txtECPM_Change", [&] {
         InputBox& ecpm = box(Box::ECPM);
-        ChangeHead(ecpm);
+        ChangeHead(Box::ECPM);
 
         state_.curECPM = ToFixedPoint(LeadingValue(ecpm.text()));
-        setCaption(Caption::ECPM, DollarFixUp(FormatPattern(state_.curECPM, Pattern::ECPM)));
+        setCaption(Caption::ECPM, CaptionText(state_.curECPM, Pattern::ECPM));
 
         RefreshEarnings(RefreshForm::Keeping);
     });
@@ -313,17 +309,13 @@ void Calculator::RefreshEarnings(RefreshForm form) {
 
     // All four amounts are computed before any label is written, so an overflow among
     // them leaves the labels as they were.
-    setCaption(Caption::DailyEarnings,
-               DollarFixUp(FormatPattern(state_.curDailyEarnings, Pattern::Earnings)));
-    setCaption(Caption::WeeklyEarnings,
-               DollarFixUp(FormatPattern(state_.curWeeklyEarnings, Pattern::Earnings)));
-    setCaption(Caption::MonthlyEarnings,
-               DollarFixUp(FormatPattern(state_.curMonthlyEarnings, Pattern::Earnings)));
-    setCaption(Caption::YearlyEarnings,
-               DollarFixUp(FormatPattern(state_.curYearlyEarnings, Pattern::Earnings)));
+    setCaption(Caption::DailyEarnings, CaptionText(state_.curDailyEarnings, Pattern::Earnings));
+    setCaption(Caption::WeeklyEarnings, CaptionText(state_.curWeeklyEarnings, Pattern::Earnings));
+    setCaption(Caption::MonthlyEarnings, CaptionText(state_.curMonthlyEarnings, Pattern::Earnings));
+    setCaption(Caption::YearlyEarnings, CaptionText(state_.curYearlyEarnings, Pattern::Earnings));
     state_.curEPC =
         ToFixedPoint(divide(state_.curDailyEarnings.toDouble(), state_.dblProjectedClicks));
-    setCaption(Caption::EPC, DollarFixUp(FormatPattern(state_.curEPC, Pattern::EPC)));
+    setCaption(Caption::EPC, CaptionText(state_.curEPC, Pattern::EPC));
 }
 
 // ---- Focus -----------------------------------------------------------------------------
@@ -351,74 +343,34 @@ void Calculator::txtECPM_GotFocus() {
     GotFocus(Box::ECPM);
 }
 
-bool Calculator::txtPresentImpressions_Validate() {
-    return trappedValidate("txtPresentImpressions_Validate", [&] {
-        InputBox& impressions = box(Box::Impressions);
-        if (!impressions.text().empty())
-            return false;
-        warn(kNoImpressions);
-        impressions.setText("100");
-        SelectAllInBox(impressions);
-        return true;
-    });
-}
-
-bool Calculator::txtECPM_Validate() {
-    return trappedValidate("txtECPM_Validate", [&] {
-        InputBox& ecpm = box(Box::ECPM);
-        if (!ecpm.text().empty())
-            return false;
-        warn(kNoDollarAmount);
-        ecpm.setText("0");
-        SelectAllInBox(ecpm);
-        return true;
-    });
-}
-
-bool Calculator::txtPresentClicks_Validate() {
-    return trappedValidate("txtPresentClicks_Validate", [&] {
-        InputBox& clicks = box(Box::Clicks);
-        if (!clicks.text().empty())
-            return false;
-        clicks.setText("0");
-        return true;
-    });
-}
-
-bool Calculator::txtPresentCTR_Validate() {
-    return trappedValidate("txtPresentCTR_Validate", [&] {
-        InputBox& ctr = box(Box::CTR);
-        if (!ctr.text().empty())
-            return false;
-        ctr.setText("0");
-        return true;
-    });
-}
-
-bool Calculator::txtDec_Validate() {
-    return trappedValidate("txtDec_Validate", [&] {
-        InputBox& tenths = box(Box::Dec);
-        if (!tenths.text().empty())
-            return false;
-        tenths.setText("00"); // two zeros, although one character can be typed
-        return true;
-    });
-}
-
 bool Calculator::Validate(Box which) {
-    switch (which) {
-    case Box::Impressions:
-        return txtPresentImpressions_Validate();
-    case Box::Clicks:
-        return txtPresentClicks_Validate();
-    case Box::CTR:
-        return txtPresentCTR_Validate();
-    case Box::Dec:
-        return txtDec_Validate();
-    case Box::ECPM:
-        return txtECPM_Validate();
-    }
-    return false;
+    const Refill& refill = kRefills[IndexOf(which)];
+    return trappedValidate(refill.reportName, [&] {
+        InputBox& left = box(which);
+        if (!left.text().empty())
+            return false;
+        if (refill.warning)
+            warn(refill.warning);
+        left.setText(refill.text);
+        if (refill.selectAll)
+            SelectAllInBox(left);
+        return true;
+    });
+}
+bool Calculator::txtPresentImpressions_Validate() {
+    return Validate(Box::Impressions);
+}
+bool Calculator::txtPresentClicks_Validate() {
+    return Validate(Box::Clicks);
+}
+bool Calculator::txtPresentCTR_Validate() {
+    return Validate(Box::CTR);
+}
+bool Calculator::txtDec_Validate() {
+    return Validate(Box::Dec);
+}
+bool Calculator::txtECPM_Validate() {
+    return Validate(Box::ECPM);
 }
 
 // ---- Reset -----------------------------------------------------------------------------

@@ -86,10 +86,9 @@ public:
     const std::string& caption(Caption which) const {
         return captions_[static_cast<std::size_t>(which)];
     }
-    // Called after a caption took a new text, so a window can mirror it without polling.
-    void setCaptionObserver(std::function<void(Caption)> observer) {
-        captionObserver_ = std::move(observer);
-    }
+    // Called with the new text after a caption changed, so a window can mirror it.
+    using CaptionObserver = std::function<void(Caption, const std::string&)>;
+    void setCaptionObserver(CaptionObserver observer) { captionObserver_ = std::move(observer); }
 
     // Change handlings, raised by the boxes.
     void txtPresentImpressions_Change();
@@ -120,16 +119,15 @@ public:
 
     void cmdReset_Click();
 
-    void ValidateChrlnBox(const std::string& text, InputBox& box);
+    void ValidateChrlnBox(const std::string& text, Box which);
     static void SelectAllInBox(InputBox& box);
 
 private:
-    void ChangeHead(InputBox& box);
+    void ChangeHead(Box which);
     enum class RefreshForm { Keeping, Zeroing };
     void RefreshEarnings(RefreshForm form);
     void setCaption(Caption which, std::string text);
     void warn(const std::string& text);
-    void reportError(const char* reportName, const CalcError& error);
     template <typename Body> void trapped(const char* reportName, Body&& body);
     template <typename Body> bool trappedValidate(const char* reportName, Body&& body);
 
@@ -139,7 +137,7 @@ private:
     std::array<std::string, kAllCaptions.size()> captions_;
     std::array<SpinButton, kAllBoxes.size()> spinButtons_;
     std::int16_t selectedIncrement_ = 0;
-    std::function<void(Caption)> captionObserver_;
+    CaptionObserver captionObserver_;
 };
 
 } // namespace calc

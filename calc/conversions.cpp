@@ -143,6 +143,44 @@ std::string GroupedByThousands(const std::string& digits) {
     return result;
 }
 
+// The fix-ups work on the caption in place: every label's caption passes through one.
+void FixPercent(std::string& caption) {
+    if (caption == ".00%")
+        caption = "0.0%";
+    if (caption.starts_with('.'))
+        caption.insert(0, "0");
+}
+
+void FixClicks(std::string& caption) {
+    if (caption == ".0")
+        caption = "0";
+    if (caption.starts_with('.'))
+        caption.insert(0, "0");
+}
+
+void FixDollars(std::string& caption) {
+    if (caption == "$.00")
+        caption = "$0.00";
+}
+
+std::string FixedUp(std::string caption, Pattern pattern) {
+    switch (pattern) {
+    case Pattern::Earnings:
+    case Pattern::ECPM:
+    case Pattern::EPC:
+        FixDollars(caption);
+        break;
+    case Pattern::Percent:
+    case Pattern::PercentOfText:
+        FixPercent(caption);
+        break;
+    case Pattern::Clicks:
+        FixClicks(caption);
+        break;
+    }
+    return caption;
+}
+
 std::string Render(const DecimalDigits& value, Pattern pattern) {
     const PatternShape shape = ShapeOf(pattern);
     const DecimalDigits rounded =
@@ -230,25 +268,42 @@ std::string FormatPattern(std::string_view numberText, Pattern pattern) {
 }
 
 std::string PercentFixUp(std::string caption) {
-    if (caption == ".00%")
-        caption = "0.0%";
-    if (caption.starts_with('.'))
-        caption.insert(0, "0");
+    FixPercent(caption);
     return caption;
 }
 
 std::string ClicksFixUp(std::string caption) {
-    if (caption == ".0")
-        caption = "0";
-    if (caption.starts_with('.'))
-        caption.insert(0, "0");
+    FixClicks(caption);
     return caption;
 }
 
 std::string DollarFixUp(std::string caption) {
-    if (caption == "$.00")
-        caption = "$0.00";
+    FixDollars(caption);
     return caption;
+}
+
+std::string CaptionText(double value, Pattern pattern) {
+    return FixedUp(FormatPattern(value, pattern), pattern);
+}
+
+std::string CaptionText(FixedPoint value, Pattern pattern) {
+    return FixedUp(FormatPattern(value, pattern), pattern);
+}
+
+std::string CaptionText(std::string_view numberText, Pattern pattern) {
+    return FixedUp(FormatPattern(numberText, pattern), pattern);
+}
+
+std::string CaptionNumber(std::string_view caption) {
+    std::string number;
+    for (const char c : caption) {
+        if (c == '$' || c == ',' || c == '%')
+            continue;
+        if (c == '.' && (number.empty() || number == "-"))
+            number += '0';
+        number += c;
+    }
+    return number;
 }
 
 } // namespace calc

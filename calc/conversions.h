@@ -43,4 +43,13 @@ std::string PercentFixUp(std::string caption);
 std::string ClicksFixUp(std::string caption);
 std::string DollarFixUp(std::string caption);
 
+// What a label shows for the value: the pattern's text with the fix-up of its labels.
+std::string CaptionText(double value, Pattern pattern);
+std::string CaptionText(FixedPoint value, Pattern pattern);
+std::string CaptionText(std::string_view numberText, Pattern pattern);
+
+// A caption as a plain number any spreadsheet or JSON reader takes: without "$", "," and
+// "%", and with a "0" before a bare point ("$1,095.00" gives 1095.00, "-$.50" gives -0.50).
+std::string CaptionNumber(std::string_view caption);
+
 } // namespace calc

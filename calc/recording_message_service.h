@@ -4,6 +4,7 @@
 #include "message_service.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,19 +17,30 @@ public:
         std::string text;
         MessageIcon icon;
         std::string title;
+        std::optional<ErrorKind> error; // set for an error report
         friend bool operator==(const Message&, const Message&) = default;
     };
 
     void show(const std::string& text, MessageIcon icon, const std::string& title) override {
-        messages.push_back({text, icon, title});
-        if (whileShown)
-            whileShown(messages.back());
+        record({text, icon, title, std::nullopt});
+    }
+
+    void showErrorReport(const char* reportName, const CalcError& error) override {
+        record({ErrorReportText(reportName, error), MessageIcon::Information, kApplicationTitle,
+                error.kind()});
     }
 
     std::vector<Message> messages;
 
     // Runs while the box would be on screen, so a test can look at the state then.
     std::function<void(const Message&)> whileShown;
+
+private:
+    void record(Message message) {
+        messages.push_back(std::move(message));
+        if (whileShown)
+            whileShown(messages.back());
+    }
 };
 
 } // namespace calc

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "batch.h"
 
-#include "csv_output.h"
+#include "columns.h"
 #include "csv_reader.h"
 #include "fields.h"
-#include "json_output.h"
 #include "projection.h"
+#include "row_writer.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,6 +18,14 @@ std::string Line(long number) {
     return "line " + std::to_string(number) + ": ";
 }
 
+// "a", "b": the names as a person reads them.
+std::string Listed(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + Quoted(name);
+    return list;
+}
+
 // Where the figures stand among the columns.
 struct FigureColumns {
     std::array<std::optional<std::size_t>, kAllFigures.size()> column;
@@ -25,25 +33,25 @@ struct FigureColumns {
 
 class Batch {
 public:
-    Batch(std::ostream& out, std::ostream& err, Format format)
-        : out_(out), err_(err), format_(format) {}
+    Batch(std::ostream& out, std::ostream& err, const Output& output)
+        : out_(out), err_(err), output_(output) {}
 
     bool take(const CsvRecord& record) {
-        if (!header_)
+        if (!writer_)
             return takeHeader(record);
-        takeRow(record);
-        return true;
+        return takeRow(record);
     }
 
     int finish(const CsvReadResult& read, bool inputFailed) {
-        flush(0);
+        if (!stopped_)
+            flush(0);
+        if (stopped_)
+            return kExitBadInput;
         if (inputFailed)
             return fail("cannot read the input");
         if (!read.ok)
             return fail(Line(read.line) + read.message);
-        if (stopped_)
-            return kExitBadInput;
-        if (!header_)
+        if (!writer_)
             return fail("the input has no header row");
         return badRows_ ? kExitBadRows : kExitOk;
     }
@@ -55,52 +63,59 @@ private:
         return kExitBadInput;
     }
 
+    void warn(long line, const std::string& message) {
+        err_ << kProgramName << ": " << Line(line) << "warning: " << message << '\n';
+    }
+
     bool takeHeader(const CsvRecord& record) {
-        header_ = record.fields;
-        std::set<std::string> seen;
-        for (std::size_t i = 0; i < header_->size(); ++i) {
-            const std::string& name = (*header_)[i];
-            std::string lower = name;
-            std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-                return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a')
-                                            : static_cast<char>(c);
-            });
-            for (const Figure figure : kAllFigures) {
-                if (lower != FigureName(figure))
-                    continue;
-                auto& column = figures_.column[static_cast<std::size_t>(figure)];
+        const std::vector<std::string>& header = record.fields;
+        // A file saved with another separator reads as one column.
+        if (header.size() == 1 && header[0].find_first_of(";\t") != std::string::npos)
+            warn(record.line, "the columns must be separated by \",\", not by \";\" or a tab");
+        for (std::size_t i = 0; i < header.size(); ++i) {
+            const std::string& name = header[i];
+            if (const auto figure = FigureOfColumn(name)) {
+                auto& column = figures_.column[static_cast<std::size_t>(*figure)];
                 if (column) {
-                    fail(Line(record.line) + "two columns hold " + FigureName(figure));
+                    fail(Line(record.line) + "two columns hold " + FigureName(*figure));
                     return false;
                 }
                 column = i;
+            } else if (const auto meant = MisspeltFigure(name)) {
+                warn(record.line, "the column " + Quoted(name) +
+                                      " is carried through; did you mean " + FigureName(*meant) +
+                                      "?");
             }
-            // The members of one JSON object need names of their own.
-            if (format_ == Format::Json && !seen.insert(name).second) {
+        }
+        if (std::ranges::none_of(figures_.column,
+                                 [](const auto& column) { return column.has_value(); })) {
+            fail(Line(record.line) + "no figure column among " + Listed(header) +
+                 "; expected impressions, ctr, clicks or ecpm");
+            return false;
+        }
+        // Every column of the output needs a name of its own.
+        std::set<std::string> seen;
+        for (const std::string& name : header) {
+            if (!seen.insert(name).second) {
                 fail(Line(record.line) + "two columns are named " + Quoted(name));
                 return false;
             }
         }
-        if (format_ == Format::Json) {
-            for (std::size_t field = 0; field < kFieldCount; ++field) {
-                if (seen.contains(FieldName(field))) {
-                    fail(Line(record.line) + "a column has the name of the result " +
-                         Quoted(FieldName(field)));
-                    return false;
-                }
+        for (std::size_t field = 0; field < kFieldCount; ++field) {
+            if (seen.contains(FieldName(field))) {
+                fail(Line(record.line) + "a column has the name of the result " +
+                     Quoted(FieldName(field)));
+                return false;
             }
         }
-        if (format_ == Format::Csv) {
-            appendCsvCells(header_->data(), header_->size());
-            AppendCsvResultHeader(buffer_);
-            buffer_ += kCsvRecordEnd;
-        }
+        writer_.emplace(output_, header);
+        writer_->appendHeader(buffer_);
         return true;
     }
 
-    void takeRow(const CsvRecord& record) {
+    bool takeRow(const CsvRecord& record) {
         const auto& cells = record.fields;
-        std::optional<Problem> problem;
+        const std::size_t columns = writer_->columns().size();
         Figures figures;
         for (const Figure figure : kAllFigures) {
             const auto& column = figures_.column[static_cast<std::size_t>(figure)];
@@ -108,9 +123,9 @@ private:
                 figures[figure] = cells[*column];
         }
         std::optional<Captions> captions;
-        if (cells.size() != header_->size()) {
+        if (cells.size() != columns) {
             report(record.line, std::to_string(cells.size()) + " fields where the header has " +
-                                    std::to_string(header_->size()));
+                                    std::to_string(columns));
         } else if (auto projection = Project(figures);
                    std::holds_alternative<Problem>(projection)) {
             report(record.line, Describe(std::get<Problem>(projection)));
@@ -118,11 +133,8 @@ private:
             captions = std::move(std::get<Captions>(projection));
         }
 
-        if (format_ == Format::Csv)
-            appendCsvRow(cells, captions ? &*captions : nullptr);
-        else
-            appendJsonRow(cells, captions ? &*captions : nullptr);
-        flush(kFlushSize);
+        writer_->appendRow(buffer_, cells, captions ? &*captions : nullptr);
+        return flush(kFlushSize);
     }
 
     void report(long line, const std::string& what) {
@@ -130,54 +142,24 @@ private:
         err_ << kProgramName << ": " << Line(line) << what << '\n';
     }
 
-    void appendCsvCells(const std::string* cells, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            AppendCsvField(buffer_, cells[i]);
-            buffer_ += ',';
-        }
-    }
-
-    void appendCsvRow(const std::vector<std::string>& cells, const Captions* captions) {
-        appendCsvCells(cells.data(), cells.size());
-        // A short row is filled up, so that the results stay under their headings.
-        for (std::size_t i = cells.size(); i < header_->size(); ++i)
-            buffer_ += ',';
-        for (std::size_t field = 0; field < kFieldCount; ++field) {
-            if (field > 0)
-                buffer_ += ',';
-            if (captions)
-                AppendCsvField(buffer_, (*captions)[field]);
-        }
-        buffer_ += kCsvRecordEnd;
-    }
-
-    void appendJsonRow(const std::vector<std::string>& cells, const Captions* captions) {
-        buffer_ += '{';
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            // Cells beyond the header have no name of their own: they are named by position.
-            AppendJsonString(buffer_, i < header_->size() ? (*header_)[i]
-                                                          : "column " + std::to_string(i + 1));
-            buffer_ += ':';
-            AppendJsonString(buffer_, cells[i]);
-            buffer_ += ',';
-        }
-        AppendJsonResults(buffer_, captions);
-        buffer_ += "}\n";
-    }
-
-    void flush(std::size_t atLeast) {
+    // False when the output could not be written: reading on would be in vain.
+    bool flush(std::size_t atLeast) {
         if (buffer_.size() < atLeast)
-            return;
+            return true;
         out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
         buffer_.clear();
+        if (out_)
+            return true;
+        fail("cannot write the output");
+        return false;
     }
 
     static constexpr std::size_t kFlushSize = 1 << 16;
 
     std::ostream& out_;
     std::ostream& err_;
-    Format format_;
-    std::optional<std::vector<std::string>> header_;
+    Output output_;
+    std::optional<RowWriter> writer_; // from the header on
     FigureColumns figures_;
     std::string buffer_;
     long badRows_ = 0;
@@ -186,8 +168,8 @@ private:
 
 } // namespace
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Format format) {
-    Batch batch(out, err, format);
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const Output& output) {
+    Batch batch(out, err, output);
     const CsvReadResult read =
         ReadCsv(in, [&](const CsvRecord& record) { return batch.take(record); });
     return batch.finish(read, in.bad());

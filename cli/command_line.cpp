@@ -7,25 +7,42 @@
 #include "single_output.h"
 
 #include <QCommandLineParser>
+#include <array>
 #include <filesystem>
 #include <fstream>
 
 namespace cli {
 namespace {
 
+constexpr const char* kUsage =
+    "Usage: varnelcalc-cli [--impressions N] [--ctr P | --clicks N] [--ecpm D]\n"
+    "                      [--format text|csv|json] [--numbers] [--no-header]\n"
+    "       varnelcalc-cli --batch FILE [--format csv|json] [--numbers] [--no-header]\n";
+constexpr const char* kTryHelp = "Try 'varnelcalc-cli --help' for more information.\n";
+
 struct Options {
+    QCommandLineOption impressions{{"i", "impressions"}, "Ad impressions per day.", "N"};
+    QCommandLineOption ctr{
+        {"r", "ctr"}, "Click-through rate in percent, up to one decimal (2.5).", "P"};
+    QCommandLineOption clicks{{"c", "clicks"}, "Clicks per day (instead of the CTR).", "N"};
+    QCommandLineOption ecpm{{"e", "ecpm"}, "Dollars earned per 1000 impressions.", "D"};
+    QCommandLineOption format{
+        {"f", "format"}, "Output as text (the default), csv or json.", "text|csv|json"};
+    QCommandLineOption batch{{"b", "batch"},
+                             "Computes every row of a CSV file of sites, read from standard "
+                             "input when FILE is -; output as csv (the default) or json.",
+                             "FILE"};
+    QCommandLineOption numbers{{"n", "numbers"},
+                               "CSV: plain numbers instead of the captions ($1,095.00 as "
+                               "1095.00)."};
+    QCommandLineOption noHeader{{"H", "no-header"}, "CSV: no header record, for appending."};
     QCommandLineOption help{{"h", "help"}, "Shows this help and ends."};
     QCommandLineOption version{{"v", "version"}, "Shows the version and ends."};
-    QCommandLineOption impressions{"impressions", "Ad impressions per day.", "N"};
-    QCommandLineOption ctr{"ctr", "Click-through rate in percent, up to one decimal (2.5).", "P"};
-    QCommandLineOption clicks{"clicks", "Clicks per day (instead of the CTR).", "N"};
-    QCommandLineOption ecpm{"ecpm", "Dollars earned per 1000 impressions.", "D"};
-    QCommandLineOption format{"format", "Output as text (the default), csv or json.",
-                              "text|csv|json"};
-    QCommandLineOption batch{"batch",
-                             "Computes every row of a CSV file of sites (- reads standard "
-                             "input); output as csv (the default) or json.",
-                             "FILE"};
+
+    std::array<const QCommandLineOption*, 10> all() const {
+        return {&impressions, &ctr,     &clicks,   &ecpm, &format,
+                &batch,       &numbers, &noHeader, &help, &version};
+    }
 
     const QCommandLineOption& of(Figure figure) const {
         switch (figure) {
@@ -40,16 +57,66 @@ struct Options {
         }
         return ecpm;
     }
+
+    // The option an argument such as "--batch" or "-b" names, if any.
+    const QCommandLineOption* named(const QString& argument) const {
+        for (const QCommandLineOption* option : all()) {
+            for (const QString& name : option->names()) {
+                if (argument == (name.size() == 1 ? "-" : "--") + name)
+                    return option;
+            }
+        }
+        return nullptr;
+    }
 };
 
 void SetUp(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription(
-        "Projects a publisher's ad earnings from impressions, CTR or clicks, and eCPM, with the "
-        "same figures and captions as the Varnel Interactive Calculator window.");
-    for (const QCommandLineOption* option :
-         {&options.impressions, &options.ctr, &options.clicks, &options.ecpm, &options.format,
-          &options.batch, &options.help, &options.version})
+        "Projects a publisher's ad earnings from impressions, CTR or clicks, and\n"
+        "eCPM, with the same figures and captions as the Varnel Interactive\n"
+        "Calculator window.");
+    for (const QCommandLineOption* option : options.all())
         parser.addOption(*option);
+}
+
+std::string Dashed(const QString& name) {
+    return (name.size() == 1 ? "-" : "--") + name.toStdString();
+}
+
+// "--" ends the options. An option that wants a value and stands just before it takes the
+// first argument after it, so that "--batch -- -sites.csv" reads a file named "-sites.csv".
+QStringList WithEndOfOptions(QStringList arguments, const Options& options) {
+    const qsizetype end = arguments.indexOf(QStringLiteral("--"));
+    if (end < 2 || end + 1 >= arguments.size())
+        return arguments;
+    const QCommandLineOption* option = options.named(arguments[end - 1]);
+    if (!option || option->valueName().isEmpty())
+        return arguments;
+    arguments[end - 1] = "--" + option->names().last() + "=" + arguments[end + 1];
+    arguments.removeAt(end + 1);
+    return arguments;
+}
+
+// Why the parser stopped, in the program's words.
+std::string ParseProblem(const QCommandLineParser& parser, const QStringList& arguments,
+                         const Options& options) {
+    if (!parser.unknownOptionNames().isEmpty())
+        return "unknown option " + Dashed(parser.unknownOptionNames().first());
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        const qsizetype equals = argument.indexOf('=');
+        const QCommandLineOption* option =
+            options.named(equals < 0 ? argument : argument.left(equals));
+        if (!option)
+            continue;
+        if (option->valueName().isEmpty() && equals >= 0)
+            return Dashed(option->names().last()) + " takes no value";
+        if (!option->valueName().isEmpty() && equals < 0 && i + 1 == arguments.size())
+            return Dashed(option->names().last()) + " needs a value";
+    }
+    return parser.errorText().toStdString();
 }
 
 // The usage problems: no value is computed when one of them is found.
@@ -62,25 +129,45 @@ public:
         if (!parser_.positionalArguments().isEmpty())
             return "unexpected argument " +
                    Quoted(parser_.positionalArguments().first().toStdString());
-        for (const QString& name : parser_.optionNames()) {
-            if (parser_.values(name).size() > 1)
-                return "--" + name.toStdString() + " is given more than once";
+        for (const QCommandLineOption* option : options_.all()) {
+            qsizetype given = 0;
+            for (const QString& name : option->names())
+                given += parser_.optionNames().count(name);
+            if (given > 1)
+                return Dashed(option->names().last()) + " is given more than once";
         }
         if (parser_.isSet(options_.format) && !FormatNamed(formatName()))
             return "format " + Quoted(formatName()) + ": it must be text, csv or json";
-        if (!parser_.isSet(options_.batch))
+        const bool batch = parser_.isSet(options_.batch);
+        const Format format = output().format;
+        if (format != Format::Csv) {
+            for (const QCommandLineOption* option : {&options_.numbers, &options_.noHeader}) {
+                if (parser_.isSet(*option))
+                    return Dashed(option->names().last()) + " is for csv output";
+            }
+        }
+        if (!batch)
             return std::nullopt;
         for (const Figure figure : kAllFigures) {
             if (parser_.isSet(options_.of(figure)))
                 return std::string("--batch takes its figures from the file, not from --") +
                        FigureName(figure);
         }
-        if (formatName() == "text")
+        if (format == Format::Text)
             return "a batch is written as csv or json, not as text";
         return std::nullopt;
     }
 
     std::string formatName() const { return parser_.value(options_.format).toStdString(); }
+
+    Output output() const {
+        Output output;
+        const std::optional<Format> named = FormatNamed(formatName());
+        output.format = named ? *named : parser_.isSet(options_.batch) ? Format::Csv : Format::Text;
+        output.numbers = parser_.isSet(options_.numbers);
+        output.header = !parser_.isSet(options_.noHeader);
+        return output;
+    }
 
 private:
     const QCommandLineParser& parser_;
@@ -90,10 +177,13 @@ private:
 // Qt's first line names the program only when a QCoreApplication runs: ours names both forms.
 std::string HelpText(const QCommandLineParser& parser) {
     const QString text = parser.helpText();
-    return std::string("Usage: ") + kProgramName +
-           " [--impressions N] [--ctr P | --clicks N] [--ecpm D] [--format text|csv|json]\n" +
-           "       " + kProgramName + " --batch FILE [--format csv|json]\n" +
-           text.mid(text.indexOf('\n') + 1).toStdString();
+    return kUsage + text.mid(text.indexOf('\n') + 1).toStdString();
+}
+
+// A problem with the command line: one line in the program's words and where to learn more.
+int UsageError(std::ostream& err, const std::string& message) {
+    err << kProgramName << ": " << message << '\n' << kTryHelp;
+    return kExitBadInput;
 }
 
 int Fail(std::ostream& err, const std::string& message) {
@@ -101,7 +191,7 @@ int Fail(std::ostream& err, const std::string& message) {
     return kExitBadInput;
 }
 
-int RunOnce(const QCommandLineParser& parser, const Options& options, Format format,
+int RunOnce(const QCommandLineParser& parser, const Options& options, const Output& output,
             std::ostream& out, std::ostream& err) {
     Figures figures;
     for (const Figure figure : kAllFigures) {
@@ -110,15 +200,15 @@ int RunOnce(const QCommandLineParser& parser, const Options& options, Format for
     }
     const Projection projection = Project(figures);
     if (const auto* problem = std::get_if<Problem>(&projection))
-        return Fail(err, Describe(*problem));
-    out << RenderCaptions(std::get<Captions>(projection), format);
+        return UsageError(err, Describe(*problem));
+    out << RenderCaptions(std::get<Captions>(projection), output);
     return kExitOk;
 }
 
-int RunBatchFrom(const QString& file, Format format, std::istream& in, std::ostream& out,
+int RunBatchFrom(const QString& file, const Output& output, std::istream& in, std::ostream& out,
                  std::ostream& err) {
     if (file == "-")
-        return RunBatch(in, out, err, format);
+        return RunBatch(in, out, err, output);
     const std::filesystem::path path(file.toStdString());
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
@@ -126,20 +216,25 @@ int RunBatchFrom(const QString& file, Format format, std::istream& in, std::ostr
     std::ifstream stream(path, std::ios::binary);
     if (!stream)
         return Fail(err, "cannot open " + Quoted(file.toStdString()));
-    return RunBatch(stream, out, err, format);
+    return RunBatch(stream, out, err, output);
 }
 
 } // namespace
 
 int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (arguments.size() <= 1) {
+        err << kUsage << kTryHelp;
+        return kExitBadInput;
+    }
     const Options options;
     QCommandLineParser parser;
     SetUp(parser, options);
-    if (!parser.parse(arguments))
-        return Fail(err, parser.errorText().toStdString());
+    const QStringList parsed = WithEndOfOptions(arguments, options);
+    if (!parser.parse(parsed))
+        return UsageError(err, ParseProblem(parser, parsed, options));
     const Usage usage(parser, options);
     if (auto problem = usage.problem())
-        return Fail(err, *problem);
+        return UsageError(err, *problem);
 
     if (parser.isSet(options.help)) {
         out << HelpText(parser);
@@ -149,14 +244,9 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
         out << kProgramName << ' ' << application::VersionText().toStdString() << '\n';
         return kExitOk;
     }
-
-    const bool batch = parser.isSet(options.batch);
-    const Format format = parser.isSet(options.format) ? *FormatNamed(usage.formatName())
-                          : batch                      ? Format::Csv
-                                                       : Format::Text;
-    if (batch)
-        return RunBatchFrom(parser.value(options.batch), format, in, out, err);
-    return RunOnce(parser, options, format, out, err);
+    if (parser.isSet(options.batch))
+        return RunBatchFrom(parser.value(options.batch), usage.output(), in, out, err);
+    return RunOnce(parser, options, usage.output(), out, err);
 }
 
 } // namespace cli

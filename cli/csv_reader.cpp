@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "csv_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <csv.h>
 #include <memory>
@@ -10,6 +11,9 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+constexpr std::size_t kLongestRecord = 1 << 20;
+constexpr const char* kNulByte = "a NUL byte: the input is not UTF-8 text";
+constexpr const char* kTooLong = "a record longer than 1 MiB";
 
 // Blanks are part of a field's text: nothing is trimmed.
 int NoSpaces(unsigned char) {
@@ -28,24 +32,53 @@ public:
     LineFeeder(const LineFeeder&) = delete;
     LineFeeder& operator=(const LineFeeder&) = delete;
 
-    // False when reading has to stop.
+    // False when reading has to stop. A line ends in LF, CR LF or CR; the LF of a CR LF cut
+    // apart by the end of a chunk comes as a line of its own and counts for nothing.
     bool feed(std::string_view line) {
-        ++lineNumber_;
-        const bool blank = line == "\n" || line == "\r\n" || line.empty();
-        if (!inRecord_ && !blank) {
-            inRecord_ = true;
-            record_.line = lineNumber_;
-        }
+        const bool restOfLineEnd = afterCR_ && line == "\n";
+        afterCR_ = line.ends_with('\r');
+        if (!restOfLineEnd && !startLine(line))
+            return false;
         const std::size_t parsed =
             csv_parse(&parser_, line.data(), line.size(), OnField, OnRecordEnd, this);
         return checked(parsed == line.size());
+    }
+
+    // False, with the reason, when a line cut by the end of a chunk grew too long.
+    bool checkPartial(std::string_view partial) {
+        if ((inRecord_ ? recordBytes_ : 0) + partial.size() > kLongestRecord)
+            return stop(inRecord_ ? record_.line : lineNumber_ + 1, kTooLong);
+        return true;
     }
 
     bool finish() { return checked(csv_fini(&parser_, OnField, OnRecordEnd, this) == 0); }
 
     const CsvReadResult& result() const { return result_; }
 
+    // The line that the next one fed will be.
+    long nextLine() const { return lineNumber_ + 1; }
+
 private:
+    bool startLine(std::string_view line) {
+        ++lineNumber_;
+        const bool blank = line == "\n" || line == "\r\n" || line == "\r" || line.empty();
+        if (!inRecord_ && !blank) {
+            inRecord_ = true;
+            record_.line = lineNumber_;
+            recordBytes_ = 0;
+        }
+        recordBytes_ += inRecord_ ? line.size() : 0;
+        if (recordBytes_ > kLongestRecord)
+            return stop(record_.line, kTooLong);
+        return true;
+    }
+
+    bool stop(long line, const char* message) {
+        result_ = {false, line, message};
+        stopped_ = true;
+        return false;
+    }
+
     bool checked(bool parsed) {
         if (stopped_)
             return false;
@@ -82,7 +115,9 @@ private:
     CsvRecord record_;
     std::size_t fieldCount_ = 0;
     long lineNumber_ = 0;
+    std::size_t recordBytes_ = 0; // of the record being read, so far
     bool inRecord_ = false;
+    bool afterCR_ = false;
     bool stopped_ = false;
     CsvReadResult result_;
 };
@@ -99,17 +134,29 @@ CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord
     while (in) {
         in.read(buffer.get(), kChunk);
         std::string_view chunk(buffer.get(), static_cast<std::size_t>(in.gcount()));
+        if (first && (chunk.starts_with("\xff\xfe") || chunk.starts_with("\xfe\xff")))
+            return {false, 1, "the input is UTF-16 text; it must be UTF-8"};
         // Spreadsheets often start their UTF-8 files with a byte order mark; left in, it
         // would hide the name of the first column.
         if (first && chunk.starts_with(kByteOrderMark))
             chunk.remove_prefix(kByteOrderMark.size());
         first = false;
         while (!chunk.empty()) {
-            const std::size_t end = chunk.find('\n');
-            if (end == std::string_view::npos) {
+            // One pass finds the line's end or a byte no text holds.
+            std::size_t end = static_cast<std::size_t>(
+                std::ranges::find_if(chunk,
+                                     [](char c) { return c == '\n' || c == '\r' || c == '\0'; }) -
+                chunk.begin());
+            if (end < chunk.size() && chunk[end] == '\0')
+                return {false, feeder.nextLine(), kNulByte};
+            if (end == chunk.size()) {
                 partialLine += chunk;
+                if (!feeder.checkPartial(partialLine))
+                    return feeder.result();
                 break;
             }
+            if (chunk[end] == '\r' && end + 1 < chunk.size() && chunk[end + 1] == '\n')
+                ++end;
             std::string_view line = chunk.substr(0, end + 1);
             chunk.remove_prefix(end + 1);
             if (!partialLine.empty()) {

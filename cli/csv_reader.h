@@ -21,8 +21,9 @@ struct CsvReadResult {
 
 // Reads RFC 4180 CSV from the stream and hands over one record at a time, so that memory
 // stays the same however long the input. Fields keep their blanks; quotes are taken off.
-// Blank lines hold no record; a UTF-8 byte order mark at the start is skipped. Reading stops at a
-// malformed record (a stray quote, an unclosed quoted field) or when onRecord returns false.
+// Lines end in LF, CR LF or CR; blank lines hold no record; a UTF-8 byte order mark at the
+// start is skipped. Reading stops at a malformed record (a stray quote, an unclosed quoted
+// field), a record longer than 1 MiB, a NUL byte, UTF-16 input, or when onRecord returns false.
 CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord);
 
 } // namespace cli

@@ -25,17 +25,4 @@ const char* FieldLabel(std::size_t field) {
     return labels.at(field);
 }
 
-std::string CaptionNumber(std::string_view caption) {
-    std::string number;
-    for (const char c : caption) {
-        if (c == '$' || c == ',' || c == '%')
-            continue;
-        // JSON and most readers want a digit before the point.
-        if (c == '.' && (number.empty() || number == "-"))
-            number += '0';
-        number += c;
-    }
-    return number;
-}
-
 } // namespace cli

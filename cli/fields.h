@@ -2,8 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
-#include <string_view>
 
 // The nine result fields, in the order of the captions.
 namespace cli {
@@ -15,9 +13,5 @@ const char* FieldName(std::size_t field);
 
 // "Impressions", ..., "Average EPC": the labels the window shows beside the captions.
 const char* FieldLabel(std::size_t field);
-
-// The caption as a number text: without "$", "," and "%", and with a "0" before a leading
-// point, so that "$1,095.00" gives 1095.00 and "$.25" gives 0.25.
-std::string CaptionNumber(std::string_view caption);
 
 } // namespace cli

@@ -1,81 +1,70 @@
 // SPDX-License-Identifier: MIT
 #include "figures.h"
 
-#include "calculator.h"
 #include "ctr_parts.h"
+#include "input_check.h"
+#include "json_output.h"
 
 #include <algorithm>
 
 namespace cli {
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::optional<Problem> ProblemWith(Figure figure, const std::string& text, ProblemKind kind,
                                    std::string reason) {
     return Problem{kind, figure, text, std::move(reason)};
 }
 
-// Digits and at most one point, with at least one digit: nothing the character check of the
-// boxes would warn about, and no blank the boxes would take out.
-std::optional<Problem> CheckCharacters(Figure figure, const std::string& text) {
-    const bool onlyNumberCharacters =
-        std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c) || c == '.'; }) &&
-        std::count(text.begin(), text.end(), '.') <= 1;
-    if (!onlyNumberCharacters)
+// Nothing the character check of the boxes would warn about, and one number as a whole: at
+// least one digit and at most one point, so that no part of the figure is left unread.
+std::optional<Problem> CheckNumber(Figure figure, const std::string& text,
+                                   const calc::InputCheck& check) {
+    if (check.rejectedAt > 0 || std::ranges::count(text, '.') > 1)
         return ProblemWith(figure, text, ProblemKind::NotANumber,
                            "only digits and one \".\" are allowed");
-    if (std::none_of(text.begin(), text.end(), IsDigit))
+    if (text.find_first_not_of('.') == std::string::npos)
         return ProblemWith(figure, text, ProblemKind::NotANumber, "there is no digit");
     return std::nullopt;
 }
 
-std::optional<Problem> CheckLength(Figure figure, const std::string& text, calc::Box box) {
-    const int limit = calc::TypingLimit(box);
-    if (static_cast<int>(text.size()) <= limit)
-        return std::nullopt;
-    return ProblemWith(figure, text, ProblemKind::TooLong,
-                       "longer than the " + std::to_string(limit) + " characters its box takes");
-}
-
 std::optional<Problem> CheckCtr(const std::string& text) {
     const CtrParts parts = SplitCtr(text);
-    if (static_cast<int>(parts.wholePercent.size()) > calc::TypingLimit(calc::Box::CTR))
+    if (calc::CheckInput(calc::Box::CTR, parts.wholePercent).tooLong)
         return ProblemWith(Figure::Ctr, text, ProblemKind::TooLong,
                            "the whole percent is longer than " +
                                std::to_string(calc::TypingLimit(calc::Box::CTR)) + " digits");
-    if (parts.tenths && static_cast<int>(parts.tenths->size()) > calc::TypingLimit(calc::Box::Dec))
+    const std::string tenths = parts.tenths.value_or("");
+    if (calc::CheckInput(calc::Box::Dec, tenths).tooLong)
         return ProblemWith(Figure::Ctr, text, ProblemKind::TooManyDecimals,
                            "more than one decimal");
-    // The window cuts a whole percent above 100 to 100, and sets the tenths of 100 to 0.
-    const int wholePercent = parts.wholePercent.empty() ? 0 : std::stoi(parts.wholePercent);
-    const bool someTenths =
-        parts.tenths && parts.tenths->find_first_not_of('0') != std::string::npos;
-    if (wholePercent > 100 || (wholePercent == 100 && someTenths))
+    // The window would cut the figure to 100 percent. Both of its rules need a whole percent
+    // of at least 100, asked first since most figures stop there.
+    if (calc::WholePercentAtLimit(parts.wholePercent) &&
+        (calc::WholePercentAboveLimit(parts.wholePercent) ||
+         calc::TenthsAboveLimit(parts.wholePercent, tenths)))
         return ProblemWith(Figure::Ctr, text, ProblemKind::AboveHundred, "above 100 percent");
     return std::nullopt;
 }
 
+calc::Box BoxOf(Figure figure) {
+    constexpr std::array boxes = {calc::Box::Impressions, calc::Box::CTR, calc::Box::Clicks,
+                                  calc::Box::ECPM};
+    return boxes[static_cast<std::size_t>(figure)];
+}
+
 std::optional<Problem> CheckFigure(Figure figure, const std::string& text) {
-    if (auto problem = CheckCharacters(figure, text))
+    const calc::Box box = BoxOf(figure);
+    const calc::InputCheck check = calc::CheckInput(box, text);
+    if (auto problem = CheckNumber(figure, text, check))
         return problem;
-    switch (figure) {
-    case Figure::Impressions:
-        if (auto problem = CheckLength(figure, text, calc::Box::Impressions))
-            return problem;
-        // The impressions box empties itself when its text starts with 0.
-        if (text.starts_with('0'))
-            return ProblemWith(figure, text, ProblemKind::LeadingZero, "it starts with 0");
-        return std::nullopt;
-    case Figure::Ctr:
+    if (figure == Figure::Ctr)
         return CheckCtr(text);
-    case Figure::Clicks:
-        return CheckLength(figure, text, calc::Box::Clicks);
-    case Figure::Ecpm:
-        return CheckLength(figure, text, calc::Box::ECPM);
-    }
+    if (check.tooLong)
+        return ProblemWith(figure, text, ProblemKind::TooLong,
+                           "longer than the " + std::to_string(calc::TypingLimit(box)) +
+                               " characters its box takes");
+    if (check.emptied)
+        return ProblemWith(figure, text, ProblemKind::LeadingZero, "it starts with 0");
     return std::nullopt;
 }
 
@@ -100,29 +89,9 @@ std::optional<Problem> CheckFigures(const Figures& figures) {
 }
 
 std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            quoted += "\\\"";
-            break;
-        case '\\':
-            quoted += "\\\\";
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
-        default:
-            quoted += c;
-        }
-    }
-    return quoted + '"';
+    std::string quoted;
+    AppendJsonString(quoted, text);
+    return quoted;
 }
 
 std::string Describe(const Problem& problem) {

@@ -50,8 +50,8 @@ struct Problem {
 // The first problem with the figures, in the order they are written, or none.
 std::optional<Problem> CheckFigures(const Figures& figures);
 
-// The text in double quotes, with quotes, backslashes and line breaks escaped as in C, so
-// that a report stays on one line.
+// The text as a JSON string: in double quotes, with quotes, backslashes and control
+// characters escaped, so that a report stays on one line.
 std::string Quoted(std::string_view text);
 
 // ecpm "1.2.3": only digits and one "." are allowed

@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     std::ios::sync_with_stdio(false);
     const int code = cli::Run(arguments, std::cin, std::cout, std::cerr);
-    if (!std::cout.flush()) {
+    // A batch that failed to write has said so already.
+    if (code != cli::kExitBadInput && !std::cout.flush()) {
         std::cerr << cli::kProgramName << ": cannot write the output\n";
         return cli::kExitBadInput;
     }

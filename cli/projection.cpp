@@ -3,22 +3,34 @@
 
 #include "calculator.h"
 #include "ctr_parts.h"
+#include "input_check.h"
 
 namespace cli {
 namespace {
+
+// Words for what the calculator ran into.
+const char* WhatHappened(calc::ErrorKind kind) {
+    switch (kind) {
+    case calc::ErrorKind::Overflow:
+        return "an overflow";
+    case calc::ErrorKind::DivisionByZero:
+        return "a division by zero";
+    case calc::ErrorKind::TypeMismatch:
+        break;
+    }
+    return "a type mismatch";
+}
 
 // Takes the place of the window's message boxes: the first message is kept, with the figure
 // that was being written when it came.
 class FirstMessage final : public calc::MessageService {
 public:
     void show(const std::string& text, calc::MessageIcon, const std::string&) override {
-        if (message_)
-            return;
-        std::string reason = text;
-        while (reason.ends_with(' ')) // the error reports end in a blank
-            reason.pop_back();
-        message_ = Problem{ProblemKind::EngineMessage, writing_, current_,
-                           "the calculator reports \"" + reason + "\""};
+        keep("the calculator warns \"" + text + "\"");
+    }
+    void showErrorReport(const char* reportName, const calc::CalcError& error) override {
+        keep(std::string("the calculator reports ") + WhatHappened(error.kind()) + " in " +
+             reportName);
     }
     void nowWriting(Figure figure, const std::string& text) {
         writing_ = figure;
@@ -27,6 +39,11 @@ public:
     const std::optional<Problem>& message() const { return message_; }
 
 private:
+    void keep(std::string reason) {
+        if (!message_)
+            message_ = Problem{ProblemKind::EngineMessage, writing_, current_, std::move(reason)};
+    }
+
     Figure writing_ = Figure::Impressions;
     std::string current_;
     std::optional<Problem> message_;
@@ -34,9 +51,17 @@ private:
 
 } // namespace
 
-Projection Project(const Figures& figures) {
-    if (auto problem = CheckFigures(figures))
+Projection Project(const Figures& given) {
+    // Read as a paste is: blanks take no room and are taken out.
+    Figures figures = given;
+    for (auto& text : figures.texts) {
+        if (text && text->find(' ') != std::string::npos)
+            text = calc::WithoutBlanks(std::move(*text));
+    }
+    if (auto problem = CheckFigures(figures)) {
+        problem->text = *given[problem->figure];
         return *problem;
+    }
 
     FirstMessage messages;
     const auto calculator = calc::Calculator::Headless(messages);

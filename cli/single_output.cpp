@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "single_output.h"
 
-#include "csv_output.h"
 #include "fields.h"
-#include "json_output.h"
+#include "row_writer.h"
 
+#include <QByteArray>
 #include <algorithm>
 #include <cstring>
 
@@ -26,48 +26,28 @@ std::string AsText(const Captions& captions) {
     return out;
 }
 
-std::string AsCsv(const Captions& captions) {
-    std::string out;
-    AppendCsvResultHeader(out);
-    out += kCsvRecordEnd;
-    for (std::size_t field = 0; field < kFieldCount; ++field) {
-        if (field > 0)
-            out += ',';
-        AppendCsvField(out, captions[field]);
-    }
-    out += kCsvRecordEnd;
-    return out;
-}
-
-std::string AsJson(const Captions& captions) {
-    std::string out = "{";
-    AppendJsonResults(out, &captions);
-    out += "}\n";
-    return out;
-}
-
 } // namespace
 
 std::optional<Format> FormatNamed(std::string_view name) {
-    if (name == "text")
+    const QByteArray lower = QByteArray(name.data(), static_cast<qsizetype>(name.size())).toLower();
+    if (lower == "text")
         return Format::Text;
-    if (name == "csv")
+    if (lower == "csv")
         return Format::Csv;
-    if (name == "json")
+    if (lower == "json")
         return Format::Json;
     return std::nullopt;
 }
 
-std::string RenderCaptions(const Captions& captions, Format format) {
-    switch (format) {
-    case Format::Text:
+std::string RenderCaptions(const Captions& captions, const Output& output) {
+    if (output.format == Format::Text)
         return AsText(captions);
-    case Format::Csv:
-        return AsCsv(captions);
-    case Format::Json:
-        return AsJson(captions);
-    }
-    return {};
+    // One row of a batch without input columns.
+    const RowWriter writer(output, {});
+    std::string out;
+    writer.appendHeader(out);
+    writer.appendRow(out, {}, &captions);
+    return out;
 }
 
 } // namespace cli

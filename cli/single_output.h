@@ -11,10 +11,17 @@ namespace cli {
 
 enum class Format { Text, Csv, Json };
 
-// "text", "csv" or "json".
+// How results are written. numbers and header are for CSV only.
+struct Output {
+    Format format = Format::Text;
+    bool numbers = false; // plain numbers (as JSON's "value") instead of the captions
+    bool header = true;   // the header record first
+};
+
+// "text", "csv" or "json", in any case.
 std::optional<Format> FormatNamed(std::string_view name);
 
 // The captions of one run: aligned label lines, a CSV header and row, or one JSON object.
-std::string RenderCaptions(const Captions& captions, Format format);
+std::string RenderCaptions(const Captions& captions, const Output& output);
 
 } // namespace cli

@@ -280,7 +280,8 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
         boxes[IndexOf(box)] =
             std::make_unique<bind::LineEditBox>(*edits[IndexOf(box)], calc::TypingLimit(box));
     calculator_ = std::make_unique<calc::Calculator>(std::move(boxes), messages);
-    calculator_->setCaptionObserver([this](calc::Caption caption) { showCaption(caption); });
+    calculator_->setCaptionObserver(
+        [this](calc::Caption caption, const std::string& text) { showCaption(caption, text); });
 
     focusGuard_ = std::make_unique<widgets::FocusGuard>(window);
     for (const TypedFigure& figure : kTypedFigures) {
@@ -373,7 +374,6 @@ std::vector<CalculatorPage::CaptionedFigure> CalculatorPage::earnings() const {
     return result;
 }
 
-void CalculatorPage::showCaption(calc::Caption caption) {
-    figureLabels_[IndexOf(caption)]->showCaption(
-        QString::fromStdString(calculator_->caption(caption)));
+void CalculatorPage::showCaption(calc::Caption caption, const std::string& text) {
+    figureLabels_[IndexOf(caption)]->showCaption(QString::fromStdString(text));
 }

@@ -63,7 +63,7 @@ private:
     void createButtons(QWidget& sheet);
     void bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size()>& edits, QWidget& window,
                    calc::MessageService& messages);
-    void showCaption(calc::Caption caption);
+    void showCaption(calc::Caption caption, const std::string& text);
 
     std::unique_ptr<calc::Calculator> calculator_;
     std::unique_ptr<widgets::FocusGuard> focusGuard_;

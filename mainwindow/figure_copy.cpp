@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "figure_copy.h"
 
+#include "conversions.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -76,12 +78,7 @@ void FigureCopy::copyTable() const {
 }
 
 QString FigureCopy::PlainNumber(const QString& shown) {
-    QString number = shown;
-    number.remove(QLatin1Char('$')).remove(QLatin1Char(',')).remove(QLatin1Char('%'));
-    const qsizetype point = number.startsWith(QLatin1Char('-')) ? 1 : 0;
-    if (number.mid(point, 1) == QLatin1String("."))
-        number.insert(point, QLatin1Char('0'));
-    return number;
+    return QString::fromStdString(calc::CaptionNumber(shown.toStdString()));
 }
 
 QString FigureCopy::PlainTextTable(const std::vector<Row>& rows) {

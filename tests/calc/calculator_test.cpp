@@ -229,6 +229,9 @@ TEST_F(CalculatorTest, OverflowingAmountIsReportedAndLeavesTheLabels) {
               std::vector<std::string>({kNumbersOnly, "txtECPM_Change Overflow VarnelCalc "}));
     EXPECT_EQ(messages.messages[1].icon, calc::MessageIcon::Information);
     EXPECT_EQ(messages.messages[1].title, "Varnel Interactive Calculator");
+    // The error's kind travels with the report, for callers that act on it.
+    EXPECT_EQ(messages.messages[0].error, std::nullopt);
+    EXPECT_EQ(messages.messages[1].error, calc::ErrorKind::Overflow);
 }
 
 TEST_F(CalculatorTest, FiguresBeyondTheDoubleRangeAreReportedNotShown) {
@@ -338,7 +341,10 @@ TEST_F(ResetTest, OnlyTheChangedBoxIsRecalculated) {
 
 TEST_F(CalculatorTest, CaptionObserverHearsEachChangedCaptionOnce) {
     std::vector<Caption> heard;
-    calculator->setCaptionObserver([&](Caption c) { heard.push_back(c); });
+    calculator->setCaptionObserver([&](Caption c, const std::string& text) {
+        heard.push_back(c);
+        EXPECT_EQ(text, caption(c)); // the new text, already in place
+    });
     typeOver(Box::ECPM, "3");
     EXPECT_EQ(heard, std::vector<Caption>({Caption::ECPM}));
     heard.clear();

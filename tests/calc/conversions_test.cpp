@@ -202,6 +202,54 @@ TEST(FixUps, ReplaceOnlyTheCaptionsTheyAreFor) {
     EXPECT_EQ(calc::DollarFixUp("-$.00"), "-$.00");
 }
 
+class CaptionTextTest : public ::testing::TestWithParam<PatternCase> {};
+
+TEST_P(CaptionTextTest, AppliesTheFixUpOfThePatternsLabels) {
+    EXPECT_EQ(calc::CaptionText(GetParam().value, GetParam().pattern), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, CaptionTextTest,
+                         ::testing::Values(PatternCase{0, Pattern::Earnings, "$0.00"},
+                                           PatternCase{0.5, Pattern::Earnings, "$.50"},
+                                           PatternCase{0, Pattern::ECPM, "$0.00"},
+                                           PatternCase{0, Pattern::EPC, "$0.00"},
+                                           PatternCase{0.25, Pattern::EPC, "$.25"},
+                                           PatternCase{0, Pattern::Percent, "0.0%"},
+                                           PatternCase{0.005, Pattern::Percent, "0.50%"},
+                                           PatternCase{0.025, Pattern::Percent, "2.50%"},
+                                           PatternCase{0, Pattern::Clicks, "0"},
+                                           PatternCase{0.4, Pattern::Clicks, "0.4"},
+                                           PatternCase{25, Pattern::Clicks, "25.0"}));
+
+TEST(CaptionText, TakesFixedPointsAndNumberTexts) {
+    EXPECT_EQ(calc::CaptionText(calc::FixedPoint{}, Pattern::Earnings), "$0.00");
+    EXPECT_EQ(calc::CaptionText(calc::FixedPoint{800}, Pattern::EPC), "$.08");
+    EXPECT_EQ(calc::CaptionText("0", Pattern::PercentOfText), "0.0%");
+    EXPECT_EQ(calc::CaptionText("0.005", Pattern::PercentOfText), "0.50%");
+}
+
+struct CaptionToNumber {
+    const char* caption;
+    const char* number;
+};
+
+std::ostream& operator<<(std::ostream& out, const CaptionToNumber& c) {
+    return out << ::testing::PrintToString(std::string(c.caption));
+}
+
+class CaptionNumberTest : public ::testing::TestWithParam<CaptionToNumber> {};
+
+TEST_P(CaptionNumberTest, IsAPlainNumber) {
+    EXPECT_EQ(calc::CaptionNumber(GetParam().caption), GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Captions, CaptionNumberTest,
+    ::testing::Values(CaptionToNumber{"$1,095.00", "1095.00"}, CaptionToNumber{"2.50%", "2.50"},
+                      CaptionToNumber{"0.0%", "0.0"}, CaptionToNumber{"$.25", "0.25"},
+                      CaptionToNumber{"-$.50", "-0.50"}, CaptionToNumber{"0", "0"},
+                      CaptionToNumber{"1E-05", "1E-05"}));
+
 // Figures are read and written the same way whatever the user's regional settings.
 TEST(Conversions, IgnoreTheProcessLocale) {
     const CommaDecimalLocale commaDecimal;

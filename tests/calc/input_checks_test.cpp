@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the boxes do with what users type or paste: blanks, letters, leading zeros.
 #include "calculator_fixture.h"
+#include "conversions.h"
+#include "input_check.h"
 
 namespace {
 
@@ -65,6 +67,72 @@ INSTANTIATE_TEST_SUITE_P(
                   1},
         TypedText{calc::Box::Dec, "x", "x", 1}));
 
+struct CheckedInput {
+    calc::Box box;
+    const char* text;
+    bool emptied;
+    int rejectedAt;
+    const char* rejected;
+    bool tooLong;
+};
+
+std::ostream& operator<<(std::ostream& out, const CheckedInput& c) {
+    return out << calc::BoxName(c.box) << " \"" << c.text << '"';
+}
+
+class CheckInputTest : public ::testing::TestWithParam<CheckedInput> {};
+
+TEST_P(CheckInputTest, TellsWhatTheBoxMakesOfTheText) {
+    const CheckedInput& c = GetParam();
+    const calc::InputCheck check = calc::CheckInput(c.box, c.text);
+    EXPECT_EQ(check.emptied, c.emptied);
+    EXPECT_EQ(check.rejectedAt, c.rejectedAt);
+    EXPECT_EQ(check.rejected, c.rejected);
+    EXPECT_EQ(check.tooLong, c.tooLong);
+    EXPECT_EQ(check.length, calc::CharacterCount(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CheckInputTest,
+    ::testing::Values(CheckedInput{calc::Box::Impressions, "1000", false, 0, "", false},
+                      CheckedInput{calc::Box::Impressions, "0100", true, 0, "", false},
+                      CheckedInput{calc::Box::Clicks, "007", false, 0, "", false},
+                      CheckedInput{calc::Box::ECPM, "1.2.3", false, 0, "", false},
+                      CheckedInput{calc::Box::Clicks, "12a4b", false, 3, "a", false},
+                      CheckedInput{calc::Box::ECPM, "5\xe2\x82\xac", false, 2, "\xe2\x82\xac",
+                                   false},
+                      CheckedInput{calc::Box::Clicks, "123456", false, 0, "", true},
+                      CheckedInput{calc::Box::Dec, "12", false, 0, "", true},
+                      CheckedInput{calc::Box::CTR, "100", false, 0, "", false},
+                      CheckedInput{calc::Box::Impressions, "", false, 0, "", false}));
+
+struct CtrLimitRow {
+    const char* wholePercent;
+    const char* tenths;
+    bool wholeAbove;
+    bool tenthsAbove;
+};
+
+std::ostream& operator<<(std::ostream& out, const CtrLimitRow& c) {
+    return out << c.wholePercent << '.' << c.tenths;
+}
+
+class CtrLimitTest : public ::testing::TestWithParam<CtrLimitRow> {};
+
+TEST_P(CtrLimitTest, HoldsTheRateAtAHundredPercent) {
+    EXPECT_EQ(calc::WholePercentAboveLimit(GetParam().wholePercent), GetParam().wholeAbove);
+    EXPECT_EQ(calc::WholePercentAtLimit(GetParam().wholePercent),
+              calc::LeadingValue(GetParam().wholePercent) >= 100);
+    EXPECT_EQ(calc::TenthsAboveLimit(GetParam().wholePercent, GetParam().tenths),
+              GetParam().tenthsAbove);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rates, CtrLimitTest,
+    ::testing::Values(CtrLimitRow{"99", "9", false, false}, CtrLimitRow{"100", "0", false, false},
+                      CtrLimitRow{"100", "1", false, true}, CtrLimitRow{"101", "", true, false},
+                      CtrLimitRow{"101", "5", true, true}, CtrLimitRow{"", "5", false, false}));
+
 TEST_F(CalculatorTest, BlankIsRemovedAndTheEditRunsTwice) {
     box(Box::Impressions).selectAll();
     box(Box::Impressions).paste("1 00");
@@ -100,12 +168,12 @@ TEST_F(CalculatorTest, LettersAreReadThroughTheirLeadingNumber) {
 }
 
 TEST_F(CalculatorTest, CheckKeepsItsPlaceInTheState) {
-    calculator->ValidateChrlnBox("12a4", box(Box::Clicks));
+    calculator->ValidateChrlnBox("12a4", Box::Clicks);
     EXPECT_EQ(calculator->state().intCharPos, 3);
     EXPECT_EQ(calculator->state().strCurChar, "a");
-    calculator->ValidateChrlnBox("\xc3\xa9", box(Box::Clicks));
+    calculator->ValidateChrlnBox("\xc3\xa9", Box::Clicks);
     EXPECT_EQ(calculator->state().strCurChar, "\xc3\xa9"); // a whole character, not a byte
-    calculator->ValidateChrlnBox("12", box(Box::Clicks));
+    calculator->ValidateChrlnBox("12", Box::Clicks);
     EXPECT_EQ(calculator->state().strCurChar, "");
 }
 

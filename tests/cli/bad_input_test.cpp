@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every text the window would warn about, cut or change is refused: one line on stderr
-// naming the figure, the text and the reason, nothing on stdout, exit code 2.
+// naming the figure, the text and the reason, then where to learn more; nothing on stdout,
+// exit code 2.
 #include "run_cli.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,8 @@ namespace {
 struct BadInputRow {
     const char* name;
     std::vector<std::string> arguments;
-    std::string err; // the whole line, without the program's name and the line end
+    std::string err;         // the whole line, without the program's name and the line end
+    bool commandLine = true; // a fault of the command line, followed by where to learn more
 };
 
 // Rows print as their names in test listings.
@@ -23,7 +25,9 @@ class BadInput : public ::testing::TestWithParam<BadInputRow> {};
 
 TEST_P(BadInput, OneLineOnStderrAndNothingElse) {
     const CliRun run = RunCli(GetParam().arguments);
-    EXPECT_EQ(run.err, "varnelcalc-cli: " + GetParam().err + "\n");
+    const std::string tryHelp =
+        GetParam().commandLine ? "Try 'varnelcalc-cli --help' for more information.\n" : "";
+    EXPECT_EQ(run.err, "varnelcalc-cli: " + GetParam().err + "\n" + tryHelp);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.code, 2);
 }
@@ -40,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "impressions \"1,000\": " + kNumbersOnly},
         BadInputRow{"DollarSign", {"--ecpm", "$2"}, "ecpm \"$2\": " + kNumbersOnly},
         BadInputRow{"PercentSign", {"--ctr", "5%"}, "ctr \"5%\": " + kNumbersOnly},
-        BadInputRow{"Blank", {"--clicks", "1 000"}, "clicks \"1 000\": " + kNumbersOnly},
+        BadInputRow{
+            "BlankAmongLetters", {"--clicks", "1 0a0"}, "clicks \"1 0a0\": " + kNumbersOnly},
         BadInputRow{"Exponent", {"--ecpm", "1e9"}, "ecpm \"1e9\": " + kNumbersOnly},
         BadInputRow{"TwoPoints", {"--ecpm", "1.2.3"}, "ecpm \"1.2.3\": " + kNumbersOnly},
         BadInputRow{
@@ -80,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Options, BadInput,
     ::testing::Values(
-        BadInputRow{"UnknownOption", {"--impression", "5"}, "Unknown option 'impression'."},
-        BadInputRow{"MissingValue", {"--ecpm"}, "Missing value after '--ecpm'."},
+        BadInputRow{"UnknownOption", {"--impression", "5"}, "unknown option --impression"},
+        BadInputRow{"MissingValue", {"--ecpm"}, "--ecpm needs a value"},
         BadInputRow{"GivenTwice", {"--ctr", "1", "--ctr", "2"}, "--ctr is given more than once"},
         BadInputRow{"StrayArgument", {"1000"}, "unexpected argument \"1000\""},
         BadInputRow{
@@ -89,13 +94,30 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputRow{"BatchWithFigures",
                     {"--batch", "-", "--ecpm", "2"},
                     "--batch takes its figures from the file, not from --ecpm"},
+        BadInputRow{"UnknownShortOption", {"-x"}, "unknown option -x"},
+        BadInputRow{"FlagWithAValue", {"--numbers=1"}, "--numbers takes no value"},
+        BadInputRow{"ShortAndLongOfOneOption",
+                    {"-e", "1", "--ecpm", "2"},
+                    "--ecpm is given more than once"},
+        BadInputRow{"NumbersWithText", {"--ctr", "1", "--numbers"}, "--numbers is for csv output"},
+        BadInputRow{"NoHeaderWithJson",
+                    {"--batch", "-", "--format", "json", "-H"},
+                    "--no-header is for csv output"},
+        // "--" ends the options: what follows is no option, here a stray argument.
+        BadInputRow{"AfterTheEndOfOptions", {"--", "--ctr"}, "unexpected argument \"--ctr\""},
+        BadInputRow{"BatchFileAfterTheEndOfOptions",
+                    {"--batch", "--", "-sites.csv"},
+                    "cannot open \"-sites.csv\"",
+                    false},
         BadInputRow{"BatchAsText",
                     {"--batch", "-", "--format", "text"},
                     "a batch is written as csv or json, not as text"},
         BadInputRow{"BatchFileMissing",
                     {"--batch", "/nonexistent/sites.csv"},
-                    "cannot open \"/nonexistent/sites.csv\""},
-        BadInputRow{"BatchFileIsAFolder", {"--batch", "/"}, "cannot read \"/\": it is a folder"}),
+                    "cannot open \"/nonexistent/sites.csv\"",
+                    false},
+        BadInputRow{
+            "BatchFileIsAFolder", {"--batch", "/"}, "cannot read \"/\": it is a folder", false}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sstream>
+#include <streambuf>
 
 namespace {
 
@@ -96,8 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "site,impressions,owner," + kResults + "\r\n" + "first,1000,," + kNoResults +
                      "\r\n",
                  "varnelcalc-cli: line 2: 2 fields where the header has 3\n", 1},
-        BatchRow{"LongRowKeepsItsCells", "site\na,b\n", "csv",
-                 "site," + kResults + "\r\n" + "a,b," + kNoResults + "\r\n",
+        BatchRow{"LongRowKeepsItsCells", "impressions\n1000,b\n", "csv",
+                 "impressions," + kResults + "\r\n" + "1000,b," + kNoResults + "\r\n",
                  "varnelcalc-cli: line 2: 2 fields where the header has 1\n", 1},
         BatchRow{"LastLineWithoutLineEnd", "impressions\n1000", "csv",
                  "impressions," + kResults + "\r\n" +
@@ -147,13 +149,67 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 4: clicks \"1\": give either the CTR or the clicks, not "
                  "both\n",
                  1},
-        BatchRow{"JsonNamesCellsBeyondTheHeader", "site\na,b\n", "json",
-                 "{\"site\":\"a\",\"column 2\":\"b\"," + kJsonNulls + "}\n",
+        BatchRow{"JsonNamesCellsBeyondTheHeader", "ctr\n1,b\n", "json",
+                 "{\"ctr\":\"1\",\"column 2\":\"b\"," + kJsonNulls + "}\n",
                  "varnelcalc-cli: line 2: 2 fields where the header has 1\n", 1},
-        BatchRow{"JsonNeedsDistinctColumnNames", "site,site\na,b\n", "json", "",
+        BatchRow{"JsonNeedsDistinctColumnNames", "ctr,site,site\n1,a,b\n", "json", "",
                  "varnelcalc-cli: line 1: two columns are named \"site\"\n", 2},
-        BatchRow{"JsonColumnCannotTakeAResultsName", "daily\n1\n", "json", "",
-                 "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2}),
+        BatchRow{"JsonColumnCannotTakeAResultsName", "ctr,daily\n1,1\n", "json", "",
+                 "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2},
+        BatchRow{"JsonColumnCannotTakeTheLastResultsName", "ctr,epc\n1,1\n", "json", "",
+                 "varnelcalc-cli: line 1: a column has the name of the result \"epc\"\n", 2},
+        // The program's own output fed back in would repeat the result columns.
+        BatchRow{"CsvColumnCannotTakeAResultsName", "impressions,daily\n1000,x\n", "csv", "",
+                 "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2},
+        BatchRow{"CsvNeedsDistinctColumnNames", "ctr,site,site\n1,a,b\n", "csv", "",
+                 "varnelcalc-cli: line 1: two columns are named \"site\"\n", 2},
+        BatchRow{"JsonExtraCellKeepsApartFromAColumnOfItsName", "ctr,column 3\n1,a,b\n", "json",
+                 "{\"ctr\":\"1\",\"column 3\":\"a\",\"column 3 (2)\":\"b\"," + kJsonNulls + "}\n",
+                 "varnelcalc-cli: line 2: 3 fields where the header has 2\n", 1},
+        BatchRow{"HeaderNamesAndCellsWithBlanks", "impressions, ctr, ecpm\n1000, 2.5, 2\n", "csv",
+                 "impressions, ctr, ecpm," + kResults + "\r\n" +
+                     "1000, 2.5, 2,1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n",
+                 "", 0},
+        BatchRow{"WindowHeadingsAsColumnNames", "Impressions:,CTR (%),eCPM ($):\n1000,2.5,2\n",
+                 "csv",
+                 "Impressions:,CTR (%),eCPM ($):," + kResults + "\r\n" +
+                     "1000,2.5,2,1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n",
+                 "", 0},
+        BatchRow{"NoFigureColumn", "site,owner\na,b\n", "csv", "",
+                 "varnelcalc-cli: line 1: no figure column among \"site\", \"owner\"; expected "
+                 "impressions, ctr, clicks or ecpm\n",
+                 2},
+        BatchRow{"SemicolonSeparated", "impressions;ctr\n1000;2\n", "csv", "",
+                 "varnelcalc-cli: line 1: warning: the columns must be separated by \",\", not by "
+                 "\";\" or a tab\nvarnelcalc-cli: line 1: no figure column among "
+                 "\"impressions;ctr\"; expected impressions, ctr, clicks or ecpm\n",
+                 2},
+        BatchRow{"MisspeltColumnIsCarriedWithAWarning", "impressions,ctr%\n1000,2\n", "csv",
+                 "impressions,ctr%," + kResults + "\r\n" +
+                     "1000,2,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                 "varnelcalc-cli: line 1: warning: the column \"ctr%\" is carried through; did "
+                 "you mean ctr?\n",
+                 0},
+        BatchRow{"UnclosedQuoteReportedAtItsFirstLine", "impressions,site\n1000,\"open\nmore\n",
+                 "csv", "impressions,site," + kResults + "\r\n",
+                 "varnelcalc-cli: line 2: malformed CSV: error parsing data while strict "
+                 "checking enabled\n",
+                 2},
+        BatchRow{"CarriageReturnsEndLines", "impressions\r1000\r0\r", "csv",
+                 "impressions," + kResults + "\r\n" +
+                     "1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" + "0," +
+                     kNoResults + "\r\n",
+                 "varnelcalc-cli: line 3: impressions \"0\": it starts with 0\n", 1},
+        BatchRow{"NulBytesAreNoText", std::string(4, '\0'), "csv", "",
+                 "varnelcalc-cli: line 1: a NUL byte: the input is not UTF-8 text\n", 2},
+        BatchRow{"Utf16IsRefused", std::string("\xff\xfei\0m\0", 6), "csv", "",
+                 "varnelcalc-cli: line 1: the input is UTF-16 text; it must be UTF-8\n", 2},
+        BatchRow{"EndlessLineStops", std::string((1 << 20) + 1, 'x'), "csv", "",
+                 "varnelcalc-cli: line 1: a record longer than 1 MiB\n", 2},
+        BatchRow{"EndlessQuotedFieldStops",
+                 "impressions,note\n1000,\"" + std::string(1 << 20, '\n'), "csv",
+                 "impressions,note," + kResults + "\r\n",
+                 "varnelcalc-cli: line 2: a record longer than 1 MiB\n", 2}),
     [](const auto& info) { return info.param.name; });
 
 TEST(BatchFile, ReadsTheNamedFile) {
@@ -167,6 +223,29 @@ TEST(BatchFile, ReadsTheNamedFile) {
                            "1000,2.5,2,1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n");
     EXPECT_EQ(run.code, 0);
     std::remove(path.c_str());
+}
+
+// A standard output that cannot take anything, like a full disk or a closed pipe.
+class RefusingBuffer final : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+// Rows stream out as they are computed: a write that fails ends the batch at once, instead of
+// reading the rest of a long file for nothing.
+TEST(BatchOutput, FailedWriteStopsTheBatch) {
+    std::string input = "impressions\n";
+    for (int row = 0; row < 20000; ++row)
+        input += "1000\n";
+    std::istringstream in(input);
+    RefusingBuffer refusing;
+    std::ostream out(&refusing);
+    std::ostringstream err;
+    const int code = cli::Run({"varnelcalc-cli", "--batch", "-"}, in, out, err);
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(err.str(), "varnelcalc-cli: cannot write the output\n");
+    EXPECT_LT(in.tellg(), static_cast<std::streamoff>(input.size())) << "read on after the fault";
 }
 
 } // namespace

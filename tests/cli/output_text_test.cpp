@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The pieces every output format is made of: caption numbers, CSV fields, JSON strings.
+// The pieces every output format is made of: CSV fields and JSON strings.
 #include "csv_output.h"
-#include "fields.h"
 #include "json_output.h"
 
 #include <gtest/gtest.h>
@@ -23,20 +22,6 @@ void PrintTo(const TextRow& row, std::ostream* out) {
 std::string RowName(const ::testing::TestParamInfo<TextRow>& info) {
     return info.param.name;
 }
-
-class CaptionNumber : public ::testing::TestWithParam<TextRow> {};
-
-TEST_P(CaptionNumber, IsAJsonNumber) {
-    EXPECT_EQ(cli::CaptionNumber(GetParam().in), GetParam().out);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Json, CaptionNumber,
-    ::testing::Values(TextRow{"GroupedDollars", "$1,095.00", "1095.00"},
-                      TextRow{"Percent", "2.50%", "2.50"}, TextRow{"ZeroPercent", "0.0%", "0.0"},
-                      TextRow{"CentsOnly", "$.25", "0.25"}, TextRow{"Negative", "-$.50", "-0.50"},
-                      TextRow{"Clicks", "0", "0"}, TextRow{"Exponent", "1E-05", "1E-05"}),
-    RowName);
 
 class CsvField : public ::testing::TestWithParam<TextRow> {};
 
@@ -76,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"Latin1ByteReplaced", "caf\xe9", "\"caf\xef\xbf\xbd\""},
         TextRow{"CutSequenceReplaced", "\xe2\x82", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
         TextRow{"OverlongFormReplaced", "\xc0\xaf", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
+        TextRow{"ThreeByteOverlongReplaced", "\xe0\x80\xaf",
+                "\"\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\""},
         TextRow{"SurrogateReplaced", "\xed\xa0\x80", "\"\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\""}),
     RowName);
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sstream>
 
 namespace {
 
@@ -120,7 +121,24 @@ INSTANTIATE_TEST_SUITE_P(
                      "\"monthly\":{\"shown\":\"$0.00\",\"value\":0.00},"
                      "\"yearly\":{\"shown\":\"$0.00\",\"value\":0.00},"
                      "\"epc\":{\"shown\":\"$0.00\",\"value\":0.00}}\n"},
-        SingleRunRow{"Version", {"--version"}, "varnelcalc-cli 1.00; build: 85\n"}),
+        SingleRunRow{"Version", {"--version"}, "varnelcalc-cli 1.00; build: 85\n"},
+        SingleRunRow{"ShortOptions",
+                     {"-i", "1000", "-r", "2", "-e", "3", "-f", "csv"},
+                     kCsvHeader +
+                         "1000,20.0,2.00%,$3.00,$3.00,$21.00,$91.23,\"$1,095.00\",$.15\r\n"},
+        SingleRunRow{"FormatInAnyCase",
+                     {"-c", "5", "--format", "CSV"},
+                     kCsvHeader + "100,5.0,5.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        // Blanks take no room, as in a paste into the box.
+        SingleRunRow{"BlanksAreTakenOutAsInAPaste",
+                     {"--impressions", "1 000", "--clicks", " 5 ", "--format", "csv"},
+                     kCsvHeader + "1000,5.0,0.50%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+        SingleRunRow{"NumbersInsteadOfCaptions",
+                     {"-i", "1000", "-r", "2", "-e", "3", "-f", "csv", "--numbers"},
+                     kCsvHeader + "1000,20.0,2.00,3.00,3.00,21.00,91.23,1095.00,0.15\r\n"},
+        SingleRunRow{"NoHeaderForAppending",
+                     {"--ctr", "1", "--format", "csv", "-H"},
+                     "100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CliHelp, ShowsBothFormsAndEveryOption) {
@@ -128,9 +146,22 @@ TEST(CliHelp, ShowsBothFormsAndEveryOption) {
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(run.out.starts_with("Usage: varnelcalc-cli [--impressions N]")) << run.out;
-    for (const char* option : {"--batch <FILE>", "--impressions <N>", "--ctr <P>", "--clicks <N>",
-                               "--ecpm <D>", "--format", "--version"})
+    for (const char* option :
+         {"-b, --batch <FILE>", "-i, --impressions <N>", "-r, --ctr <P>", "-c, --clicks <N>",
+          "-e, --ecpm <D>", "-f, --format", "-n, --numbers", "-H, --no-header", "-v, --version"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_LE(line.size(), 80u) << line;
+}
+
+// A bare start asks for figures: it is a usage error, not a projection of zeros.
+TEST(CliUsage, NoArgumentsPrintTheUsageOnStderr) {
+    const CliRun run = RunCli({});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with("Usage: varnelcalc-cli")) << run.err;
+    EXPECT_TRUE(run.err.ends_with("Try 'varnelcalc-cli --help' for more information.\n"));
 }
 
 } // namespace

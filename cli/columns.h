@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "figures.h"
+
+#include <optional>
+#include <string_view>
+
+// How a batch's header names the figure columns.
+namespace cli {
+
+// The figure a column holds: its name ("ctr") or the window's heading for it ("CTR (%):", the
+// colon optional), in any case, blanks around the name ignored.
+std::optional<Figure> FigureOfColumn(std::string_view name);
+
+// The figure a column that holds none seems meant for: a name one letter off a figure's
+// name (two for the longer names), such as "ctr%" or "impresions".
+std::optional<Figure> MisspeltFigure(std::string_view name);
+
+} // namespace cli
