@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,12 +16,6 @@
 
 namespace pages {
 namespace {
-
-QByteArray NotFoundPage() {
-    QFile page(QStringLiteral(":/pane/not-found.html"));
-    page.open(QIODevice::ReadOnly);
-    return page.readAll();
-}
 
 // The element at viewportPos in the visible area, or nullptr.
 litehtml::element::ptr ElementAtViewport(const WebPane& pane, QPoint viewportPos) {
@@ -35,7 +28,7 @@ litehtml::element::ptr ElementAtViewport(const WebPane& pane, QPoint viewportPos
 } // namespace
 
 WebPane::WebPane(QWidget* parent) : QAbstractScrollArea(parent), d_(std::make_unique<Private>()) {
-    d_->read = ReadBuiltIn;
+    read_ = ReadBuiltIn;
     InstallWebPaneAccessibility();
     // The pages draw their own frame.
     setFrameShape(QFrame::NoFrame);
@@ -48,44 +41,8 @@ WebPane::WebPane(QWidget* parent) : QAbstractScrollArea(parent), d_(std::make_un
 
 WebPane::~WebPane() = default;
 
-void WebPane::setResourceReader(ResourceReader reader) {
-    d_->read = std::move(reader);
-}
-
-void WebPane::navigate(const QString& address) {
-    request({address, std::nullopt});
-}
-
-void WebPane::setHtml(const QByteArray& html, const QString& address) {
-    request({address, html});
-}
-
-// A pane on a tab nobody has opened yet waits until it is shown: the window then opens
-// without first laying out pages no one sees.
-void WebPane::request(Request request) {
-    const bool queued = requested_.has_value() && isVisible();
-    requested_ = std::move(request);
-    if (!queued && isVisible())
-        QMetaObject::invokeMethod(this, &WebPane::loadRequested, Qt::QueuedConnection);
-}
-
-void WebPane::showEvent(QShowEvent* event) {
-    QAbstractScrollArea::showEvent(event);
-    if (requested_ && !event->spontaneous())
-        QMetaObject::invokeMethod(this, &WebPane::loadRequested, Qt::QueuedConnection);
-}
-
-void WebPane::loadRequested() {
-    if (!requested_)
-        return; // loaded already by an earlier call
-    const Request request = *std::exchange(requested_, std::nullopt);
-    std::optional<QByteArray> html = request.html ? request.html : d_->read(request.address);
-    if (!html) {
-        qCInfo(lcPages, "nothing to show at %ls: showing the not-found page",
-               qUtf16Printable(request.address));
-        html = NotFoundPage();
-    }
-    d_->document = PageDocument::create(*html, request.address, viewport()->size(), d_->read);
+void WebPane::showPage(const QString& address, const QByteArray& html) {
+    d_->document = PageDocument::create(html, address, viewport()->size(), read_);
     d_->pressed.reset();
     dragging_ = false;
     horizontalScrollBar()->setValue(0);
@@ -95,7 +52,6 @@ void WebPane::loadRequested() {
     viewport()->update();
     QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&reordered);
-    emit documentComplete(this, request.address);
 }
 
 void ClickElement(WebPane& pane, const litehtml::element::ptr& element) {

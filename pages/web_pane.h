@@ -107,6 +107,9 @@ private:
 
     void request(Request request);
     void loadRequested();
+    // Lays out html as the page at address, in place of the page shown. Each renderer has
+    // its own.
+    void showPage(const QString& address, const QByteArray& html);
     void updateScrollBars();
     void pressAt(QPoint viewportPos, int clicks, bool extend);
     void followDrag(QPoint viewportPos);
@@ -117,6 +120,7 @@ private:
     void copy() const;
 
     std::unique_ptr<Private> d_;
+    ResourceReader read_;
     std::optional<Request> requested_;
     QPoint pressPos_;
     bool dragging_ = false; // the left button selects text since it went down

@@ -16,7 +16,6 @@ public:
 
     std::shared_ptr<PageDocument> document; // nullptr until the first page is loaded
     litehtml::element::weak_ptr pressed;    // where the left button went down
-    ResourceReader read;
 };
 
 // The page shown in pane; nullptr until the first one has been loaded.

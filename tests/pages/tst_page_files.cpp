@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The built-in pages and pictures as files: their form, and the ids and links the
 // click-through depends on.
+#include "page_facts.h"
 #include "test_support.h"
 
 #include <QBuffer>
@@ -52,11 +53,8 @@ private slots:
     void commonForm_data() {
         QTest::addColumn<QByteArray>("suffix");
         QTest::addColumn<QString>("title");
-        QTest::newRow("help") << QByteArray(pages::kHelpSuffix) << "Quick Help";
-        QTest::newRow("gold") << QByteArray(pages::kGoldSuffix) << "Recommended Tools";
-        QTest::newRow("videos") << QByteArray(pages::kVideosSuffix) << "Recommended Tools";
-        QTest::newRow("seo") << QByteArray(pages::kSeoSuffix) << "Recommended Tools";
-        QTest::newRow("marlo") << QByteArray(pages::kMarloSuffix) << "Recommended Tools";
+        for (const pages_test::PageFacts& page : pages_test::kPageFacts)
+            QTest::newRow(page.row) << QByteArray(page.suffix) << page.title;
     }
     void commonForm() {
         QFETCH(QByteArray, suffix);
