@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "page_log_p.h"
 #include "resource_resolver.h"
+#include "scroll_into_view_p.h"
 #include "web_pane_accessible.h"
 #include "web_pane_p.h"
 
@@ -138,17 +139,7 @@ bool WebPane::viewportEvent(QEvent* event) {
 }
 
 void WebPane::showArea(const QRect& onPage) {
-    const QRect visible(scrollPosition(), viewport()->size());
-    QScrollBar* horizontal = horizontalScrollBar();
-    QScrollBar* vertical = verticalScrollBar();
-    if (onPage.right() > visible.right())
-        horizontal->setValue(horizontal->value() + onPage.right() - visible.right());
-    if (onPage.left() < horizontal->value())
-        horizontal->setValue(onPage.left());
-    if (onPage.bottom() > visible.bottom())
-        vertical->setValue(vertical->value() + onPage.bottom() - visible.bottom());
-    if (onPage.top() < vertical->value())
-        vertical->setValue(onPage.top());
+    ScrollIntoView(*this, onPage);
 }
 
 void WebPane::select(int anchor, int caret) {

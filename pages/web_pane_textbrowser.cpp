@@ -4,6 +4,7 @@
 // built-in resources and turns its clicks into the facts a click handler is told.
 #include "page_log_p.h"
 #include "resource_resolver.h"
+#include "scroll_into_view_p.h"
 #include "web_pane.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -407,17 +408,7 @@ QPoint WebPane::scrollPosition() const {
 }
 
 void WebPane::showArea(const QRect& onPage) {
-    const QRect visible(scrollPosition(), d_->browser->viewport()->size());
-    QScrollBar* horizontal = d_->browser->horizontalScrollBar();
-    QScrollBar* vertical = d_->browser->verticalScrollBar();
-    if (onPage.right() > visible.right())
-        horizontal->setValue(horizontal->value() + onPage.right() - visible.right());
-    if (onPage.left() < horizontal->value())
-        horizontal->setValue(onPage.left());
-    if (onPage.bottom() > visible.bottom())
-        vertical->setValue(vertical->value() + onPage.bottom() - visible.bottom());
-    if (onPage.top() < vertical->value())
-        vertical->setValue(onPage.top());
+    ScrollIntoView(*d_->browser, onPage);
 }
 
 void WebPane::select(int anchor, int caret) {
