@@ -25,6 +25,14 @@ void RegisterFontSubstitutes() {
         QFont::insertSubstitution(QLatin1String(family), QLatin1String(standIn));
 }
 
+QString StandInFor(const QString& family) {
+    for (const auto& [named, standIn] : kStandIns) {
+        if (family.compare(QLatin1String(named), Qt::CaseInsensitive) == 0)
+            return QLatin1String(standIn);
+    }
+    return family;
+}
+
 QFont DesignFont(const char* family, qreal points, QFont::Weight weight) {
     QFont font(QString::fromLatin1(family));
     font.setPointSizeF(points);

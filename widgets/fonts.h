@@ -14,6 +14,9 @@ inline constexpr const char* kArial = "Arial";
 // which every QFont naming them then follows. Safe to call more than once.
 void RegisterFontSubstitutes();
 
+// The stand-in for family (any case) when one is known, else family itself.
+QString StandInFor(const QString& family);
+
 // A font of the design, in points as stored there (8.25, 9.75, 12, 15.75).
 QFont DesignFont(const char* family, qreal points, QFont::Weight weight = QFont::Normal);
 
