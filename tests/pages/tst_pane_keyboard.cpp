@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(FocusedPane(), w->panes.gold);
     }
 
-    void enterOnAForeignLinkShowsUnknownId() {
+    void enterOnAForeignLinkTellsItsId() {
         w->panes.gold->setHtml("<html><body><p><a href=\"#\" id=\"idx_other\">foreign</a></p>"
                                "</body></html>",
                                pages::PageAddress(pages::kGoldSuffix));
