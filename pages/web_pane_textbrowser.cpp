@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -130,6 +131,15 @@ public:
     std::function<void(QPoint pressed, QPoint released)> clicked;
 
 protected:
+    // A link is followed once however long Enter is held down.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->isAutoRepeat() &&
+            (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+            event->accept();
+            return;
+        }
+        QTextBrowser::keyPressEvent(event);
+    }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) {
             pressPos_ = event->position().toPoint();

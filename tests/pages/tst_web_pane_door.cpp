@@ -6,6 +6,7 @@
 #include "page_facts.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -123,6 +124,9 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(pane->focusedLink());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        // Held down, the key repeats: the link is still followed once.
+        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, {}, true);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &repeated);
         QCOMPARE(clicks.size(), 1u);
         QCOMPARE(clicks.back().tagName, "A");
         QCOMPARE(clicks.back().id, "idx_seo");
