@@ -9,18 +9,17 @@ namespace pages {
 struct ClickThrough::Slot {
     const char* id;   // carried by every link and the image of the slot's page
     const char* path; // follows the home address
-    std::shared_ptr<PageDocument> ClickThrough::*oDoc;
-    std::shared_ptr<PageWindow> ClickThrough::*oWin;
+    QPointer<WebPane> ClickThrough::*oDoc;
 };
 
 const ClickThrough::Slot ClickThrough::kGold{"idx_gold", "/recommends/varnel-gold.html",
-                                             &ClickThrough::oDocGold, &ClickThrough::oWinGold};
+                                             &ClickThrough::oDocGold};
 const ClickThrough::Slot ClickThrough::kVideos{"idx_vid", "/recommends/varnel-videos.html",
-                                               &ClickThrough::oDocVids, &ClickThrough::oWinVids};
+                                               &ClickThrough::oDocVids};
 const ClickThrough::Slot ClickThrough::kSeo{"idx_seo", "/recommends/seo-zorvik.html",
-                                            &ClickThrough::oDocSEO, &ClickThrough::oWinSEO};
+                                            &ClickThrough::oDocSEO};
 const ClickThrough::Slot ClickThrough::kMarlo{"idx_marlo", "/recommends/marlovesk.html",
-                                              &ClickThrough::oDocMarlo, &ClickThrough::oWinMarlo};
+                                              &ClickThrough::oDocMarlo};
 
 ClickThrough::ClickThrough(const RecommendationPanes& panes, QWidget* mainWindow,
                            calc::MessageService& messages)
@@ -33,9 +32,9 @@ ClickThrough::ClickThrough(const RecommendationPanes& panes, QWidget* mainWindow
 
 ClickThrough::~ClickThrough() {
     // A pane may outlive this object; its page must not call back into it.
-    for (const std::shared_ptr<PageDocument>& oDoc : {oDocGold, oDocVids, oDocSEO, oDocMarlo}) {
+    for (const QPointer<WebPane>& oDoc : {oDocGold, oDocVids, oDocSEO, oDocMarlo}) {
         if (oDoc)
-            oDoc->setOnClick({});
+            oDoc->setClickHandler({});
     }
 }
 
@@ -43,32 +42,24 @@ void ClickThrough::watch(WebPane* pane, const Slot& slot) {
     connect(pane, &WebPane::documentComplete, this, [this, pane, &slot] { attach(*pane, slot); });
 }
 
-void ClickThrough::attach(const WebPane& pane, const Slot& slot) {
-    std::shared_ptr<PageDocument> shown = pane.document();
-    if (!shown)
+// Clicks come from the page now shown only: the pane gives each new page a fresh start.
+void ClickThrough::attach(WebPane& pane, const Slot& slot) {
+    if (!pane.hasPage())
         return;
-    std::shared_ptr<PageDocument>& oDoc = this->*slot.oDoc;
-    // Clicks come from the page now shown only.
-    if (oDoc)
-        oDoc->setOnClick({});
-    oDoc = std::move(shown);
-    oDoc->setOnClick([this, &slot] { return click(slot); });
-    this->*slot.oWin = oDoc->parentWindow();
+    this->*slot.oDoc = &pane;
+    pane.setClickHandler(
+        [this, &slot](const PageElement& clicked) { return click(slot, clicked); });
 }
 
-bool ClickThrough::click(const Slot& slot) {
+bool ClickThrough::click(const Slot& slot, const PageElement& clicked) {
     // Whatever is clicked, the pane does nothing of its own: "#" neither jumps nor scrolls.
-    const PageEvent* event = (this->*slot.oWin)->event();
-    if (!event)
+    if (clicked.tagName != u"IMG" && clicked.tagName != u"A")
         return false;
-    const PageElement& element = event->srcElement;
-    if (element.tagName != u"IMG" && element.tagName != u"A")
-        return false;
-    if (element.id == QLatin1String(slot.id)) {
+    if (clicked.id == QLatin1String(slot.id)) {
         mAPI::OpenLink(QLatin1String(product::kHomeAddress) + QLatin1String(slot.path),
                        QString::number(mainWindow_->winId()));
     } else {
-        messages_.show("ID " + element.id.toStdString() + " is not recognized.",
+        messages_.show("ID " + clicked.id.toStdString() + " is not recognized.",
                        calc::MessageIcon::Information, "Unknown ID!");
     }
     return false;

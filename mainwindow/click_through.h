@@ -4,7 +4,7 @@
 #include "web_pane.h"
 
 #include <QObject>
-#include <memory>
+#include <QPointer>
 #include <message_service.h>
 
 namespace pages {
@@ -36,22 +36,18 @@ private:
     static const Slot kMarlo;
 
     void watch(WebPane* pane, const Slot& slot);
-    void attach(const WebPane& pane, const Slot& slot);
-    bool click(const Slot& slot);
+    void attach(WebPane& pane, const Slot& slot);
+    bool click(const Slot& slot, const PageElement& clicked);
 
     QWidget* mainWindow_;
     calc::MessageService& messages_;
 
-    // The page shown in each recommendation pane, whose clicks come here, and its window,
-    // from which the clicked element is read. Empty until the pane's first page is complete.
-    std::shared_ptr<PageDocument> oDocGold;
-    std::shared_ptr<PageDocument> oDocVids;
-    std::shared_ptr<PageDocument> oDocSEO;
-    std::shared_ptr<PageDocument> oDocMarlo;
-    std::shared_ptr<PageWindow> oWinGold;
-    std::shared_ptr<PageWindow> oWinVids;
-    std::shared_ptr<PageWindow> oWinSEO;
-    std::shared_ptr<PageWindow> oWinMarlo;
+    // The pane whose page sends its clicks here; empty until the pane's first page is
+    // complete, and again if the pane goes before this object.
+    QPointer<WebPane> oDocGold;
+    QPointer<WebPane> oDocVids;
+    QPointer<WebPane> oDocSEO;
+    QPointer<WebPane> oDocMarlo;
 };
 
 } // namespace pages

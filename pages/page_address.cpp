@@ -7,14 +7,15 @@
 
 namespace pages {
 
-QString ComposePageAddress(const QString& folder, const QString& baseName, QChar separator,
+QString ComposePageAddress(const QString& folder, const QString& programFileName, QChar separator,
                            const char* suffix) {
-    return QStringLiteral("res://") + folder + separator + baseName + QLatin1String(suffix);
+    return QStringLiteral("res://") + folder + separator +
+           QFileInfo(programFileName).completeBaseName() + QLatin1String(suffix);
 }
 
 QString PageAddress(const char* suffix) {
     return ComposePageAddress(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
-                              QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
+                              QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
                               QDir::separator(), suffix);
 }
 

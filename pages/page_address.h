@@ -12,10 +12,14 @@ inline constexpr const char* kGoldSuffix = ".exe/gold.html";
 inline constexpr const char* kVideosSuffix = ".exe/vids.html";
 inline constexpr const char* kSeoSuffix = ".exe/seo.html";
 inline constexpr const char* kMarloSuffix = ".exe/marlo.html";
+// What every built-in resource's address starts with after the base name.
+inline constexpr const char* kResourcesSuffix = ".exe/";
 
-// "res://" + folder + separator + baseName + suffix, exactly as given: nothing is escaped
-// or normalised, so a root folder that already ends in a separator yields two of them.
-QString ComposePageAddress(const QString& folder, const QString& baseName, QChar separator,
+// "res://" + folder + separator + the base name of programFileName (without its extension:
+// "VarnelCalc", "VarnelCalc.exe" and "VarnelCalc.bin" all give "VarnelCalc") + suffix,
+// exactly as given: nothing is escaped or normalised, so a root folder that already ends in
+// a separator yields two of them.
+QString ComposePageAddress(const QString& folder, const QString& programFileName, QChar separator,
                            const char* suffix);
 
 // The same for the running program file.

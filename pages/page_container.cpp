@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "page_container.h"
-
 #include "font_families.h"
+#include "page_container_p.h"
+#include "page_log_p.h"
 #include "resource_resolver.h"
 
 #include <QFontMetrics>
@@ -34,7 +34,8 @@ void FillBorder(QPainter& painter, const litehtml::border& border, const QRect& 
 
 } // namespace
 
-PageContainer::PageContainer(QString pageAddress) : pageAddress_(std::move(pageAddress)) {}
+PageContainer::PageContainer(QString pageAddress, WebPane::ResourceReader read)
+    : pageAddress_(std::move(pageAddress)), read_(std::move(read)) {}
 
 litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName, int size,
                                               int weight, litehtml::font_style italic,
@@ -134,8 +135,11 @@ void PageContainer::load_image(const litehtml::tchar_t* src, const litehtml::tch
     if (images_.contains(src))
         return;
     QImage image;
-    if (const auto data = ReadBuiltIn(ResolveRelative(pageAddress_, QString::fromUtf8(src))))
+    const QString address = ResolveRelative(pageAddress_, QString::fromUtf8(src));
+    if (const auto data = read_(address))
         image.loadFromData(*data);
+    if (image.isNull())
+        qCInfo(lcPages, "no picture at %ls: laid out as 0 x 0", qUtf16Printable(address));
     images_.emplace(src, std::move(image));
 }
 
@@ -184,13 +188,15 @@ void PageContainer::set_caption(const litehtml::tchar_t* caption) {
     caption_ = QString::fromUtf8(caption);
 }
 
-void PageContainer::set_base_url(const litehtml::tchar_t*) {
+void PageContainer::set_base_url(const litehtml::tchar_t* base_url) {
     // A <base> element may not move a page away from its own address.
+    qCInfo(lcPages, "ignored <base href=\"%s\">", base_url);
 }
 
 void PageContainer::link(const std::shared_ptr<litehtml::document>&,
-                         const litehtml::element::ptr&) {
+                         const litehtml::element::ptr& el) {
     // Linked style sheets are never fetched: pages carry their styles inline.
+    qCInfo(lcPages, "ignored <link href=\"%s\">", el->get_attr("href", ""));
 }
 
 void PageContainer::on_anchor_click(const litehtml::tchar_t*, const litehtml::element::ptr&) {
@@ -221,13 +227,16 @@ void PageContainer::transform_text(litehtml::tstring& text, litehtml::text_trans
     text = transformed.toStdString();
 }
 
-void PageContainer::import_css(litehtml::tstring&, const litehtml::tstring&, litehtml::tstring&) {
+void PageContainer::import_css(litehtml::tstring&, const litehtml::tstring& url,
+                               litehtml::tstring&) {
     // @import is ignored for the same reason as linked style sheets.
+    qCInfo(lcPages, "ignored @import of %s", url.c_str());
 }
 
 void PageContainer::set_clip(const litehtml::position&, const litehtml::border_radiuses&, bool,
                              bool) {
     // Only overflow:hidden asks for clipping, and no page uses it.
+    qCDebug(lcPages, "ignored clipping (overflow:hidden)");
 }
 
 void PageContainer::del_clip() {}

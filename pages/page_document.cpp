@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "page_document.h"
+#include "page_document_p.h"
 
 #include <QFile>
 #include <QPainter>
@@ -43,11 +43,13 @@ void FindLinks(const litehtml::element::ptr& element, std::vector<litehtml::elem
 
 } // namespace
 
-PageDocument::PageDocument(QString address) : address_(std::move(address)), container_(address_) {}
+PageDocument::PageDocument(QString address, const WebPane::ResourceReader& read)
+    : address_(std::move(address)), container_(address_, read) {}
 
 std::shared_ptr<PageDocument> PageDocument::create(const QByteArray& html, const QString& address,
-                                                   QSize clientSize) {
-    std::shared_ptr<PageDocument> document(new PageDocument(address));
+                                                   QSize clientSize,
+                                                   const WebPane::ResourceReader& read) {
+    std::shared_ptr<PageDocument> document(new PageDocument(address, read));
     document->container_.setClientSize(clientSize);
     document->html_ =
         litehtml::document::createFromUTF8(html.constData(), &document->container_, &Context());
@@ -157,11 +159,7 @@ bool PageDocument::dispatchClick(const litehtml::element::ptr& element) {
     // The handler runs on a copy: it may attach again (and so replace onClick_) while a
     // modal box it opened keeps it running.
     const ClickHandler handler = onClick_;
-    std::optional<PageEvent> outer =
-        std::exchange(window_->event_, PageEvent{DescribeElement(element)});
-    const bool goOn = handler();
-    window_->event_ = std::move(outer);
-    return goOn;
+    return handler(DescribeElement(element));
 }
 
 void PageDocument::layout(QSize clientSize) {

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "page_element.h"
+#include "page_element_p.h"
 
 #include <cstring>
 
 namespace pages {
 
 PageElement DescribeElement(const litehtml::element::ptr& element) {
+    litehtml::tstring text;
+    element->get_text(text);
     return PageElement{QString::fromUtf8(element->get_tagName()).toUpper(),
-                       QString::fromUtf8(element->get_attr("id", ""))};
+                       QString::fromUtf8(element->get_attr("id", "")),
+                       QString::fromUtf8(text).simplified(), ElementBounds(element),
+                       InlineBoxes(element)};
 }
 
 bool HasTag(const litehtml::element::ptr& element, const char* tag) {

@@ -3,36 +3,22 @@
 
 #include <QRect>
 #include <QString>
-#include <litehtml/litehtml.h>
 #include <vector>
 
 namespace pages {
 
-// An element as a click handler sees it: the tag name in upper case and the id ("" when the
-// element has none).
+// An element of a page as code outside the pane sees it: what a click handler is told, and
+// what the pane answers when asked about the page it shows.
 struct PageElement {
-    QString tagName;
-    QString id;
+    QString tagName; // in upper case, as HTML reports it ("A", "IMG")
+    QString id;      // "" when the element has none
+    QString text;    // the text it holds, blanks collapsed
+    QRect bounds;    // where it lies on the page, in page coordinates
+    // The line boxes of inline content (a link's text) in reading order, in page
+    // coordinates; empty for an element with a box of its own.
+    std::vector<QRect> lineBoxes;
+
+    friend bool operator==(const PageElement&, const PageElement&) = default;
 };
-
-PageElement DescribeElement(const litehtml::element::ptr& element);
-
-// Whether element's tag name (lower case, as litehtml keeps it) is tag.
-bool HasTag(const litehtml::element::ptr& element, const char* tag);
-
-// Whether element starts and ends a block of text (a paragraph, cell, list item, line
-// break) rather than running on inside a line.
-bool IsBlock(const litehtml::element::ptr& element);
-
-// Where element lies on the page, in page coordinates; for inline content such as a link's
-// text, the union of its line boxes.
-QRect ElementBounds(const litehtml::element::ptr& element);
-
-// The line boxes of inline content, in page coordinates, in reading order; empty for an
-// element with a box of its own.
-std::vector<QRect> InlineBoxes(const litehtml::element::ptr& element);
-
-// The nearest link (an <a> with href) at or around element, or nullptr.
-litehtml::element::ptr EnclosingLink(litehtml::element::ptr element);
 
 } // namespace pages

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "page_nodes.h"
-
-#include "page_element.h"
+#include "page_element_p.h"
+#include "page_nodes_p.h"
 
 #include <QStringList>
 #include <cstring>

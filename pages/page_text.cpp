@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "page_text.h"
-
-#include "page_container.h"
-#include "page_element.h"
+#include "page_container_p.h"
+#include "page_element_p.h"
+#include "page_text_p.h"
 
 #include <QFontMetrics>
 #include <QPainter>

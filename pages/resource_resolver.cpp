@@ -3,44 +3,25 @@
 
 #include "page_address.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <array>
 
 namespace pages {
-namespace {
-
-// The nine built-in resources, as stored under ":/pages/".
-constexpr std::array kBuiltInNames = {
-    "help.html",      "gold.html",         "vids.html",      "seo.html",      "marlo.html",
-    "varnelgold.jpg", "varnel-videos.jpg", "seo-zorvik.jpg", "marlovesk.jpg",
-};
-
-} // namespace
-
-QString PagesRoot(const QString& folder, const QString& programFileName, QChar separator) {
-    return ComposePageAddress(folder, QFileInfo(programFileName).completeBaseName(), separator,
-                              ".exe/");
-}
 
 std::optional<QString> BuiltInResourcePath(const QString& address, const QString& pagesRoot) {
     if (!address.startsWith(pagesRoot))
         return std::nullopt;
+    static const QStringList kBuiltInNames = QDir(QStringLiteral(":/pages")).entryList(QDir::Files);
     const QStringView name = QStringView(address).mid(pagesRoot.size());
-    for (const char* builtIn : kBuiltInNames) {
-        if (name.compare(QLatin1String(builtIn), Qt::CaseInsensitive) == 0)
-            return QStringLiteral(":/pages/") + QLatin1String(builtIn);
+    for (const QString& builtIn : kBuiltInNames) {
+        if (name.compare(builtIn, Qt::CaseInsensitive) == 0)
+            return QStringLiteral(":/pages/") + builtIn;
     }
     return std::nullopt;
 }
 
 std::optional<QByteArray> ReadBuiltIn(const QString& address) {
-    const QString root =
-        PagesRoot(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
-                  QFileInfo(QCoreApplication::applicationFilePath()).fileName(), QDir::separator());
-    const std::optional<QString> path = BuiltInResourcePath(address, root);
+    const std::optional<QString> path = BuiltInResourcePath(address, PageAddress(kResourcesSuffix));
     if (!path)
         return std::nullopt;
     QFile file(*path);

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "web_pane.h"
-
+#include "page_log_p.h"
 #include "resource_resolver.h"
+#include "scroll_into_view_p.h"
 #include "web_pane_accessible.h"
+#include "web_pane_p.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,15 +18,18 @@
 namespace pages {
 namespace {
 
-QByteArray NotFoundPage() {
-    QFile page(QStringLiteral(":/pane/not-found.html"));
-    page.open(QIODevice::ReadOnly);
-    return page.readAll();
+// The element at viewportPos in the visible area, or nullptr.
+litehtml::element::ptr ElementAtViewport(const WebPane& pane, QPoint viewportPos) {
+    const std::shared_ptr<PageDocument> document = DocumentOf(pane);
+    if (!document)
+        return nullptr;
+    return document->elementAt(viewportPos + pane.scrollPosition(), viewportPos);
 }
 
 } // namespace
 
-WebPane::WebPane(QWidget* parent) : QAbstractScrollArea(parent) {
+WebPane::WebPane(QWidget* parent) : QAbstractScrollArea(parent), d_(std::make_unique<Private>()) {
+    read_ = ReadBuiltIn;
     InstallWebPaneAccessibility();
     // The pages draw their own frame.
     setFrameShape(QFrame::NoFrame);
@@ -37,38 +40,11 @@ WebPane::WebPane(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-void WebPane::navigate(const QString& address) {
-    request({address, std::nullopt});
-}
+WebPane::~WebPane() = default;
 
-void WebPane::setHtml(const QByteArray& html, const QString& address) {
-    request({address, html});
-}
-
-// A pane on a tab nobody has opened yet waits until it is shown: the window then opens
-// without first laying out pages no one sees.
-void WebPane::request(Request request) {
-    const bool queued = requested_.has_value() && isVisible();
-    requested_ = std::move(request);
-    if (!queued && isVisible())
-        QMetaObject::invokeMethod(this, &WebPane::loadRequested, Qt::QueuedConnection);
-}
-
-void WebPane::showEvent(QShowEvent* event) {
-    QAbstractScrollArea::showEvent(event);
-    if (requested_ && !event->spontaneous())
-        QMetaObject::invokeMethod(this, &WebPane::loadRequested, Qt::QueuedConnection);
-}
-
-void WebPane::loadRequested() {
-    if (!requested_)
-        return; // loaded already by an earlier call
-    const Request request = *std::exchange(requested_, std::nullopt);
-    std::optional<QByteArray> html = request.html ? request.html : ReadBuiltIn(request.address);
-    if (!html)
-        html = NotFoundPage();
-    document_ = PageDocument::create(*html, request.address, viewport()->size());
-    pressed_.reset();
+void WebPane::showPage(const QString& address, const QByteArray& html) {
+    d_->document = PageDocument::create(html, address, viewport()->size(), read_);
+    d_->pressed.reset();
     dragging_ = false;
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
@@ -77,12 +53,11 @@ void WebPane::loadRequested() {
     viewport()->update();
     QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&reordered);
-    emit documentComplete(this, request.address);
 }
 
-void WebPane::click(const litehtml::element::ptr& element) {
+void ClickElement(WebPane& pane, const litehtml::element::ptr& element) {
     // Held here: the handler may open a modal box during which this pane loads another page.
-    const std::shared_ptr<PageDocument> document = document_;
+    const std::shared_ptr<PageDocument> document = DocumentOf(pane);
     if (!document || !document->dispatchClick(element))
         return;
     const litehtml::element::ptr link = EnclosingLink(element);
@@ -90,9 +65,67 @@ void WebPane::click(const litehtml::element::ptr& element) {
         return;
     const QString href = QString::fromUtf8(link->get_attr("href"));
     // A link to a place on the same page: the pages have no named places to jump to.
-    if (href.startsWith(u'#'))
+    if (href.startsWith(u'#')) {
+        qCDebug(lcPages, "no place named %ls to jump to", qUtf16Printable(href));
         return;
-    navigate(ResolveRelative(document->address(), href));
+    }
+    pane.navigate(ResolveRelative(document->address(), href));
+}
+
+void WebPane::setClickHandler(ClickHandler handler) {
+    if (d_->document)
+        d_->document->setOnClick(std::move(handler));
+}
+
+bool WebPane::hasPage() const {
+    return d_->document != nullptr;
+}
+
+QString WebPane::address() const {
+    return d_->document ? d_->document->address() : QString();
+}
+
+QString WebPane::title() const {
+    return d_->document ? d_->document->title() : QString();
+}
+
+QSize WebPane::contentSize() const {
+    return d_->document ? d_->document->contentSize() : QSize();
+}
+
+std::vector<PageElement> WebPane::elements(const QString& selector) const {
+    std::vector<PageElement> found;
+    if (!d_->document)
+        return found;
+    for (const litehtml::element::ptr& element :
+         d_->document->root()->select_all(selector.toStdString()))
+        found.push_back(DescribeElement(element));
+    return found;
+}
+
+std::optional<PageElement> WebPane::elementAt(QPoint onPage) const {
+    if (!d_->document)
+        return std::nullopt;
+    const QPoint inView = onPage - scrollPosition();
+    const litehtml::element::ptr element = d_->document->elementAt(onPage, inView);
+    return element ? std::optional(DescribeElement(element)) : std::nullopt;
+}
+
+std::optional<PageElement> WebPane::focusedLink() const {
+    const litehtml::element::ptr link = d_->document ? d_->document->focusedLink() : nullptr;
+    return link ? std::optional(DescribeElement(link)) : std::nullopt;
+}
+
+std::vector<QRect> WebPane::focusRects() const {
+    return d_->document ? d_->document->focusRects() : std::vector<QRect>();
+}
+
+QString WebPane::selectedText() const {
+    return d_->document ? d_->document->selectedText() : QString();
+}
+
+bool WebPane::hasSelection() const {
+    return d_->document && d_->document->hasSelection();
 }
 
 QPoint WebPane::scrollPosition() const {
@@ -100,47 +133,37 @@ QPoint WebPane::scrollPosition() const {
 }
 
 bool WebPane::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::Leave && document_ && document_->mouseLeave())
+    if (event->type() == QEvent::Leave && d_->document && d_->document->mouseLeave())
         viewport()->update();
     return QAbstractScrollArea::viewportEvent(event);
 }
 
 void WebPane::showArea(const QRect& onPage) {
-    const QRect visible(scrollPosition(), viewport()->size());
-    QScrollBar* horizontal = horizontalScrollBar();
-    QScrollBar* vertical = verticalScrollBar();
-    if (onPage.right() > visible.right())
-        horizontal->setValue(horizontal->value() + onPage.right() - visible.right());
-    if (onPage.left() < horizontal->value())
-        horizontal->setValue(onPage.left());
-    if (onPage.bottom() > visible.bottom())
-        vertical->setValue(vertical->value() + onPage.bottom() - visible.bottom());
-    if (onPage.top() < vertical->value())
-        vertical->setValue(onPage.top());
+    ScrollIntoView(*this, onPage);
 }
 
 void WebPane::select(int anchor, int caret) {
-    if (document_ && document_->select(anchor, caret))
+    if (d_->document && d_->document->select(anchor, caret))
         caretMoved(true);
 }
 
 void WebPane::paintEvent(QPaintEvent* event) {
-    if (!document_)
+    if (!d_->document)
         return;
     QPainter painter(viewport());
     // The selection takes the colours of the pane's palette, as an edit field's does.
     const PageDocument::PaintStyle style{palette().color(QPalette::Highlight),
                                          palette().color(QPalette::HighlightedText),
                                          palette().color(QPalette::Text), hasFocus()};
-    document_->paint(painter, scrollPosition(), event->rect(), style);
+    d_->document->paint(painter, scrollPosition(), event->rect(), style);
 }
 
 void WebPane::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (!document_)
+    if (!d_->document)
         return;
     // Both sizes matter: the pages stretch to the full height of the pane.
-    document_->layout(viewport()->size());
+    d_->document->layout(viewport()->size());
     updateScrollBars();
 }
 
@@ -155,9 +178,9 @@ void WebPane::mousePressEvent(QMouseEvent* event) {
         (pos - doubleClickPos_).manhattanLength() < QApplication::startDragDistance();
     sinceDoubleClick_.invalidate();
     const bool extend = event->modifiers() & Qt::ShiftModifier;
-    pressed_.reset();
+    d_->pressed.reset();
     if (!extend && !third)
-        pressed_ = elementAt(pos);
+        d_->pressed = ElementAtViewport(*this, pos);
     pressAt(pos, third ? 3 : 1, extend);
 }
 
@@ -166,21 +189,21 @@ void WebPane::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     sinceDoubleClick_.start();
     doubleClickPos_ = event->position().toPoint();
-    pressed_.reset();
+    d_->pressed.reset();
     pressAt(doubleClickPos_, 2, false);
 }
 
 void WebPane::pressAt(QPoint viewportPos, int clicks, bool extend) {
     pressPos_ = viewportPos;
-    dragging_ = document_ != nullptr;
+    dragging_ = d_->document != nullptr;
     dragged_ = false;
-    if (!document_)
+    if (!d_->document)
         return;
-    if (document_->focusedLink()) {
-        document_->clearLinkFocus();
+    if (d_->document->focusedLink()) {
+        d_->document->clearLinkFocus();
         viewport()->update();
     }
-    caretMoved(document_->pressAt(viewportPos + scrollPosition(), clicks, extend));
+    caretMoved(d_->document->pressAt(viewportPos + scrollPosition(), clicks, extend));
 }
 
 void WebPane::mouseReleaseEvent(QMouseEvent* event) {
@@ -189,9 +212,9 @@ void WebPane::mouseReleaseEvent(QMouseEvent* event) {
     dragging_ = false;
     // A click is a press and a release on the same element with no drag between; dragging
     // from text onto a link and letting go there is no click, nor is a drag that selects.
-    const litehtml::element::ptr pressed = std::exchange(pressed_, {}).lock();
-    if (pressed && !dragged_ && pressed == elementAt(event->position().toPoint()))
-        click(pressed);
+    const litehtml::element::ptr pressed = std::exchange(d_->pressed, {}).lock();
+    if (pressed && !dragged_ && pressed == ElementAtViewport(*this, event->position().toPoint()))
+        ClickElement(*this, pressed);
 }
 
 void WebPane::followDrag(QPoint viewportPos) {
@@ -209,19 +232,19 @@ void WebPane::followDrag(QPoint viewportPos) {
                                                              : 0);
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + beyond.x());
     verticalScrollBar()->setValue(verticalScrollBar()->value() + beyond.y());
-    if (document_->dragTo(viewportPos + scrollPosition()))
+    if (d_->document->dragTo(viewportPos + scrollPosition()))
         caretMoved(true);
 }
 
 void WebPane::mouseMoveEvent(QMouseEvent* event) {
-    if (!document_)
+    if (!d_->document)
         return;
     const QPoint pos = event->position().toPoint();
     if (dragging_ && (event->buttons() & Qt::LeftButton))
         followDrag(pos);
-    if (document_->mouseOver(pos + scrollPosition(), pos))
+    if (d_->document->mouseOver(pos + scrollPosition(), pos))
         viewport()->update();
-    if (document_->cursor() == "pointer")
+    if (d_->document->cursor() == "pointer")
         viewport()->setCursor(Qt::PointingHandCursor);
     else
         viewport()->unsetCursor();
@@ -235,9 +258,9 @@ void WebPane::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     // Tab enters a page at its first link, Shift+Tab at its last.
     const Qt::FocusReason reason = event->reason();
-    if (document_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
-        document_->clearLinkFocus();
-        document_->focusNextLink(reason == Qt::TabFocusReason);
+    if (d_->document && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+        d_->document->clearLinkFocus();
+        d_->document->focusNextLink(reason == Qt::TabFocusReason);
     }
     linkFocusChanged();
 }
@@ -248,7 +271,7 @@ void WebPane::focusOutEvent(QFocusEvent* event) {
 }
 
 bool WebPane::focusNextPrevChild(bool next) {
-    if (document_ && hasFocus() && document_->focusNextLink(next)) {
+    if (d_->document && hasFocus() && d_->document->focusNextLink(next)) {
         linkFocusChanged();
         return true;
     }
@@ -258,9 +281,9 @@ bool WebPane::focusNextPrevChild(bool next) {
 
 void WebPane::linkFocusChanged() {
     viewport()->update();
-    if (!document_ || !document_->focusedLink())
+    if (!d_->document || !d_->document->focusedLink())
         return;
-    const std::vector<QRect> boxes = document_->focusRects();
+    const std::vector<QRect> boxes = d_->document->focusRects();
     QRect bounds;
     for (const QRect& box : boxes)
         bounds |= box;
@@ -273,19 +296,19 @@ void WebPane::linkFocusChanged() {
 
 void WebPane::keyPressEvent(QKeyEvent* event) {
     const PaneKey key = PaneKeyFor(*event);
-    if (!document_ || key == PaneKey::None) {
+    if (!d_->document || key == PaneKey::None) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
     switch (key) {
     case PaneKey::Activate:
-        if (const litehtml::element::ptr link = document_->focusedLink())
-            click(link);
+        if (const litehtml::element::ptr link = d_->document->focusedLink())
+            ClickElement(*this, link);
         else
             event->ignore();
         return;
     case PaneKey::SelectAll:
-        if (document_->selectAll())
+        if (d_->document->selectAll())
             caretMoved(true);
         return;
     case PaneKey::Copy:
@@ -302,7 +325,7 @@ void WebPane::keyPressEvent(QKeyEvent* event) {
 void WebPane::scroll(PaneKey key) {
     QScrollBar* vertical = verticalScrollBar();
     QScrollBar* horizontal = horizontalScrollBar();
-    const PageText& text = document_->text();
+    const PageText& text = d_->document->text();
     switch (key) {
     case PaneKey::LineUp:
         moveCaretByLines(-1);
@@ -314,8 +337,8 @@ void WebPane::scroll(PaneKey key) {
     case PaneKey::Right:
         horizontal->triggerAction(key == PaneKey::Left ? QAbstractSlider::SliderSingleStepSub
                                                        : QAbstractSlider::SliderSingleStepAdd);
-        document_->select(document_->caret() + (key == PaneKey::Left ? -1 : 1),
-                          document_->caret() + (key == PaneKey::Left ? -1 : 1));
+        d_->document->select(d_->document->caret() + (key == PaneKey::Left ? -1 : 1),
+                             d_->document->caret() + (key == PaneKey::Left ? -1 : 1));
         caretMoved(true);
         return;
     case PaneKey::PageUp:
@@ -326,20 +349,20 @@ void WebPane::scroll(PaneKey key) {
         int line = text.lineOf(text.offsetAt({0, vertical->value()}));
         if (text.lineBox(line).top() < vertical->value() && line + 1 < text.lineCount())
             ++line;
-        document_->select(text.lineStart(line), text.lineStart(line));
+        d_->document->select(text.lineStart(line), text.lineStart(line));
         caretMoved(true);
         return;
     }
     case PaneKey::Top:
         vertical->triggerAction(QAbstractSlider::SliderToMinimum);
         horizontal->triggerAction(QAbstractSlider::SliderToMinimum);
-        document_->select(0, 0);
+        d_->document->select(0, 0);
         caretMoved(true);
         return;
     case PaneKey::Bottom: {
         vertical->triggerAction(QAbstractSlider::SliderToMaximum);
         const int last = text.lineStart(text.lineCount() - 1);
-        document_->select(last, last);
+        d_->document->select(last, last);
         caretMoved(true);
         return;
     }
@@ -351,17 +374,17 @@ void WebPane::scroll(PaneKey key) {
 // Moves the caret a line up or down and scrolls the page by as much, so the caret keeps
 // its place in view; a caret out of view first comes to the top line in view.
 void WebPane::moveCaretByLines(int lines) {
-    const PageText& text = document_->text();
+    const PageText& text = d_->document->text();
     QScrollBar* vertical = verticalScrollBar();
     const QRect visible(scrollPosition(), viewport()->size());
-    int line = text.lineOf(document_->caret());
+    int line = text.lineOf(d_->document->caret());
     if (!visible.intersects(text.lineBox(line))) {
         line = text.lineOf(text.offsetAt({0, visible.top()}));
         lines = 0;
     }
     const int target = std::clamp(line + lines, 0, text.lineCount() - 1);
     vertical->setValue(vertical->value() + text.lineBox(target).top() - text.lineBox(line).top());
-    document_->select(text.lineStart(target), text.lineStart(target));
+    d_->document->select(text.lineStart(target), text.lineStart(target));
     showArea(text.lineBox(target));
     caretMoved(true);
 }
@@ -371,26 +394,26 @@ void WebPane::caretMoved(bool selectionChanged) {
     if (!QAccessible::isActive())
         return;
     if (selectionChanged) {
-        const auto [from, to] = document_->selection();
+        const auto [from, to] = d_->document->selection();
         QAccessibleTextSelectionEvent selection(this, from, to);
-        selection.setCursorPosition(document_->caret());
+        selection.setCursorPosition(d_->document->caret());
         QAccessible::updateAccessibility(&selection);
     }
-    QAccessibleTextCursorEvent cursor(this, document_->caret());
+    QAccessibleTextCursorEvent cursor(this, d_->document->caret());
     QAccessible::updateAccessibility(&cursor);
 }
 
 void WebPane::copy() const {
-    if (!document_->hasSelection())
+    if (!d_->document->hasSelection())
         return;
     auto* data = new QMimeData;
-    data->setText(document_->selectedText());
-    data->setHtml(document_->selectedHtml());
+    data->setText(d_->document->selectedText());
+    data->setHtml(d_->document->selectedHtml());
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void WebPane::updateScrollBars() {
-    const QSize content = document_->contentSize();
+    const QSize content = d_->document->contentSize();
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, content.width() - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());
@@ -398,12 +421,6 @@ void WebPane::updateScrollBars() {
     verticalScrollBar()->setRange(0, std::max(0, content.height() - visible.height()));
     verticalScrollBar()->setPageStep(visible.height());
     verticalScrollBar()->setSingleStep(20);
-}
-
-litehtml::element::ptr WebPane::elementAt(QPoint viewportPos) const {
-    if (!document_)
-        return nullptr;
-    return document_->elementAt(viewportPos + scrollPosition(), viewportPos);
 }
 
 } // namespace pages

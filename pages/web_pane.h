@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "page_document.h"
+#include "page_element.h"
 #include "pane_keys.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace pages {
 
@@ -20,7 +22,17 @@ class WebPane : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
+    // Told which element a click landed on; returns false to cancel the pane's own action.
+    using ClickHandler = std::function<bool(const PageElement& clicked)>;
+    // The content at address (a page or a picture), or nothing when address names nothing.
+    using ResourceReader = std::function<std::optional<QByteArray>(const QString& address)>;
+
     explicit WebPane(QWidget* parent = nullptr);
+    ~WebPane() override;
+
+    // Where pages and their pictures are read from; the program's built-in resources unless
+    // set. Read at each load: set it before navigating.
+    void setResourceReader(ResourceReader reader);
 
     // Asks for the page at address and returns at once. The page is loaded later, from the
     // event loop once the pane is shown, and announced by documentComplete; of several
@@ -31,12 +43,29 @@ public:
     // looked up relative to address).
     void setHtml(const QByteArray& html, const QString& address);
 
-    // The page shown; nullptr until the first one has been loaded.
-    std::shared_ptr<PageDocument> document() const { return document_; }
+    // Makes handler see every click in the page shown now, before the pane acts on it. One
+    // handler at a time: setting another replaces it, and an empty one detaches. The next
+    // page starts without one.
+    void setClickHandler(ClickHandler handler);
 
-    // Clicks element of the page shown, as the mouse does: the page's click handler runs,
-    // then, unless it cancelled, the pane's own action (following a link).
-    void click(const litehtml::element::ptr& element);
+    // About the page shown: whether there is one yet, its address and title, its size.
+    bool hasPage() const;
+    QString address() const;
+    QString title() const;
+    QSize contentSize() const;
+
+    // The elements of the page that a CSS selector ("a", "td[width=\"16\"]") finds, in
+    // document order; the element at onPage (page coordinates), a text run counting as its
+    // parent element.
+    std::vector<PageElement> elements(const QString& selector) const;
+    std::optional<PageElement> elementAt(QPoint onPage) const;
+
+    // The link a keyboard user stands on, and where its focus frame is drawn on the page.
+    std::optional<PageElement> focusedLink() const;
+    std::vector<QRect> focusRects() const;
+
+    QString selectedText() const;
+    bool hasSelection() const;
 
     // Where the visible area starts on the page.
     QPoint scrollPosition() const;
@@ -48,6 +77,8 @@ public:
     // Selects from..to of the page's text (caret at to), as a reader's text interface
     // asks for it; anchor and caret equal take the selection away.
     void select(int anchor, int caret);
+
+    class Private;
 
 signals:
     // The page at address is laid out with its images. frame is this pane.
@@ -76,8 +107,10 @@ private:
 
     void request(Request request);
     void loadRequested();
+    // Lays out html as the page at address, in place of the page shown. Each renderer has
+    // its own.
+    void showPage(const QString& address, const QByteArray& html);
     void updateScrollBars();
-    litehtml::element::ptr elementAt(QPoint viewportPos) const;
     void pressAt(QPoint viewportPos, int clicks, bool extend);
     void followDrag(QPoint viewportPos);
     void linkFocusChanged();
@@ -86,9 +119,9 @@ private:
     void caretMoved(bool selectionChanged);
     void copy() const;
 
+    std::unique_ptr<Private> d_;
+    ResourceReader read_;
     std::optional<Request> requested_;
-    std::shared_ptr<PageDocument> document_;
-    litehtml::element::weak_ptr pressed_;
     QPoint pressPos_;
     bool dragging_ = false; // the left button selects text since it went down
     bool dragged_ = false;  // and has moved far enough not to be a click

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "web_pane_accessible.h"
 
-#include "web_pane.h"
+#include "web_pane_p.h"
 
 #include <QAccessibleWidget>
 #include <QTextBoundaryFinder>
@@ -96,7 +96,7 @@ public:
     ~WebPaneAccessible() override { forgetNodes(); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface && pane()->document())
+        if (type == QAccessible::TextInterface && DocumentOf(*pane()))
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
@@ -115,7 +115,7 @@ public:
     }
 
     QAccessibleInterface* focusChild() const override {
-        const std::shared_ptr<PageDocument> document = pane()->document();
+        const std::shared_ptr<PageDocument> document = DocumentOf(*pane());
         if (!document || !pane()->hasFocus() || !document->focusedLink())
             return nullptr;
         return interfaceOf(document->focusedLink());
@@ -200,7 +200,7 @@ public:
     // The interface of node, a child of parent (nullptr: of the page itself), made once per
     // page shown.
     QAccessibleInterface* nodeInterface(const PageNode& node, const PageNode* parent) const {
-        const std::shared_ptr<PageDocument> document = pane()->document();
+        const std::shared_ptr<PageDocument> document = DocumentOf(*pane());
         if (document != nodesOf_) {
             forgetNodes();
             nodesOf_ = document;
@@ -216,13 +216,13 @@ public:
     }
 
     const std::vector<PageNode>* nodes() const {
-        const std::shared_ptr<PageDocument> document = pane()->document();
+        const std::shared_ptr<PageDocument> document = DocumentOf(*pane());
         return document ? &document->nodes() : nullptr;
     }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && pane()->accessibleName().isEmpty() && pane()->document())
-            return pane()->document()->title();
+        if (t == QAccessible::Name && pane()->accessibleName().isEmpty() && DocumentOf(*pane()))
+            return DocumentOf(*pane())->title();
         return QAccessibleWidget::text(t);
     }
 
@@ -261,18 +261,18 @@ public:
     }
 
     bool isFocused(const litehtml::element::ptr& element) const {
-        const std::shared_ptr<PageDocument> document = pane()->document();
+        const std::shared_ptr<PageDocument> document = DocumentOf(*pane());
         return document && pane()->hasFocus() && document->focusedLink() == element;
     }
 
     // Whether node belongs to the page shown now.
     bool shows(const PageNode& node) const {
-        return nodesOf_ && nodesOf_ == pane()->document() && !node.element.expired();
+        return nodesOf_ && nodesOf_ == DocumentOf(*pane()) && !node.element.expired();
     }
 
 private:
     // Only asked while a page is shown: a pane without one has no text interface.
-    const PageDocument* document() const { return pane()->document().get(); }
+    const PageDocument* document() const { return DocumentOf(*pane()).get(); }
 
     QAccessibleInterface* findIn(const std::vector<PageNode>& nodes, const PageNode* parent,
                                  const litehtml::element::ptr& element) const {
@@ -389,7 +389,7 @@ void PageNodeAccessible::doAction(const QString& actionName) {
     if (actionName != pressAction() || !pressable() || !isValid())
         return;
     if (const litehtml::element::ptr element = node_.element.lock())
-        pane_.pane()->click(element);
+        ClickElement(*pane_.pane(), element);
 }
 
 QAccessibleInterface* MakeWebPaneAccessible(const QString&, QObject* object) {
@@ -406,11 +406,11 @@ void InstallWebPaneAccessibility() {
 }
 
 void ReportFocusedLink(WebPane& pane) {
-    if (!QAccessible::isActive() || !pane.document() || !pane.hasFocus())
+    if (!QAccessible::isActive() || !DocumentOf(pane) || !pane.hasFocus())
         return;
     auto* accessible =
         static_cast<WebPaneAccessible*>(QAccessible::queryAccessibleInterface(&pane));
-    if (QAccessibleInterface* link = accessible->interfaceOf(pane.document()->focusedLink())) {
+    if (QAccessibleInterface* link = accessible->interfaceOf(DocumentOf(pane)->focusedLink())) {
         QAccessibleEvent focused(link, QAccessible::Focus);
         QAccessible::updateAccessibility(&focused);
     }

@@ -1,11 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "fonts.h"
 
+#include <array>
+#include <utility>
+
 namespace widgets {
+namespace {
+
+// Metric-compatible or closest-looking stand-ins from the fonts the program depends on.
+constexpr std::array<std::pair<const char*, const char*>, 7> kStandIns = {{
+    {kVerdana, "DejaVu Sans"},
+    {"Tahoma", "DejaVu Sans"},
+    {kArial, "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},
+    {"sans-serif", "DejaVu Sans"},
+    {"serif", "DejaVu Serif"},
+}};
+
+} // namespace
 
 void RegisterFontSubstitutes() {
-    QFont::insertSubstitution(kVerdana, QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(kArial, QStringLiteral("Liberation Sans"));
+    for (const auto& [family, standIn] : kStandIns)
+        QFont::insertSubstitution(QLatin1String(family), QLatin1String(standIn));
+}
+
+QString StandInFor(const QString& family) {
+    for (const auto& [named, standIn] : kStandIns) {
+        if (family.compare(QLatin1String(named), Qt::CaseInsensitive) == 0)
+            return QLatin1String(standIn);
+    }
+    return family;
 }
 
 QFont DesignFont(const char* family, qreal points, QFont::Weight weight) {

@@ -47,7 +47,7 @@ QImage Grab(View view) {
         const auto panes = window.findChildren<pages::WebPane*>();
         if (!QTest::qWaitFor([&panes] {
                 return std::ranges::all_of(panes, [](const pages::WebPane* pane) {
-                    return !pane->isVisible() || pane->document() != nullptr;
+                    return !pane->isVisible() || pane->hasPage();
                 });
             }))
             return {};

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "test_support.h"
 
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <open_link.h>
+#include <page_address.h>
 
 namespace pages_test {
 namespace {
@@ -18,9 +18,32 @@ pages::WebPane* AddPane(QWidget& window, const char* name, QRect place) {
 
 // Where a click on element lands: the middle of its first line box for inline content,
 // which may wrap, else the middle of its box.
-QRect ClickTarget(const litehtml::element::ptr& element) {
-    const std::vector<QRect> lines = pages::InlineBoxes(element);
-    return lines.empty() ? pages::ElementBounds(element) : lines.front();
+QRect ClickTarget(const pages::PageElement& element) {
+    return element.lineBoxes.empty() ? element.bounds : element.lineBoxes.front();
+}
+
+void LoadBuiltInPages(PagesWindow& w) {
+    const std::pair<pages::WebPane*, const char*> pages[] = {
+        {w.panes.help, pages::kHelpSuffix},     {w.panes.gold, pages::kGoldSuffix},
+        {w.panes.videos, pages::kVideosSuffix}, {w.panes.seo, pages::kSeoSuffix},
+        {w.panes.marlo, pages::kMarloSuffix},
+    };
+    // As the main window names them: the four recommendation pages share one title.
+    w.panes.gold->setAccessibleName(QStringLiteral("Varnel Gold"));
+    w.panes.videos->setAccessibleName(QStringLiteral("Varnel Videos"));
+    w.panes.seo->setAccessibleName(QStringLiteral("SEO Zorvik"));
+    w.panes.marlo->setAccessibleName(QStringLiteral("Marlo Vesk"));
+    for (const auto& [pane, suffix] : pages) {
+        if (pane != w.panes.help) {
+            QObject::connect(pane, &pages::WebPane::documentComplete, &w.window, [&w, pane] {
+                pane->setClickHandler([&w](const pages::PageElement& clicked) {
+                    w.clicks.push_back(clicked);
+                    return false;
+                });
+            });
+        }
+        pane->navigate(pages::PageAddress(suffix));
+    }
 }
 
 } // namespace
@@ -35,7 +58,7 @@ LinkRecorder::~LinkRecorder() {
     mAPI::SetLinkOpener(std::move(previous_));
 }
 
-PagesWindow::PagesWindow() {
+PagesWindow::PagesWindow(const Loader& load) {
     window.resize(641, 680);
     panes = {
         AddPane(window, "ucHelpDisplay", {16, 360, 609, 305}),
@@ -47,7 +70,7 @@ PagesWindow::PagesWindow() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy lastLoaded(panes.marlo, &pages::WebPane::documentComplete);
-    pages::LoadPages(panes, &window, messages);
+    (load ? load : LoadBuiltInPages)(*this);
     QVERIFY(lastLoaded.wait());
     // Scroll bars appear from the event loop once the pages' sizes are known.
     QCoreApplication::processEvents();
@@ -58,18 +81,17 @@ bool WaitForPage(pages::WebPane& pane) {
     return loaded.wait();
 }
 
-std::vector<litehtml::element::ptr> Elements(const pages::WebPane& pane, const char* tag) {
-    const litehtml::elements_vector found = pane.document()->root()->select_all(tag);
-    return {found.begin(), found.end()};
+std::vector<pages::PageElement> Elements(const pages::WebPane& pane, const char* tag) {
+    return pane.elements(QLatin1String(tag));
 }
 
 std::optional<QPoint> FindPoint(const pages::WebPane& pane, const QString& tagName) {
-    const QSize size = pane.document()->contentSize();
+    const QSize size = pane.contentSize();
     // Not (0, 0): QTest takes a click there for one in the middle of the widget.
     for (int y = 0; y < size.height(); ++y) {
         for (int x = y == 0 ? 1 : 0; x < size.width(); ++x) {
-            const litehtml::element::ptr element = pane.document()->elementAt({x, y}, {x, y});
-            if (element && pages::DescribeElement(element).tagName == tagName)
+            const std::optional<pages::PageElement> element = pane.elementAt({x, y});
+            if (element && element->tagName == tagName)
                 return QPoint(x, y);
         }
     }
@@ -77,19 +99,23 @@ std::optional<QPoint> FindPoint(const pages::WebPane& pane, const QString& tagNa
 }
 
 void ClickAt(pages::WebPane& pane, QPoint onPage, Qt::MouseButton button) {
+    // As much around the point as the pane shows: the point comes to the middle, or as near
+    // to it as the page lets it.
     const QSize visible = pane.viewport()->size();
-    pane.horizontalScrollBar()->setValue(onPage.x() - visible.width() / 2);
-    pane.verticalScrollBar()->setValue(onPage.y() - visible.height() / 2);
+    pane.showArea(QRect(onPage - QPoint(visible.width() / 2, visible.height() / 2), visible));
     const QPoint at = onPage - pane.scrollPosition();
     QVERIFY2(pane.viewport()->rect().contains(at), "the point cannot be scrolled into view");
-    QTest::mouseClick(pane.viewport(), button, {}, at);
+    // Whatever widget of the renderer's is under the point takes the click.
+    QWidget* target = pane.viewport()->childAt(at);
+    if (!target)
+        target = pane.viewport();
+    QTest::mouseClick(target, button, {}, target->mapFrom(pane.viewport(), at));
 }
 
-void ClickElement(pages::WebPane& pane, const litehtml::element::ptr& element,
-                  Qt::MouseButton button) {
+void ClickElement(pages::WebPane& pane, const pages::PageElement& element, Qt::MouseButton button) {
     const QRect target = ClickTarget(element);
     QVERIFY2(!target.isEmpty(), "the element has no place on the page");
-    QVERIFY2(pane.document()->elementAt(target.center(), target.center()) == element,
+    QVERIFY2(pane.elementAt(target.center()) == element,
              "the middle of the element hits another element");
     ClickAt(pane, target.center(), button);
 }

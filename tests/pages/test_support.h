@@ -3,11 +3,12 @@
 
 #include <QStringList>
 #include <QWidget>
-#include <load_pages.h>
+#include <functional>
 #include <open_link.h>
 #include <optional>
 #include <recording_message_service.h>
 #include <vector>
+#include <web_pane.h>
 
 namespace pages_test {
 
@@ -26,14 +27,27 @@ private:
     mAPI::LinkOpener previous_;
 };
 
-// A window holding the five panes at the sizes the main window gives them, loaded through
-// LoadPages and shown. Construction returns when all five pages are complete.
+struct Panes {
+    pages::WebPane* help;
+    pages::WebPane* gold;
+    pages::WebPane* videos;
+    pages::WebPane* seo;
+    pages::WebPane* marlo;
+};
+
+// A window holding the five panes at the sizes the main window gives them, loaded and
+// shown. Construction returns when all five pages are complete.
 class PagesWindow {
 public:
-    PagesWindow();
+    // Points the panes at their pages and takes their clicks; by default each pane shows
+    // its built-in page and every click in the four recommendation pages is recorded in
+    // clicks and cancelled, as the main window does with them.
+    using Loader = std::function<void(PagesWindow&)>;
+    explicit PagesWindow(const Loader& load = {});
 
     QWidget window;
-    pages::Panes panes{};
+    Panes panes{};
+    std::vector<pages::PageElement> clicks;
     calc::RecordingMessageService messages;
     LinkRecorder links;
 };
@@ -42,7 +56,7 @@ public:
 bool WaitForPage(pages::WebPane& pane);
 
 // The elements of the page in pane with tag (lower case), in document order.
-std::vector<litehtml::element::ptr> Elements(const pages::WebPane& pane, const char* tag);
+std::vector<pages::PageElement> Elements(const pages::WebPane& pane, const char* tag);
 
 // The first place on the page in pane (page coordinates) whose element has tagName (upper
 // case), searched line by line.
@@ -54,7 +68,7 @@ void ClickAt(pages::WebPane& pane, QPoint onPage, Qt::MouseButton button = Qt::L
 // Scrolls element into view and clicks its middle (for text, the middle of its first line)
 // with button, by mouse events on the pane. Fails the test when that point does not hit
 // element, so a click never lands somewhere else by accident.
-void ClickElement(pages::WebPane& pane, const litehtml::element::ptr& element,
+void ClickElement(pages::WebPane& pane, const pages::PageElement& element,
                   Qt::MouseButton button = Qt::LeftButton);
 
 } // namespace pages_test

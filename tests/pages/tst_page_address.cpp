@@ -23,7 +23,7 @@ class PageAddressTest : public QObject {
 private slots:
     void composition_data() {
         QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("baseName");
+        QTest::addColumn<QString>("fileName");
         QTest::addColumn<QChar>("separator");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("address");
@@ -43,11 +43,11 @@ private slots:
     }
     void composition() {
         QFETCH(QString, folder);
-        QFETCH(QString, baseName);
+        QFETCH(QString, fileName);
         QFETCH(QChar, separator);
         QFETCH(QString, suffix);
         QFETCH(QString, address);
-        QCOMPARE(pages::ComposePageAddress(folder, baseName, separator, suffix.toLatin1()),
+        QCOMPARE(pages::ComposePageAddress(folder, fileName, separator, suffix.toLatin1()),
                  address);
     }
 
@@ -64,7 +64,8 @@ private slots:
     void pagesRootOfAProgramFile() {
         QFETCH(QString, fileName);
         QFETCH(QString, root);
-        QCOMPARE(pages::PagesRoot("C:\\Tools", fileName, u'\\'), root);
+        QCOMPARE(pages::ComposePageAddress("C:\\Tools", fileName, u'\\', pages::kResourcesSuffix),
+                 root);
     }
 
     void resolver_data() {

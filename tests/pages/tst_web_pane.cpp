@@ -2,8 +2,10 @@
 // The pane on its own: loading, what it shows, and what it does with the mouse.
 #include "test_support.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -76,12 +78,12 @@ private slots:
     void navigateReturnsBeforeLoading() {
         QSignalSpy complete(pane, &pages::WebPane::documentComplete);
         pane->navigate(Address(pages::kHelpSuffix));
-        QVERIFY(!pane->document());
+        QVERIFY(!pane->hasPage());
         QCOMPARE(complete.count(), 0);
         QVERIFY(complete.wait());
         QCOMPARE(complete.first().at(0).value<QWidget*>(), pane);
         QCOMPARE(complete.first().at(1).toString(), Address(pages::kHelpSuffix));
-        QCOMPARE(pane->document()->title(), "Quick Help");
+        QCOMPARE(pane->title(), "Quick Help");
     }
 
     void onlyTheLastRequestLoads() {
@@ -92,7 +94,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(complete.count(), 1);
         QCOMPARE(complete.first().at(1).toString(), Address(pages::kGoldSuffix));
-        QCOMPARE(pane->document()->address(), Address(pages::kGoldSuffix));
+        QCOMPARE(pane->address(), Address(pages::kGoldSuffix));
     }
 
     void refusedAddressesShowTheNotFoundPage_data() {
@@ -111,7 +113,7 @@ private slots:
         pane->navigate(address);
         QVERIFY(complete.wait());
         QCOMPARE(complete.first().at(1).toString(), address);
-        QCOMPARE(pane->document()->title(), "Page not found");
+        QCOMPARE(pane->title(), "Page not found");
     }
 
     void imagesAreDrawnAtTheirSizes_data() {
@@ -131,7 +133,7 @@ private slots:
         QFETCH(QString, image);
         QFETCH(QSize, size);
         show({700, 700}, suffix);
-        const QRect box = pages::ElementBounds(Elements(*pane, "img").front());
+        const QRect box = Elements(*pane, "img").front().bounds;
         QCOMPARE(box.size(), size);
 
         const QImage expected(QStringLiteral(":/pages/") + image);
@@ -167,7 +169,7 @@ private slots:
                              Qt::NoButton, Qt::NoModifier);
             QCoreApplication::sendEvent(pane->viewport(), &move);
         };
-        const QRect image = pages::ElementBounds(Elements(*pane, "img").front());
+        const QRect image = Elements(*pane, "img").front().bounds;
         moveTo(image.center() - pane->scrollPosition());
         QCOMPARE(pane->viewport()->cursor().shape(), Qt::PointingHandCursor);
         moveTo(QPoint(3, 3));
@@ -182,7 +184,7 @@ private slots:
         pane->resize(400, 600);
         QCoreApplication::processEvents();
         QCOMPARE(pane->verticalScrollBar()->maximum(), 0);
-        QCOMPARE(pane->document()->contentSize(), pane->viewport()->size());
+        QCOMPARE(pane->contentSize(), pane->viewport()->size());
 
         pane->resize(193, 193);
         QCoreApplication::processEvents();
@@ -199,10 +201,10 @@ private slots:
     // is left standing in the middle of the text.
     void bodyFrameNeverCrossesTheText() {
         show({609, 305}, pages::kHelpSuffix);
-        const int pageWidth = pane->document()->contentSize().width();
+        const int pageWidth = pane->contentSize().width();
         QVERIFY(pageWidth > pane->viewport()->width());
-        const auto body = Elements(*pane, "body").front();
-        QCOMPARE(pages::ElementBounds(body).right() + 1 + body->border_right(), pageWidth);
+        // The body's 1-pixel frame closes the page.
+        QCOMPARE(Elements(*pane, "body").front().bounds.right() + 2, pageWidth);
 
         pane->horizontalScrollBar()->setValue(pane->horizontalScrollBar()->maximum());
         const QImage shown = pane->viewport()->grab().toImage();
@@ -237,18 +239,17 @@ private slots:
         show({400, 300}, pages::kHelpSuffix, kLinks);
         ClickElement(*pane, Elements(*pane, "a")[2]);
         QVERIFY(WaitForPage(*pane));
-        QCOMPARE(pane->document()->title(), "Page not found");
+        QCOMPARE(pane->title(), "Page not found");
         QVERIFY(links.addresses.isEmpty());
     }
 
     void clickHandlerSeesTheElementAndMayCancel() {
         show({400, 300}, pages::kHelpSuffix, kLinks);
         QSignalSpy complete(pane, &pages::WebPane::documentComplete);
-        const auto window = pane->document()->parentWindow();
         QList<pages::PageElement> seen;
         bool goOn = false;
-        pane->document()->setOnClick([&] {
-            seen.append(window->event()->srcElement);
+        pane->setClickHandler([&](const pages::PageElement& clicked) {
+            seen.append(clicked);
             return goOn;
         });
 
@@ -258,7 +259,7 @@ private slots:
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].tagName, "A");
         QCOMPARE(seen[0].id, "");
-        QVERIFY(!window->event());
+        QCOMPARE(seen[0].text, "another built-in page");
 
         pages_test::ClickAt(*pane, *FindPoint(*pane, "P"));
         QCOMPARE(seen.size(), 2);
@@ -274,13 +275,104 @@ private slots:
         show({400, 300}, pages::kHelpSuffix, kLinks);
         QSignalSpy complete(pane, &pages::WebPane::documentComplete);
         const QPoint text = *FindPoint(*pane, "P");
-        const QPoint link = pages::InlineBoxes(Elements(*pane, "a")[0]).front().center();
+        const QPoint link = Elements(*pane, "a")[0].lineBoxes.front().center();
         QTest::mousePress(pane->viewport(), Qt::LeftButton, {}, text);
         QTest::mouseRelease(pane->viewport(), Qt::LeftButton, {}, link);
         QTest::mousePress(pane->viewport(), Qt::LeftButton, {}, link);
         QTest::mouseRelease(pane->viewport(), Qt::LeftButton, {}, text);
         QCoreApplication::processEvents();
         QCOMPARE(complete.count(), 0);
+    }
+
+    void readerServesPagesAndPictures_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSize>("pictureSize");
+        const QByteArray withPicture =
+            "<html><head><title>Read</title></head><body><img src=\"pic.png\"></body></html>";
+        QTest::newRow("page and picture")
+            << withPicture << QByteArray("png") << "Read" << QSize(7, 5);
+        QTest::newRow("picture missing") << withPicture << QByteArray() << "Read" << QSize(0, 0);
+        QTest::newRow("page missing")
+            << QByteArray() << QByteArray() << "Page not found" << QSize();
+    }
+    void readerServesPagesAndPictures() {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, picture);
+        QFETCH(QString, title);
+        QFETCH(QSize, pictureSize);
+        QByteArray png;
+        if (!picture.isEmpty()) {
+            QBuffer buffer(&png);
+            QImage(7, 5, QImage::Format_RGB32).save(&buffer, "PNG");
+        }
+        QStringList asked;
+        pane->setResourceReader([&](const QString& address) -> std::optional<QByteArray> {
+            asked.append(address);
+            if (address == "res://here/page.html" && !page.isEmpty())
+                return page;
+            if (address == "res://here/pic.png" && !png.isEmpty())
+                return png;
+            return std::nullopt;
+        });
+        pane->navigate("res://here/page.html");
+        QVERIFY(WaitForPage(*pane));
+        QCOMPARE(pane->title(), title);
+        QCOMPARE(asked.first(), "res://here/page.html");
+        const auto images = Elements(*pane, "img");
+        if (pictureSize.isValid()) {
+            QCOMPARE(asked, (QStringList{"res://here/page.html", "res://here/pic.png"}));
+            QCOMPARE(images.front().bounds.size(), pictureSize);
+        } else {
+            QVERIFY(images.empty());
+        }
+    }
+
+    void clickHandlerKeepsToThePageItWasSetFor() {
+        show({400, 300}, pages::kHelpSuffix, kLinks);
+        int seen = 0;
+        pane->setClickHandler([&seen](const pages::PageElement&) { return ++seen, false; });
+        ClickElement(*pane, Elements(*pane, "a")[1]);
+        QCOMPARE(seen, 1);
+        show({400, 300}, pages::kHelpSuffix, kLinks);
+        ClickElement(*pane, Elements(*pane, "a")[1]);
+        QCOMPARE(seen, 1);
+    }
+
+    // What the pane leaves out on purpose is told under its logging category when asked.
+    void deliberateIgnoresAreLogged_data() {
+        QTest::addColumn<QByteArray>("html");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("style sheet link")
+            << QByteArray("<html><head><link rel=\"stylesheet\" href=\"x.css\"></head></html>")
+            << QStringList{"ignored <link href=\"x.css\">", "ignored @import of x.css"};
+        QTest::newRow("base address")
+            << QByteArray("<html><head><base href=\"file:///\"></head></html>")
+            << QStringList{"ignored <base href=\"file:///\">"};
+        QTest::newRow("missing picture")
+            << QByteArray("<html><body><img src=\"none.png\"></body></html>")
+            << QStringList{"no picture at " +
+                           Address(pages::kHelpSuffix).replace("help.html", "none.png") +
+                           ": laid out as 0 x 0"};
+    }
+    void deliberateIgnoresAreLogged() {
+        QFETCH(QByteArray, html);
+        QFETCH(QStringList, messages);
+        QLoggingCategory::setFilterRules(QStringLiteral("varnelcalc.pages.info=true"));
+        for (const QString& message : messages)
+            QTest::ignoreMessage(QtInfoMsg, qPrintable(message));
+        show({400, 300}, pages::kHelpSuffix, html);
+        QLoggingCategory::setFilterRules(QString());
+    }
+
+    void refusedAddressIsLogged() {
+        QLoggingCategory::setFilterRules(QStringLiteral("varnelcalc.pages.info=true"));
+        QTest::ignoreMessage(QtInfoMsg,
+                             "nothing to show at file:///etc/passwd: showing the not-found page");
+        pane->navigate("file:///etc/passwd");
+        QVERIFY(WaitForPage(*pane));
+        QLoggingCategory::setFilterRules(QString());
     }
 
     void fontFamilies_data() {

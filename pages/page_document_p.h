@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "page_container.h"
-#include "page_element.h"
-#include "page_nodes.h"
-#include "page_text.h"
+#include "page_container_p.h"
+#include "page_element_p.h"
+#include "page_nodes_p.h"
+#include "page_text_p.h"
+#include "web_pane.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -23,41 +24,24 @@ class QPainter;
 
 namespace pages {
 
-struct PageEvent {
-    PageElement srcElement; // the innermost element clicked
-};
-
-// The window of a document: it carries the event being handled while a handler runs, so
-// that code holding the window can read which element was clicked.
-class PageWindow {
-public:
-    // nullptr when no event is being handled.
-    const PageEvent* event() const { return event_ ? &*event_ : nullptr; }
-
-private:
-    friend class PageDocument;
-    std::optional<PageEvent> event_;
-};
-
 // One parsed and laid-out page. Held by shared_ptr: the pane lets go of it when it shows
 // another page, while a click being handled, or code that attached to its clicks, may still
 // hold it.
 class PageDocument {
 public:
-    // Returns false to cancel the pane's own action for the click.
-    using ClickHandler = std::function<bool()>;
+    using ClickHandler = WebPane::ClickHandler;
 
     // Parses html (ASCII or UTF-8) shown at address and lays it out for clientSize. Images
-    // named by the page are loaded here, relative to address.
+    // named by the page are read here through read, relative to address.
     static std::shared_ptr<PageDocument> create(const QByteArray& html, const QString& address,
-                                                QSize clientSize);
+                                                QSize clientSize,
+                                                const WebPane::ResourceReader& read);
 
     PageDocument(const PageDocument&) = delete;
     PageDocument& operator=(const PageDocument&) = delete;
 
     const QString& address() const { return address_; }
     QString title() const { return container_.caption(); }
-    std::shared_ptr<PageWindow> parentWindow() const { return window_; }
     litehtml::element::ptr root() const { return html_->root(); }
 
     // The page's structure in reading order, for assistive technology; read when first asked.
@@ -67,8 +51,8 @@ public:
     // handler detaches.
     void setOnClick(ClickHandler handler) { onClick_ = std::move(handler); }
 
-    // Raises the click event for element (see elementAt). Returns whether the pane should
-    // go on with its own action.
+    // Tells the click handler that element (see elementAt) was clicked. Returns whether the
+    // pane should go on with its own action.
     bool dispatchClick(const litehtml::element::ptr& element);
 
     void layout(QSize clientSize);
@@ -127,7 +111,7 @@ public:
     void paint(QPainter& painter, QPoint scroll, const QRect& clip, const PaintStyle& style);
 
 private:
-    explicit PageDocument(QString address);
+    PageDocument(QString address, const WebPane::ResourceReader& read);
     void render(int width);
 
     QString address_;
@@ -135,7 +119,6 @@ private:
     // is destroyed.
     PageContainer container_;
     litehtml::document::ptr html_;
-    std::shared_ptr<PageWindow> window_ = std::make_shared<PageWindow>();
     mutable std::optional<std::vector<PageNode>> nodes_;
     mutable std::optional<PageText> text_;
     mutable std::optional<std::vector<litehtml::element::ptr>> linkStops_;

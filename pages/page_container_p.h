@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "web_pane.h"
+
 #include <QFont>
 #include <QImage>
 #include <QSize>
@@ -12,11 +14,12 @@
 namespace pages {
 
 // Everything litehtml asks of its host for one document: fonts, measuring, drawing with the
-// QPainter passed as the drawing handle, and the page's images, read from the built-in
-// resources only. It keeps no link to a widget, so a document may outlive its pane.
+// QPainter passed as the drawing handle, and the page's images, read through the pane's
+// resource reader. It keeps no link to a widget, so a document may outlive its pane.
 class PageContainer final : public litehtml::document_container {
 public:
-    explicit PageContainer(QString pageAddress);
+    // Pictures are read through read, by their address relative to pageAddress.
+    PageContainer(QString pageAddress, WebPane::ResourceReader read);
     PageContainer(const PageContainer&) = delete;
     PageContainer& operator=(const PageContainer&) = delete;
     ~PageContainer() = default;
@@ -74,6 +77,7 @@ private:
     };
 
     QString pageAddress_;
+    WebPane::ResourceReader read_;
     QSize clientSize_;
     QString caption_;
     std::string cursor_;

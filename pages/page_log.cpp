@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "page_log_p.h"
+
+namespace pages {
+
+Q_LOGGING_CATEGORY(lcPages, "varnelcalc.pages", QtWarningMsg)
+
+} // namespace pages

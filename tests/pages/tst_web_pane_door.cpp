@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+// What the main window relies on, whichever renderer lays out the pages: each page loads,
+// each product link and image reaches the click handler with its facts, by mouse and by
+// keyboard, and an address that names nothing built in shows the not-found page. Built once
+// per renderer.
+#include "page_facts.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+#include <page_address.h>
+#include <web_pane.h>
+
+namespace {
+
+// Clicks the middle of element (of its first line, for a link's text) with the mouse.
+void Click(pages::WebPane& pane, const pages::PageElement& element) {
+    const QRect target = element.lineBoxes.empty() ? element.bounds : element.lineBoxes.front();
+    pane.showArea(target);
+    const QPoint inView = target.center() - pane.scrollPosition();
+    // The renderer's own widget under the point takes the mouse.
+    QWidget* widget = pane.viewport()->childAt(inView);
+    if (!widget)
+        widget = pane.viewport();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->mapFrom(pane.viewport(), inView));
+}
+
+} // namespace
+
+class WebPaneDoorTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QWidget> window;
+    pages::WebPane* pane = nullptr;
+    std::vector<pages::PageElement> clicks;
+
+    // Shows the page at address and takes its clicks, cancelling them as the main window does.
+    void show(const QString& address) {
+        QSignalSpy complete(pane, &pages::WebPane::documentComplete);
+        pane->navigate(address);
+        QVERIFY(complete.wait());
+        QCOMPARE(complete.first().at(1).toString(), address);
+        pane->setClickHandler([this](const pages::PageElement& clicked) {
+            clicks.push_back(clicked);
+            return false;
+        });
+    }
+
+private slots:
+    void init() {
+        window = std::make_unique<QWidget>();
+        window->resize(640, 440);
+        pane = new pages::WebPane(window.get());
+        pane->setGeometry(16, 16, 609, 400);
+        clicks.clear();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void everyPageLoads_data() {
+        QTest::addColumn<QByteArray>("suffix");
+        QTest::addColumn<QString>("title");
+        for (const pages_test::PageFacts& page : pages_test::kPageFacts)
+            QTest::newRow(page.row) << QByteArray(page.suffix) << page.title;
+    }
+    void everyPageLoads() {
+        QFETCH(QByteArray, suffix);
+        QFETCH(QString, title);
+        QVERIFY(!pane->hasPage());
+        show(pages::PageAddress(suffix));
+        QVERIFY(pane->hasPage());
+        QCOMPARE(pane->title(), title);
+        QCOMPARE(pane->address(), pages::PageAddress(suffix));
+        QVERIFY(!pane->contentSize().isEmpty());
+    }
+
+    void productLinksReachTheClickHandler_data() {
+        QTest::addColumn<QByteArray>("suffix");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("textLinks");
+        QTest::newRow("gold") << QByteArray(pages::kGoldSuffix) << "idx_gold" << 2;
+        QTest::newRow("videos") << QByteArray(pages::kVideosSuffix) << "idx_vid" << 3;
+        QTest::newRow("seo") << QByteArray(pages::kSeoSuffix) << "idx_seo" << 2;
+        QTest::newRow("marlo") << QByteArray(pages::kMarloSuffix) << "idx_marlo" << 3;
+    }
+    void productLinksReachTheClickHandler() {
+        QFETCH(QByteArray, suffix);
+        QFETCH(QString, id);
+        QFETCH(int, textLinks);
+        show(pages::PageAddress(suffix));
+        QSignalSpy complete(pane, &pages::WebPane::documentComplete);
+
+        const std::vector<pages::PageElement> images = pane->elements("img");
+        QCOMPARE(images.size(), 1u);
+        QCOMPARE(images.front().id, id);
+        const std::vector<pages::PageElement> links = pane->elements("a");
+        QCOMPARE(links.size(), size_t(1 + textLinks));
+        for (const pages::PageElement& link : links)
+            QCOMPARE(link.id, id);
+
+        Click(*pane, images.front());
+        QCOMPARE(clicks.size(), 1u);
+        QCOMPARE(clicks.back().tagName, "IMG");
+        QCOMPARE(clicks.back().id, id);
+        for (size_t i = 1; i < links.size(); ++i) { // the first link holds the image
+            Click(*pane, links[i]);
+            QCOMPARE(clicks.size(), i + 1);
+            QCOMPARE(clicks.back().tagName, "A");
+            QCOMPARE(clicks.back().id, id);
+            QCOMPARE(clicks.back().text, links[i].text);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(complete.count(), 0); // the handler cancelled: nothing followed
+    }
+
+    void enterOnALinkReachesTheClickHandler() {
+        show(pages::PageAddress(pages::kSeoSuffix));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        pane->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(pane->focusedLink());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        // Held down, the key repeats: the link is still followed once.
+        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, {}, true);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &repeated);
+        QCOMPARE(clicks.size(), 1u);
+        QCOMPARE(clicks.back().tagName, "A");
+        QCOMPARE(clicks.back().id, "idx_seo");
+    }
+
+    void addressesNotBuiltInShowTheNotFoundPage_data() {
+        QTest::addColumn<QString>("address");
+        const QString help = pages::PageAddress(pages::kHelpSuffix);
+        QTest::newRow("unknown name") << QString(help).replace("help.html", "readme.txt");
+        QTest::newRow("up a folder") << QString(help).replace("help.html", "../help.html");
+        QTest::newRow("other program") << QString(help).replace(".exe/", ".bin/");
+        QTest::newRow("web") << "http://www.varnelcalc.example/";
+        QTest::newRow("file") << "file:///etc/passwd";
+        QTest::newRow("resource") << "qrc:/pages/help.html";
+    }
+    void addressesNotBuiltInShowTheNotFoundPage() {
+        QFETCH(QString, address);
+        show(address);
+        QCOMPARE(pane->title(), "Page not found");
+        QVERIFY(pane->elements("img").empty());
+    }
+};
+
+QTEST_MAIN(WebPaneDoorTest)
+#include "tst_web_pane_door.moc"
