@@ -2,6 +2,7 @@
 #include "spin_arrows.h"
 
 #include "message_box_service.h"
+#include "quiet_news.h"
 #include "spin_box_accessible.h"
 #include "spin_button.h"
 
@@ -50,7 +51,13 @@ void SpinArrows::step(Move move, QAbstractButton* arrow) {
         return;
     }
     const unsigned shownBefore = MessageBoxService::ShownCount();
-    (model_.*move)();
+    if (edit_) {
+        // Told once, as the new value, not again as new text.
+        const widgets::QuietText quiet(*edit_);
+        (model_.*move)();
+    } else {
+        (model_.*move)();
+    }
     if (edit_)
         AnnounceStep(*edit_);
     if (MessageBoxService::ShownCount() != shownBefore) {

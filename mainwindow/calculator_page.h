@@ -33,10 +33,12 @@ public:
     QPushButton& aboutButton() const { return *cmdAbout_; }
     QPushButton& quitButton() const { return *cmdQuit_; }
 
-    // The five boxes under the short names of their figures, in the order of the boxes.
+    // The five boxes under the short names of their figures, in the order of the boxes,
+    // each with the figure of its row under "Actual Numbers".
     struct NamedBox {
         QString name;
         QLineEdit* box;
+        QLabel* actual;
     };
     std::vector<NamedBox> typedFigures() const;
     // The nine results, each with the caption label that says what it shows.
@@ -53,6 +55,9 @@ public:
         QWidget* widget;
     };
     const std::vector<TabStop>& tabStops() const { return tabStops_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createHeadings(QWidget& sheet);
@@ -73,4 +78,5 @@ private:
     QPushButton* cmdAbout_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
     std::vector<TabStop> tabStops_;
+    bool leftForMessage_ = false; // the box with the focus gave it to a message box
 };

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#include "quiet_news.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace widgets {
+namespace {
+
+constexpr const char* kQuietText = "widgets.quietText";
+constexpr const char* kUntilFocused = "widgets.quietUntilFocused";
+constexpr const char* kDeselectQuietly = "widgets.deselectQuietly";
+constexpr const char* kHideQuietly = "widgets.hideQuietly";
+constexpr const char* kEditedSinceCaret = "widgets.editedSinceCaret";
+
+QAccessible::UpdateHandler previousHandler = nullptr;
+
+bool IsTextNews(QAccessible::Event type) {
+    switch (type) {
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool HasSelection(const QObject& object) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&object))
+        return edit->hasSelectedText();
+    return true;
+}
+
+} // namespace
+
+bool KeptFromReaders(const QAccessibleEvent& event) {
+    QObject* object = event.object();
+    if (!object)
+        return false;
+    if (event.type() == QAccessible::Focus)
+        object->setProperty(kUntilFocused, QVariant());
+    if (IsTextNews(event.type()) &&
+        (object->property(kQuietText).toInt() > 0 || object->property(kUntilFocused).toBool()))
+        return true;
+    if (object->property(kDeselectQuietly).toBool()) {
+        if (event.type() == QAccessible::TextSelectionChanged && !HasSelection(*object))
+            return true;
+        // The caret that typing moves: a reader would take it for the selection going.
+        if (event.type() == QAccessible::TextCaretMoved) {
+            const bool edited = object->property(kEditedSinceCaret).toBool();
+            object->setProperty(kEditedSinceCaret, QVariant());
+            return edited;
+        }
+        if (event.type() != QAccessible::TextSelectionChanged && IsTextNews(event.type()))
+            object->setProperty(kEditedSinceCaret, true);
+    }
+    return event.type() == QAccessible::ObjectHide && object->property(kHideQuietly).toBool();
+}
+
+namespace {
+
+void Filter(QAccessibleEvent* event);
+
+void Forward(QAccessibleEvent* event) {
+    if (previousHandler) {
+        previousHandler(event);
+        return;
+    }
+    // Qt hands news to the platform's readers only while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&Filter);
+}
+
+void Filter(QAccessibleEvent* event) {
+    if (!KeptFromReaders(*event))
+        Forward(event);
+}
+
+void InstallFilter() {
+    static const bool installed =
+        (previousHandler = QAccessible::installUpdateHandler(&Filter), true);
+    Q_UNUSED(installed);
+}
+
+} // namespace
+
+void QuietUntilFocused(QObject& object) {
+    InstallFilter();
+    object.setProperty(kUntilFocused, true);
+}
+
+QuietText::QuietText(QObject& object) : object_(object) {
+    InstallFilter();
+    object_.setProperty(kQuietText, object_.property(kQuietText).toInt() + 1);
+}
+
+QuietText::~QuietText() {
+    object_.setProperty(kQuietText, object_.property(kQuietText).toInt() - 1);
+}
+
+void DeselectQuietly(QObject& object) {
+    InstallFilter();
+    object.setProperty(kDeselectQuietly, true);
+}
+
+void HideQuietly(QWidget& widget) {
+    InstallFilter();
+    widget.setProperty(kHideQuietly, true);
+}
+
+} // namespace widgets

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QAccessibleEvent;
+class QObject;
+class QWidget;
+
+// Accessibility news that a screen reader would speak as noise, kept from it. Everything
+// else passes on unchanged.
+namespace widgets {
+
+// Keeps the text, caret and selection news of object from readers until readers are told
+// that object has the focus: a box that selects its text as it is entered is then read
+// once, with its selection, instead of the selection first and the box after.
+void QuietUntilFocused(QObject& object);
+
+// Keeps object's text, caret and selection news from readers while it lives: for a change
+// that is told otherwise (a step of the arrows tells the new value).
+class QuietText {
+public:
+    explicit QuietText(QObject& object);
+    ~QuietText();
+    QuietText(const QuietText&) = delete;
+    QuietText& operator=(const QuietText&) = delete;
+
+private:
+    QObject& object_;
+};
+
+// Never tells readers that object's selection went away: typing over a selected figure, or
+// a caret move out of it, is no news of its own.
+void DeselectQuietly(QObject& object);
+
+// Never tells readers that widget was hidden: a tip put away is no news, and a reader
+// would read the focus again.
+void HideQuietly(QWidget& widget);
+
+// Whether event is kept from readers under the rules above. Asked once for each piece of
+// news as it goes out, since one piece may end a rule (the focus ends the quiet of
+// QuietUntilFocused).
+bool KeptFromReaders(const QAccessibleEvent& event);
+
+} // namespace widgets
