@@ -287,9 +287,17 @@ std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigure
 void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size()>& edits,
                                QWidget& window, calc::MessageService& messages) {
     calc::Calculator::Boxes boxes;
-    for (const calc::Box box : calc::kAllBoxes)
-        boxes[IndexOf(box)] =
-            std::make_unique<bind::LineEditBox>(*edits[IndexOf(box)], calc::TypingLimit(box));
+    for (const calc::Box box : calc::kAllBoxes) {
+        QLineEdit& edit = *edits[IndexOf(box)];
+        // What the calculator does to a box while it handles an edit (the whole text
+        // selected with a warning, blanks taken out) is told by the box afterwards, not
+        // piece by piece: the handling lies between these two connections.
+        connect(&edit, &QLineEdit::textChanged, this, [this, &edit] {
+            handlingQuiet_.push_back(std::make_unique<widgets::QuietText>(edit));
+        });
+        boxes[IndexOf(box)] = std::make_unique<bind::LineEditBox>(edit, calc::TypingLimit(box));
+        connect(&edit, &QLineEdit::textChanged, this, [this] { handlingQuiet_.pop_back(); });
+    }
     calculator_ = std::make_unique<calc::Calculator>(std::move(boxes), messages);
     calculator_->setCaptionObserver([this](calc::Caption caption) { showCaption(caption); });
 

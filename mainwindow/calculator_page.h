@@ -16,6 +16,7 @@ class QPushButton;
 namespace widgets {
 class FittingLabel;
 class FocusGuard;
+class QuietText;
 } // namespace widgets
 
 // The calculator tab: the boxes, arrows, step choice, figures and buttons of the design,
@@ -79,4 +80,5 @@ private:
     QPushButton* cmdQuit_ = nullptr;
     std::vector<TabStop> tabStops_;
     bool leftForMessage_ = false; // the box with the focus gave it to a message box
+    std::vector<std::unique_ptr<widgets::QuietText>> handlingQuiet_; // one per edit handled
 };

@@ -32,11 +32,16 @@ FigureReadout::FigureReadout(QWidget& window, const std::vector<QLineEdit*>& box
     expiry_.setSingleShot(true);
     expiry_.setInterval(kTipShown);
     connect(&expiry_, &QTimer::timeout, tip_, &QWidget::hide);
+    lastTold_ = Words(earnings_);
     typingPause_.setSingleShot(true);
     typingPause_.setInterval(kTypingPause);
     connect(&typingPause_, &QTimer::timeout, this, [this] {
-        if (typedInto_ && typedInto_->hasFocus())
-            widgets::Announce(window_, Words(earnings_));
+        const QString words = Words(earnings_);
+        // Earnings that the edits left as they were are no news.
+        if (!typedInto_ || !typedInto_->hasFocus() || words == lastTold_)
+            return;
+        widgets::Announce(window_, words);
+        lastTold_ = words;
     });
     for (QLineEdit* box : boxes) {
         box->installEventFilter(this);

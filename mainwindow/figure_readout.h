@@ -55,4 +55,5 @@ private:
     QTimer expiry_;
     QTimer typingPause_;
     QPointer<QLineEdit> typedInto_;
+    QString lastTold_; // the earnings last told after a pause, at first as the window opens
 };

@@ -2,6 +2,7 @@
 #include "quiet_news.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -41,6 +42,12 @@ bool KeptFromReaders(const QAccessibleEvent& event) {
     QObject* object = event.object();
     if (!object)
         return false;
+    // A menu that pops up over its window takes the keys but leaves the window active; a
+    // reader told the window became active again would leave the menu and read the window.
+    if (QWidget* popup = QApplication::activePopupWidget();
+        popup && object != popup && event.type() == QAccessible::StateChanged &&
+        static_cast<const QAccessibleStateChangeEvent&>(event).changedStates().active)
+        return true;
     if (event.type() == QAccessible::Focus)
         object->setProperty(kUntilFocused, QVariant());
     if (IsTextNews(event.type()) &&

@@ -35,6 +35,8 @@ void DeselectQuietly(QObject& object);
 // would read the focus again.
 void HideQuietly(QWidget& widget);
 
+// While a popup menu is open, its window's becoming active again is kept from readers too.
+//
 // Whether event is kept from readers under the rules above. Asked once for each piece of
 // news as it goes out, since one piece may end a rule (the focus ends the quiet of
 // QuietUntilFocused).

@@ -3,6 +3,7 @@
 // the focus are announced, a box tells the keys that read the figures and is read as its text,
 // the copy menu opens from the keys, and the tools tab opens at its first pane.
 #include "figure_copy.h"
+#include "figure_readout.h"
 #include "frm_main_fixture.h"
 
 #include <QAccessible>
@@ -137,6 +138,14 @@ private slots:
         QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
         QApplication::sendEvent(&edit, &in);
         QTRY_COMPARE(Announced(*window), QStringLiteral("3.10x selected"));
+    }
+
+    // Heard after a pause in typing only while a reader listens; no reader listens here.
+    void noReaderNoEarningsAfterAPause() {
+        QVERIFY(!QAccessible::isActive());
+        typeInto("txtECPM", QStringLiteral("3"));
+        QTest::qWait(int((FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count()));
+        QCOMPARE(Announced(*window), QString());
     }
 
     void boxesTellTheKeysForTheFigures() {
