@@ -289,14 +289,23 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
     calc::Calculator::Boxes boxes;
     for (const calc::Box box : calc::kAllBoxes) {
         QLineEdit& edit = *edits[IndexOf(box)];
-        // What the calculator does to a box while it handles an edit (the whole text
-        // selected with a warning, blanks taken out) is told by the box afterwards, not
-        // piece by piece: the handling lies between these two connections.
+        // While the calculator handles an edit, the box's caret and selection news wait: a
+        // reader asks for the selection only later, and would tell the whole text that a
+        // warning selects as if the user had selected it. The handling lies between these
+        // two connections.
         connect(&edit, &QLineEdit::textChanged, this, [this, &edit] {
             handlingQuiet_.push_back(std::make_unique<widgets::QuietText>(edit));
         });
         boxes[IndexOf(box)] = std::make_unique<bind::LineEditBox>(edit, calc::TypingLimit(box));
-        connect(&edit, &QLineEdit::textChanged, this, [this] { handlingQuiet_.pop_back(); });
+        connect(&edit, &QLineEdit::textChanged, this, [this, &edit] {
+            handlingQuiet_.pop_back();
+            // Where the caret ended, for readers that follow it; a selection left by a
+            // warning is told when the warning closes.
+            if (handlingQuiet_.empty() && !edit.hasSelectedText()) {
+                QAccessibleTextCursorEvent caret(&edit, edit.cursorPosition());
+                QAccessible::updateAccessibility(&caret);
+            }
+        });
     }
     calculator_ = std::make_unique<calc::Calculator>(std::move(boxes), messages);
     calculator_->setCaptionObserver([this](calc::Caption caption) { showCaption(caption); });
@@ -313,8 +322,8 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
                 calculator_->GotFocus(box);
             },
             [this, box] { return calculator_->Validate(box); });
-        widgets::DeselectQuietly(edit);
         edit.installEventFilter(this);
+        widgets::QuietWhileUnfocused(edit);
         edit.setAccessibleDescription(QString::fromLatin1(kFiguresKeys));
 
         auto* arrows = new bind::SpinArrows(

@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLineEdit>
 #include <QWidget>
 
 namespace widgets {
@@ -11,9 +10,8 @@ namespace {
 
 constexpr const char* kQuietText = "widgets.quietText";
 constexpr const char* kUntilFocused = "widgets.quietUntilFocused";
-constexpr const char* kDeselectQuietly = "widgets.deselectQuietly";
 constexpr const char* kHideQuietly = "widgets.hideQuietly";
-constexpr const char* kEditedSinceCaret = "widgets.editedSinceCaret";
+constexpr const char* kWhileUnfocused = "widgets.quietWhileUnfocused";
 
 QAccessible::UpdateHandler previousHandler = nullptr;
 
@@ -28,12 +26,6 @@ bool IsTextNews(QAccessible::Event type) {
     default:
         return false;
     }
-}
-
-bool HasSelection(const QObject& object) {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(&object))
-        return edit->hasSelectedText();
-    return true;
 }
 
 } // namespace
@@ -53,18 +45,11 @@ bool KeptFromReaders(const QAccessibleEvent& event) {
     if (IsTextNews(event.type()) &&
         (object->property(kQuietText).toInt() > 0 || object->property(kUntilFocused).toBool()))
         return true;
-    if (object->property(kDeselectQuietly).toBool()) {
-        if (event.type() == QAccessible::TextSelectionChanged && !HasSelection(*object))
-            return true;
-        // The caret that typing moves: a reader would take it for the selection going.
-        if (event.type() == QAccessible::TextCaretMoved) {
-            const bool edited = object->property(kEditedSinceCaret).toBool();
-            object->setProperty(kEditedSinceCaret, QVariant());
-            return edited;
-        }
-        if (event.type() != QAccessible::TextSelectionChanged && IsTextNews(event.type()))
-            object->setProperty(kEditedSinceCaret, true);
-    }
+    if ((event.type() == QAccessible::TextSelectionChanged ||
+         event.type() == QAccessible::TextCaretMoved) &&
+        object->property(kWhileUnfocused).toBool() && object->isWidgetType() &&
+        !static_cast<const QWidget*>(object)->hasFocus())
+        return true;
     return event.type() == QAccessible::ObjectHide && object->property(kHideQuietly).toBool();
 }
 
@@ -110,9 +95,9 @@ QuietText::~QuietText() {
     object_.setProperty(kQuietText, object_.property(kQuietText).toInt() - 1);
 }
 
-void DeselectQuietly(QObject& object) {
+void QuietWhileUnfocused(QWidget& widget) {
     InstallFilter();
-    object.setProperty(kDeselectQuietly, true);
+    widget.setProperty(kWhileUnfocused, true);
 }
 
 void HideQuietly(QWidget& widget) {

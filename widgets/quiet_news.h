@@ -15,7 +15,9 @@ namespace widgets {
 void QuietUntilFocused(QObject& object);
 
 // Keeps object's text, caret and selection news from readers while it lives: for a change
-// that is told otherwise (a step of the arrows tells the new value).
+// that is told otherwise (a step of the arrows tells the new value), or told once it is
+// whole (a reader asks for the selection later than the news comes, and would take the
+// whole text that a warning selects for the user's own selection).
 class QuietText {
 public:
     explicit QuietText(QObject& object);
@@ -27,9 +29,10 @@ private:
     QObject& object_;
 };
 
-// Never tells readers that object's selection went away: typing over a selected figure, or
-// a caret move out of it, is no news of its own.
-void DeselectQuietly(QObject& object);
+// Keeps widget's caret and selection news from readers while it has not the focus: a box
+// that gives up its selection as the focus leaves would be heard saying so before the next
+// control is.
+void QuietWhileUnfocused(QWidget& widget);
 
 // Never tells readers that widget was hidden: a tip put away is no news, and a reader
 // would read the focus again.

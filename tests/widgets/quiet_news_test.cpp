@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class Rule { None, UntilFocused, QuietText, DeselectQuietly, HideQuietly };
+enum class Rule { None, UntilFocused, QuietText, WhileUnfocused, HideQuietly };
 
 std::unique_ptr<QAccessibleEvent> News(QLineEdit& edit, QAccessible::Event type) {
     switch (type) {
@@ -60,10 +60,14 @@ private slots:
             << Rule::QuietText << QAccessible::TextUpdated << false << true;
         QTest::newRow("stepping: new value")
             << Rule::QuietText << QAccessible::ValueChanged << false << false;
-        QTest::newRow("selection gone")
-            << Rule::DeselectQuietly << QAccessible::TextSelectionChanged << false << true;
-        QTest::newRow("selection made")
-            << Rule::DeselectQuietly << QAccessible::TextSelectionChanged << true << false;
+        QTest::newRow("typing over: selection gone")
+            << Rule::QuietText << QAccessible::TextSelectionChanged << false << true;
+        QTest::newRow("a key: selection gone")
+            << Rule::None << QAccessible::TextSelectionChanged << false << false;
+        QTest::newRow("focus gone: selection gone")
+            << Rule::WhileUnfocused << QAccessible::TextSelectionChanged << false << true;
+        QTest::newRow("focus gone: name")
+            << Rule::WhileUnfocused << QAccessible::NameChanged << false << false;
         QTest::newRow("tip hidden")
             << Rule::HideQuietly << QAccessible::ObjectHide << false << true;
         QTest::newRow("tip shown")
@@ -88,8 +92,8 @@ private slots:
         case Rule::QuietText:
             quiet = std::make_unique<widgets::QuietText>(edit);
             break;
-        case Rule::DeselectQuietly:
-            widgets::DeselectQuietly(edit);
+        case Rule::WhileUnfocused:
+            widgets::QuietWhileUnfocused(edit);
             break;
         case Rule::HideQuietly:
             widgets::HideQuietly(edit);
@@ -108,26 +112,22 @@ private slots:
         QVERIFY(!Kept(edit, QAccessible::TextSelectionChanged));
     }
 
-    // The caret that typing moves is no news; a caret moved by itself is.
-    void caretMovesAfterEdits_data() {
-        QTest::addColumn<int>("edits");
-        QTest::addColumn<QList<bool>>("caretsKept");
-        QTest::newRow("moved by an edit") << 1 << QList<bool>{true};
-        QTest::newRow("moved by a key alone") << 0 << QList<bool>{false};
-        QTest::newRow("an edit, then a key") << 1 << QList<bool>{true, false};
+    // A caret moved while the text is held is not told; once the hold ends, it is.
+    void caretMovesAfterAHold_data() {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("during the hold") << true << true;
+        QTest::newRow("after the hold") << false << false;
     }
 
-    void caretMovesAfterEdits() {
-        QFETCH(int, edits);
-        QFETCH(QList<bool>, caretsKept);
+    void caretMovesAfterAHold() {
+        QFETCH(bool, held);
+        QFETCH(bool, kept);
         QLineEdit edit(QStringLiteral("100"));
-        widgets::DeselectQuietly(edit);
-        for (int edit_ = 0; edit_ < edits; ++edit_)
-            QVERIFY(!Kept(edit, QAccessible::TextUpdated));
-        QList<bool> kept;
-        for (qsizetype caret = 0; caret < caretsKept.size(); ++caret)
-            kept << Kept(edit, QAccessible::TextCaretMoved);
-        QCOMPARE(kept, caretsKept);
+        auto quiet = std::make_unique<widgets::QuietText>(edit);
+        if (!held)
+            quiet.reset();
+        QCOMPARE(Kept(edit, QAccessible::TextCaretMoved), kept);
     }
 };
 
