@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <cstdlib>
+#include <optional>
 
 namespace bind {
 namespace {
@@ -51,11 +52,11 @@ void SpinArrows::step(Move move, QAbstractButton* arrow) {
         return;
     }
     const unsigned shownBefore = MessageBoxService::ShownCount();
-    if (edit_) {
+    {
         // Told once, as the new value, not again as new text.
-        const widgets::QuietText quiet(*edit_);
-        (model_.*move)();
-    } else {
+        std::optional<widgets::QuietText> quiet;
+        if (edit_)
+            quiet.emplace(*edit_);
         (model_.*move)();
     }
     if (edit_)
