@@ -76,6 +76,13 @@ void frmAbout::createTexts() {
     disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     design::SetTextColour(*disclaimer, Qt::black);
     design::SetBackground(*disclaimer, Qt::white);
+    // Read with the two links where they stand on the screen: a reader reads the window's
+    // texts, not its links, when the window opens.
+    disclaimer->setAccessibleName(
+        QString::fromUtf8(kDisclaimer)
+            .replace(QLatin1Char('\n'), QLatin1Char(' ') + QString::fromLatin1(product::kSiteName) +
+                                            QLatin1Char('\n')) +
+        QLatin1Char(' ') + QString::fromLatin1(product::kSupportEmail));
 
     design::AddLabel(*this, "lblVersion", QStringLiteral("Version"), ToRect(960, 675, 4005, 225),
                      TextFont());

@@ -2,6 +2,7 @@
 #include "spin_arrows.h"
 
 #include "message_box_service.h"
+#include "quiet_news.h"
 #include "spin_box_accessible.h"
 #include "spin_button.h"
 
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <cstdlib>
+#include <optional>
 
 namespace bind {
 namespace {
@@ -50,7 +52,13 @@ void SpinArrows::step(Move move, QAbstractButton* arrow) {
         return;
     }
     const unsigned shownBefore = MessageBoxService::ShownCount();
-    (model_.*move)();
+    {
+        // Told once, as the new value, not again as new text.
+        std::optional<widgets::QuietText> quiet;
+        if (edit_)
+            quiet.emplace(*edit_);
+        (model_.*move)();
+    }
     if (edit_)
         AnnounceStep(*edit_);
     if (MessageBoxService::ShownCount() != shownBefore) {

@@ -108,8 +108,9 @@ public:
         edit().setText(edit().text().replace(start, end - start, text));
     }
 
-    // Value: the number in the box, within the arrows' range.
-    QVariant currentValue() const override { return edit().text().toDouble(); }
+    // Value: the box's text as it stands, which may be empty or not a number at all; the
+    // range is the arrows'.
+    QVariant currentValue() const override { return edit().text(); }
     void setCurrentValue(const QVariant& value) override {
         edit().setText(QString::number(value.toLongLong()));
     }

@@ -2,22 +2,28 @@
 #include "calculator_page.h"
 
 #include "accessible_roles.h"
+#include "announcement.h"
 #include "design.h"
 #include "enter_presses_button.h"
 #include "fitting_label.h"
 #include "focus_guard.h"
 #include "fonts.h"
 #include "line_edit_box.h"
+#include "message_box_service.h"
+#include "quiet_news.h"
 #include "spin_arrows.h"
 #include "twips.h"
 #include "wheel_steps.h"
 
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace {
 
@@ -44,19 +50,24 @@ struct TypedFigure {
     const char* figure;
     QRect arrows;
     QRect text;
+    calc::Caption actual; // the figure of the box's row under "Actual Numbers"
 };
 constexpr std::array kTypedFigures = {
     TypedFigure{calc::Box::Impressions, "updImpressions", "Impressions", ToRect(360, 240, 255, 405),
-                ToRect(600, 240, 1420, 400)},
+                ToRect(600, 240, 1420, 400), calc::Caption::ActualImpressions},
     TypedFigure{calc::Box::Clicks, "updClicks", "Clicks", ToRect(360, 1560, 255, 405),
-                ToRect(600, 1560, 1420, 400)},
+                ToRect(600, 1560, 1420, 400), calc::Caption::ProjectedClicks},
     TypedFigure{calc::Box::CTR, "updCTR", "CTR", ToRect(360, 2160, 255, 405),
-                ToRect(600, 2160, 555, 400)},
+                ToRect(600, 2160, 555, 400), calc::Caption::ProjectedCTR},
     TypedFigure{calc::Box::Dec, "updDec", "CTR tenths", ToRect(1320, 2160, 255, 405),
-                ToRect(1560, 2160, 450, 400)},
+                ToRect(1560, 2160, 450, 400), calc::Caption::ProjectedCTR},
     TypedFigure{calc::Box::ECPM, "updECPM", "eCPM", ToRect(360, 2760, 255, 405),
-                ToRect(600, 2760, 1420, 400)},
+                ToRect(600, 2760, 1420, 400), calc::Caption::ECPM},
 };
+// Told with each box: the results never take the focus, these keys read them.
+constexpr const char* kFiguresKeys = "F1 speaks the earnings, Shift+F1 the actual numbers, "
+                                     "Shift+F10 copies";
+
 // Focus order: the boxes first, the arrows after the step choice.
 constexpr std::array kBoxTabIndex = {2, 3, 4, 5, 6};
 constexpr std::array kArrowsTabIndex = {25, 26, 27, 29, 30};
@@ -276,9 +287,26 @@ std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigure
 void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size()>& edits,
                                QWidget& window, calc::MessageService& messages) {
     calc::Calculator::Boxes boxes;
-    for (const calc::Box box : calc::kAllBoxes)
-        boxes[IndexOf(box)] =
-            std::make_unique<bind::LineEditBox>(*edits[IndexOf(box)], calc::TypingLimit(box));
+    for (const calc::Box box : calc::kAllBoxes) {
+        QLineEdit& edit = *edits[IndexOf(box)];
+        // While the calculator handles an edit, the box's caret and selection news wait: a
+        // reader asks for the selection only later, and would tell the whole text that a
+        // warning selects as if the user had selected it. The handling lies between these
+        // two connections.
+        connect(&edit, &QLineEdit::textChanged, this, [this, &edit] {
+            handlingQuiet_.push_back(std::make_unique<widgets::QuietText>(edit));
+        });
+        boxes[IndexOf(box)] = std::make_unique<bind::LineEditBox>(edit, calc::TypingLimit(box));
+        connect(&edit, &QLineEdit::textChanged, this, [this, &edit] {
+            handlingQuiet_.pop_back();
+            // Where the caret ended, for readers that follow it; a selection left by a
+            // warning is told when the warning closes.
+            if (handlingQuiet_.empty() && !edit.hasSelectedText()) {
+                QAccessibleTextCursorEvent caret(&edit, edit.cursorPosition());
+                QAccessible::updateAccessibility(&caret);
+            }
+        });
+    }
     calculator_ = std::make_unique<calc::Calculator>(std::move(boxes), messages);
     calculator_->setCaptionObserver(
         [this](calc::Caption caption, const std::string& text) { showCaption(caption, text); });
@@ -288,8 +316,16 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
         QLineEdit& edit = *edits[IndexOf(figure.box)];
         const calc::Box box = figure.box;
         focusGuard_->addBox(
-            edit, [this, box] { calculator_->GotFocus(box); },
+            edit,
+            [this, box, &edit] {
+                // The box is read with its selection once readers hear it has the focus.
+                widgets::QuietUntilFocused(edit);
+                calculator_->GotFocus(box);
+            },
             [this, box] { return calculator_->Validate(box); });
+        edit.installEventFilter(this);
+        widgets::QuietWhileUnfocused(edit);
+        edit.setAccessibleDescription(QString::fromLatin1(kFiguresKeys));
 
         auto* arrows = new bind::SpinArrows(
             calculator_->spinButton(box), QString::fromLatin1(figure.figure), edit.parentWidget());
@@ -301,6 +337,25 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
         arrows->stackUnder(&edit);
         tabStops_.push_back({kArrowsTabIndex[IndexOf(box)], arrows});
     }
+}
+
+// Back from a warning, the box holds its text selected; readers read the box without the
+// selection, and the next key would type over it unawares.
+bool CalculatorPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut)
+        leftForMessage_ = bind::MessageBoxService::IsOpen();
+    if (event->type() != QEvent::FocusIn ||
+        static_cast<const QFocusEvent&>(*event).reason() != Qt::ActiveWindowFocusReason ||
+        !std::exchange(leftForMessage_, false))
+        return false;
+    QPointer<QLineEdit> edit = static_cast<QLineEdit*>(watched);
+    // Told once the reader has read the box.
+    QTimer::singleShot(0, this, [edit] {
+        if (edit && edit->hasFocus() && edit->hasSelectedText() &&
+            edit->selectedText() == edit->text())
+            widgets::Announce(*edit->window(), edit->text() + QStringLiteral(" selected"));
+    });
+    return false;
 }
 
 void CalculatorPage::createActualFigures(QWidget& sheet) {
@@ -345,7 +400,11 @@ void CalculatorPage::createButtons(QWidget& sheet) {
     QPushButton* reset = addButton("cmdReset", "Reset", ToRect(240, 4560, 1200, 350));
     cmdAbout_ = addButton("cmdAbout", "About...", ToRect(6990, 4560, 1200, 350));
     cmdQuit_ = addButton("cmdQuit", "Quit", ToRect(8205, 4560, 1200, 350));
-    connect(reset, &QPushButton::clicked, this, [this] { calculator_->cmdReset_Click(); });
+    connect(reset, &QPushButton::clicked, this, [this, reset] {
+        calculator_->cmdReset_Click();
+        // The figures change out of the focus's sight: a reader would say nothing.
+        widgets::Announce(*reset->window(), QStringLiteral("Figures reset"));
+    });
     tabStops_.push_back({47, reset});
     tabStops_.push_back({48, cmdAbout_});
     tabStops_.push_back({49, cmdQuit_});
@@ -354,7 +413,8 @@ void CalculatorPage::createButtons(QWidget& sheet) {
 std::vector<CalculatorPage::NamedBox> CalculatorPage::typedFigures() const {
     std::vector<NamedBox> result;
     for (const TypedFigure& figure : kTypedFigures)
-        result.push_back({QString::fromLatin1(figure.figure), boxes_[IndexOf(figure.box)]});
+        result.push_back({QString::fromLatin1(figure.figure), boxes_[IndexOf(figure.box)],
+                          figureLabels_[IndexOf(figure.actual)]});
     return result;
 }
 

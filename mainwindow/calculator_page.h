@@ -16,6 +16,7 @@ class QPushButton;
 namespace widgets {
 class FittingLabel;
 class FocusGuard;
+class QuietText;
 } // namespace widgets
 
 // The calculator tab: the boxes, arrows, step choice, figures and buttons of the design,
@@ -33,10 +34,12 @@ public:
     QPushButton& aboutButton() const { return *cmdAbout_; }
     QPushButton& quitButton() const { return *cmdQuit_; }
 
-    // The five boxes under the short names of their figures, in the order of the boxes.
+    // The five boxes under the short names of their figures, in the order of the boxes,
+    // each with the figure of its row under "Actual Numbers".
     struct NamedBox {
         QString name;
         QLineEdit* box;
+        QLabel* actual;
     };
     std::vector<NamedBox> typedFigures() const;
     // The nine results, each with the caption label that says what it shows.
@@ -53,6 +56,9 @@ public:
         QWidget* widget;
     };
     const std::vector<TabStop>& tabStops() const { return tabStops_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createHeadings(QWidget& sheet);
@@ -73,4 +79,6 @@ private:
     QPushButton* cmdAbout_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
     std::vector<TabStop> tabStops_;
+    bool leftForMessage_ = false; // the box with the focus gave it to a message box
+    std::vector<std::unique_ptr<widgets::QuietText>> handlingQuiet_; // one per edit handled
 };

@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "figure_copy.h"
 
+#include "announcement.h"
 #include "conversions.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QShortcut>
+#include <algorithm>
 
 namespace {
 
 const QStringList kHeader = {QStringLiteral("Figure"), QStringLiteral("Shown"),
                              QStringLiteral("Number")};
+
+const QKeySequence kCopyAllKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 // A box holds what a paste put there, tabs included: a cell that carried a tab or a line
 // break would split its row in the spreadsheet it is pasted into. Blanks stand in for them.
@@ -27,7 +33,7 @@ QStringList Cells(const FigureCopy::Row& row) {
 
 FigureCopy::FigureCopy(QWidget& window, std::vector<CalculatorPage::NamedBox> boxes,
                        std::vector<QLabel*> figures)
-    : QObject(&window), boxes_(std::move(boxes)), figures_(std::move(figures)) {
+    : QObject(&window), window_(window), boxes_(std::move(boxes)), figures_(std::move(figures)) {
     for (QLabel* figure : figures_) {
         figure->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(figure, &QWidget::customContextMenuRequested, this,
@@ -37,8 +43,10 @@ FigureCopy::FigureCopy(QWidget& window, std::vector<CalculatorPage::NamedBox> bo
                     menu->popup(figure->mapToGlobal(position));
                 });
     }
+    for (const CalculatorPage::NamedBox& typed : boxes_)
+        typed.box->installEventFilter(this);
     // Ctrl+C stays with the boxes, for their selected text.
-    auto* copyAll = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &window);
+    auto* copyAll = new QShortcut(kCopyAllKeys, &window);
     connect(copyAll, &QShortcut::activated, this, &FigureCopy::copyTable);
 }
 
@@ -46,23 +54,52 @@ QMenu* FigureCopy::createContextMenu(const QLabel& figure, QWidget* parent) cons
     auto* menu = new QMenu(parent);
     // Each item reads the caption when it is chosen, not when the menu opened.
     const QPointer<const QLabel> source(&figure);
-    connect(menu->addAction(QStringLiteral("Copy")), &QAction::triggered, menu, [source] {
+    connect(menu->addAction(QStringLiteral("Copy")), &QAction::triggered, menu, [this, source] {
         if (source)
-            QGuiApplication::clipboard()->setText(source->text());
+            copyText(source->text());
     });
-    connect(menu->addAction(QStringLiteral("Copy Number")), &QAction::triggered, menu, [source] {
-        if (source)
-            QGuiApplication::clipboard()->setText(PlainNumber(source->text()));
-    });
-    connect(menu->addAction(QStringLiteral("Copy All Figures")), &QAction::triggered, menu,
-            [this] { copyTable(); });
+    connect(menu->addAction(QStringLiteral("Copy Number")), &QAction::triggered, menu,
+            [this, source] {
+                if (source)
+                    copyText(PlainNumber(source->text()));
+            });
+    QAction* copyAll = menu->addAction(QStringLiteral("Copy All Figures"));
+    // Shown beside the item; the window's own shortcut does the work.
+    copyAll->setShortcut(kCopyAllKeys);
+    copyAll->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyAll, &QAction::triggered, menu, [this] { copyTable(); });
     return menu;
+}
+
+// The figures never take the focus: from the keyboard, the menu key or Shift+F10 in a box
+// opens the menu of the figure in the box's row. The mouse keeps the box's own menu.
+bool FigureCopy::eventFilter(QObject* watched, QEvent* event) {
+    const auto typed = std::ranges::find(boxes_, watched, &CalculatorPage::NamedBox::box);
+    if (typed == boxes_.end())
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const bool menuKey = key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
+        if (!menuKey && !shiftF10)
+            return false;
+    } else if (event->type() != QEvent::ContextMenu ||
+               static_cast<const QContextMenuEvent&>(*event).reason() !=
+                   QContextMenuEvent::Keyboard) {
+        return false;
+    }
+    QMenu* menu = createContextMenu(*typed->actual, typed->box);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(typed->box->mapToGlobal(QPoint(0, typed->box->height())));
+    // Opened from the keys: the first item is ready for Enter.
+    menu->setActiveAction(menu->actions().value(0));
+    return true;
 }
 
 std::vector<FigureCopy::Row> FigureCopy::rows() const {
     std::vector<Row> result;
-    for (const auto& [name, box] : boxes_)
-        result.push_back({name, box->text(), box->text()});
+    for (const CalculatorPage::NamedBox& typed : boxes_)
+        result.push_back({typed.name, typed.box->text(), typed.box->text()});
     for (const QLabel* figure : figures_)
         result.push_back(
             {figure->accessibleDescription(), figure->text(), PlainNumber(figure->text())});
@@ -75,6 +112,13 @@ void FigureCopy::copyTable() const {
     data->setText(PlainTextTable(table));
     data->setHtml(HtmlTable(table));
     QGuiApplication::clipboard()->setMimeData(data);
+    // Nothing in the window changes: without these words a reader would stay silent.
+    widgets::Announce(window_, QStringLiteral("All figures copied"));
+}
+
+void FigureCopy::copyText(const QString& text) const {
+    QGuiApplication::clipboard()->setText(text);
+    widgets::Announce(window_, QStringLiteral("Copied ") + text);
 }
 
 QString FigureCopy::PlainNumber(const QString& shown) {

@@ -45,7 +45,13 @@ public:
     static QString PlainTextTable(const std::vector<Row>& rows);
     static QString HtmlTable(const std::vector<Row>& rows);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void copyText(const QString& text) const;
+
+    QWidget& window_;
     std::vector<CalculatorPage::NamedBox> boxes_;
     std::vector<QLabel*> figures_;
 };

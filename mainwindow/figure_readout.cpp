@@ -2,6 +2,8 @@
 #include "figure_readout.h"
 
 #include "accessible_roles.h"
+#include "announcement.h"
+#include "quiet_news.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,11 +27,34 @@ FigureReadout::FigureReadout(QWidget& window, const std::vector<QLineEdit*>& box
     tip_->setAutoFillBackground(true);
     tip_->hide();
     widgets::SetAccessibleRole(*tip_, QAccessible::ToolTip);
+    // A reader would read the box again each time the tip goes away.
+    widgets::HideQuietly(*tip_);
     expiry_.setSingleShot(true);
     expiry_.setInterval(kTipShown);
     connect(&expiry_, &QTimer::timeout, tip_, &QWidget::hide);
-    for (QLineEdit* box : boxes)
+    lastTold_ = Words(earnings_);
+    typingPause_.setSingleShot(true);
+    typingPause_.setInterval(kTypingPause);
+    connect(&typingPause_, &QTimer::timeout, this, [this] {
+        const QString words = Words(earnings_);
+        // Earnings that the edits left as they were are no news.
+        if (!typedInto_ || !typedInto_->hasFocus() || words == lastTold_)
+            return;
+        widgets::Announce(window_, words);
+        lastTold_ = words;
+    });
+    for (QLineEdit* box : boxes) {
         box->installEventFilter(this);
+        connect(box, &QLineEdit::textEdited, this, [this, box] { tellEarningsAfterPause(box); });
+    }
+}
+
+// Only while a reader listens: others see the figures change as they type.
+void FigureReadout::tellEarningsAfterPause(QLineEdit* box) {
+    if (!QAccessible::isActive())
+        return;
+    typedInto_ = box;
+    typingPause_.start();
 }
 
 QString FigureReadout::Words(const Column& column) {
@@ -53,6 +78,7 @@ bool FigureReadout::eventFilter(QObject* watched, QEvent* event) {
         tip_->hide();
         return false;
     }
+    typingPause_.stop();
     showTip(*static_cast<QLineEdit*>(watched),
             Words(key.modifiers() & Qt::ShiftModifier ? actualNumbers_ : earnings_));
     return true;

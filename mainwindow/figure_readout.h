@@ -4,7 +4,9 @@
 #include "calculator_page.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
+#include <chrono>
 #include <vector>
 
 class QLabel;
@@ -15,6 +17,9 @@ class QWidget;
 // the box: F1 the earnings, Shift+F1 the actual numbers. Screen readers speak a tip that F1
 // brings up, so a blind user hears the new figures after an edit. The next key, a focus move
 // or a few seconds put the tip away.
+//
+// While a screen reader listens, the earnings are also told without a key once the user
+// stops typing in a box for a moment.
 class FigureReadout final : public QObject {
     Q_OBJECT
 
@@ -31,11 +36,15 @@ public:
     // The tip, for tests.
     const QLabel& tip() const { return *tip_; }
 
+    // How long typing must rest before the earnings are told.
+    static constexpr std::chrono::milliseconds kTypingPause{1500};
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showTip(const QLineEdit& box, const QString& words);
+    void tellEarningsAfterPause(QLineEdit* box);
 
     QWidget& window_;
     Column earnings_;
@@ -44,4 +53,7 @@ private:
     // tooltip window appears.
     QLabel* tip_;
     QTimer expiry_;
+    QTimer typingPause_;
+    QPointer<QLineEdit> typedInto_;
+    QString lastTold_; // the earnings last told after a pause, at first as the window opens
 };

@@ -15,6 +15,7 @@
 #include "line_shape.h"
 #include "link_label.h"
 #include "open_link.h"
+#include "open_menus.h"
 #include "product.h"
 #include "tab_control.h"
 #include "twips.h"
@@ -51,6 +52,8 @@ frmMain::frmMain() {
     setWindowIcon(images::ProgramIcon());
     // A plain widget would be a nameless filler to screen readers, not the window.
     widgets::SetAccessibleRole(*this, QAccessible::Window);
+    // The copy menu of the figures is read with its items.
+    widgets::ExposeOpenMenus();
 
     // Created from the bottom up: later siblings are drawn above earlier ones.
     createFooter();
@@ -92,6 +95,12 @@ void frmMain::createTabs() {
     connect(&calculatorPage_->quitButton(), &QPushButton::clicked, this, &QWidget::close);
     createWebPanes(*helpSheet, *toolsSheet);
     createFigureTools();
+    // The tools tab opens at its first pane, wherever the focus was: the focus chain alone
+    // would go on from the help pane to the second.
+    connect(ucTabMain_, &QTabWidget::currentChanged, this, [this, toolsSheet](int) {
+        if (ucTabMain_->currentWidget()->isAncestorOf(toolsSheet))
+            panes_.gold->setFocus(Qt::TabFocusReason);
+    });
 }
 
 // Copying the figures, and hearing them from a box.

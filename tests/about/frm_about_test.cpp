@@ -5,6 +5,7 @@
 #include "title_room.h"
 #include "user_input.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
@@ -123,6 +124,16 @@ private slots:
     void linksAreDrawnAboveTheDisclaimer() {
         QCOMPARE(about_->childAt(find("lblWebLink").geometry().center()), &find("lblWebLink"));
         QCOMPARE(about_->childAt(find("lblEmailLink").geometry().center()), &find("lblEmailLink"));
+    }
+
+    // Read as the eye reads it: each link's text where the link lies over the disclaimer.
+    void readersReadTheLinksInPlace() {
+        const QStringList lines = find<QLabel>("lblDisclaimer").text().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2);
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&find("lblDisclaimer"));
+        QCOMPARE(read->text(QAccessible::Name), lines[0] + ' ' + find<QLabel>("lblWebLink").text() +
+                                                    '\n' + lines[1] + ' ' +
+                                                    find<QLabel>("lblEmailLink").text());
     }
 
     void theWebLinkOpensTheHomeAddress() {
