@@ -31,7 +31,7 @@ fetch_source() {
     local apt=(apt-get -q -o Dir::Etc::SourceList="$work/apt/sources.list"
         -o Dir::Etc::SourceParts=/dev/null -o Dir::State::Lists="$work/apt/lists"
         -o Dir::Cache::Archives="$work/apt/archives")
-    [ -f "$work/apt/updated" ] || { "${apt[@]}" update >/dev/null && touch "$work/apt/updated"; }
+    [ -f "$work/apt/updated" ] || { "${apt[@]}" update >/dev/null 2>&1 && touch "$work/apt/updated"; }
     (cd "$work/download" && "${apt[@]}" source --download-only "$package" >/dev/null 2>&1)
     rm -rf "$work/$folder.tmp"
     dpkg-source --no-check -x "$work/download/${package}"_*.dsc "$work/$folder.tmp" >/dev/null
