@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Builds, once, the Windows toolkit that the `windows` preset links against, from Debian's
 # own source packages and with Debian's MinGW-w64 compilers:
-#   - Qt 6 (Core, Gui, Widgets, Test and the windows platform plugin, static), with this
+#   - Qt 6 (Core, Gui, Widgets, Network, Test and the windows platform plugin, static), with this
 #     machine's Qt as the host tools (moc, rcc, uic);
 #   - libcsv, the command-line companion's CSV reader.
 #
@@ -68,9 +68,10 @@ build_qt() {
         "$plugin/qwindowsintegration.cpp"
 
     local features=() feature
+    # Network stays for its local sockets (a second start talks to the running program).
     # tabletevent: Debian's repacked source drops the third-party code it needs.
-    for feature in network sql dbus xml concurrent printsupport opengl vulkan direct2d zstd icu \
-        glib freetype jpeg tabletevent; do
+    for feature in sql dbus xml concurrent printsupport opengl vulkan direct2d zstd icu glib \
+        freetype jpeg tabletevent; do
         features+=("-DFEATURE_$feature=OFF")
     done
     local launcher=()
@@ -78,7 +79,7 @@ build_qt() {
         export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
         launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
-    cmake -S "$work/qtbase" -B "$work/qtbase-build" -G Ninja \
+    cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
@@ -86,8 +87,8 @@ build_qt() {
         -DQT_BUILD_BENCHMARKS=OFF -DFEATURE_testlib=ON -DFEATURE_widgets=ON \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
         -DFEATURE_system_harfbuzz=OFF "${features[@]}" "${launcher[@]}" >"$work/qtbase.log"
-    nice cmake --build "$work/qtbase-build" --parallel "$jobs"
-    cmake --install "$work/qtbase-build" >/dev/null
+    nice cmake --build "$work/build" --parallel "$jobs"
+    cmake --install "$work/build" >/dev/null
 }
 
 # libcsv is one C file; it goes into the prefix as a static library with its header.
