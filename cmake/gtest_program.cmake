@@ -7,7 +7,8 @@ function(add_gtest_program name)
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES
             PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9][0-9]* tests?\\."
-            FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+            FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
+            FIXTURES_REQUIRED wine_prefix)
     else()
         include(GoogleTest)
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)

@@ -71,7 +71,7 @@ build_qt() {
     # Network stays for its local sockets (a second start talks to the running program).
     # tabletevent: Debian's repacked source drops the third-party code it needs.
     for feature in sql dbus xml concurrent printsupport opengl vulkan direct2d zstd icu glib \
-        freetype jpeg tabletevent; do
+        freetype tabletevent; do
         features+=("-DFEATURE_$feature=OFF")
     done
     local launcher=()
@@ -86,6 +86,7 @@ build_qt() {
         -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DQT_BUILD_BENCHMARKS=OFF -DFEATURE_testlib=ON -DFEATURE_widgets=ON \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
+        -DFEATURE_system_jpeg=OFF \
         -DFEATURE_system_harfbuzz=OFF "${features[@]}" "${launcher[@]}" >"$work/qtbase.log"
     nice cmake --build "$work/build" --parallel "$jobs"
     cmake --install "$work/build" >/dev/null
