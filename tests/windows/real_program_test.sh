@@ -4,17 +4,21 @@
 # with xdotool are read back through Ctrl+Shift+C on the clipboard, a second start leaves one
 # window, a product link reaches the Windows shell's opener, and the window is pictured.
 #
-#   real_program_test.sh VarnelCalc.exe WINEPREFIX [SCREENSHOT.png]
+#   real_program_test.sh VarnelCalc.exe [SCREENSHOT.png]
 #
 # Needs DISPLAY (run under xvfb-run), wine, xdotool and xclip.
 set -euo pipefail
 program=$1
-export WINEPREFIX=$2
-screenshot=${3:-}
+screenshot=${2:-}
 export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 wine=$(command -v wine || echo /usr/lib/wine/wine64)
 scratch=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+# A Wine prefix of its own: the program's lock and temporary folder live in it, so that no
+# other calculator running on this machine swallows the start, nor one killed before.
+export WINEPREFIX=$scratch/prefix
+"$wine" cmd /c exit 0 >/dev/null 2>&1
 
 # Wine's shell opens web addresses with winebrowser, which hands them to xdg-open: a stub
 # earlier on PATH records them instead.
@@ -36,9 +40,6 @@ wait_for() { # SECONDS COMMAND...: true once the command succeeds
 }
 main_window() { xdotool search --onlyvisible --name '^Varnel Interactive Calculator' | head -n 1; }
 
-# The single-instance lock lives in the temporary folder: a private one, so that no other
-# calculator running on this machine swallows the start.
-export TMPDIR=$scratch
 "$wine" "$program" &
 window=
 wait_for 90 main_window && window=$(main_window)
@@ -51,8 +52,9 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window on X: ${WIDTH}x${HEIGHT}"
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-# The impressions box has the focus first; each box selects its text on entry.
-for figure in 1000 Tab 2 Tab 5 Tab Tab 2; do
+# The impressions box has the focus first; each box selects its text on entry. Tab goes on to
+# clicks, CTR, its tenths and eCPM.
+for figure in 1000 Tab Tab 2 Tab 5 Tab 2; do
     if [ "$figure" = Tab ]; then xdotool key --delay 100 Tab; else xdotool type --delay 80 "$figure"; fi
 done
 sleep 1
