@@ -2,9 +2,12 @@
 # SPDX-License-Identifier: MIT
 # One entry point for a fresh Debian 12 machine: installs what is missing, builds, then
 #   ./dev.sh run    starts the calculator (installs and builds only what the program needs)
-#   ./dev.sh test   runs every test, the engine's tests again built for Windows under Wine,
-#                   the fuzzers for FUZZ_SECONDS each (60 unless set), then every test
-#                   again in the sanitizer build
+#   ./dev.sh test     runs every test, the engine's tests again built for Windows under Wine,
+#                     the whole program's Windows suites when the Windows toolkit is there
+#                     (or VARNELCALC_WINDOWS=1 builds it first), the fuzzers for FUZZ_SECONDS
+#                     each (60 unless set), then every test again in the sanitizer build
+#   ./dev.sh windows  builds the Windows toolkit once, then VarnelCalc.exe and
+#                     varnelcalc-cli.exe, packed as a zip and an installer
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -25,7 +28,17 @@ test_packages=(
     lintian librsvg2-bin                        # the .deb as Debian judges it; icons against their SVG
     # Windows: the Windows-only sources checked, the engine's tests built and run under Wine
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64
+    ccache                                      # the test builds reuse earlier compiles
 )
+
+# What the Windows build and its tests under Wine need, on top of the test packages.
+windows_packages=(
+    dpkg-dev nsis zip                           # Debian's sources, packing
+    xdotool xclip imagemagick                   # the real program driven under Wine
+)
+
+# The Windows toolkit (a static Qt and libcsv for MinGW-w64), built once outside the tree.
+windows_toolkit=${VARNELCALC_WINDOWS_TOOLKIT:-$HOME/.cache/varnelcalc/mingw-qt-6.4.2}
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -53,8 +66,16 @@ generate_test_locale() {
     fi
 }
 
-# Configures with the named preset and builds with the build preset of the same name
-# ("app" builds only the program).
+# The test builds (five of them) go through ccache where it is installed, with paths taken
+# from the checkout, so that a fresh clone reuses what an earlier one compiled.
+use_ccache() {
+    if command -v ccache >/dev/null; then
+        export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+        export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+    fi
+}
+
+# Configures with the named preset and builds with the build preset of the same name.
 build() {
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
@@ -64,6 +85,26 @@ build() {
 windows_engine_tests() {
     build windows-engine
     ctest --preset windows-engine
+}
+
+# The whole program for Windows: the toolkit once (about 45 minutes on two cores), then the
+# program, its suites and its packages.
+windows_build() {
+    scripts/windows-toolkit.sh "$windows_toolkit"
+    cmake --preset windows -DVARNELCALC_WINDOWS_TOOLKIT="$windows_toolkit" >/dev/null
+    cmake --build --preset windows
+}
+
+# The Windows suites run when the toolkit is there; building it takes longer than a test
+# run should, so only VARNELCALC_WINDOWS=1 asks for that.
+windows_tests() {
+    if [ ! -d "$windows_toolkit/stamps" ] && [ "${VARNELCALC_WINDOWS:-}" != 1 ]; then
+        echo "Windows suites skipped: the Windows toolkit is not built (VARNELCALC_WINDOWS=1 ./dev.sh test, or ./dev.sh windows, builds it once)"
+        return
+    fi
+    install_missing_packages "${windows_packages[@]}"
+    windows_build
+    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --preset windows
 }
 
 # Each fuzzer starts from the seeds kept in the repository and grows its corpus in a
@@ -96,16 +137,25 @@ run)
     ;;
 test)
     install_missing_packages "${run_packages[@]}" "${test_packages[@]}"
+    use_ccache
     generate_test_locale
     build default
     xvfb-run -a ctest --preset default
     windows_engine_tests
+    windows_tests
     fuzz
     build sanitize
     xvfb-run -a ctest --preset sanitize
     ;;
+windows)
+    install_missing_packages "${run_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}"
+    use_ccache
+    windows_build
+    (cd build/windows && cpack >/dev/null)
+    ls -l build/windows/VarnelCalc-*-windows-x64.*
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac

@@ -112,6 +112,12 @@ SingleInstance::Start SingleInstance::acquire() {
             return Start::AlreadyRunning;
         if (takeOverNonLock() && lock_->tryLock(0))
             return Start::Alone;
+#ifdef Q_OS_WIN
+        // Windows removes no file that a process holds open, and a running instance holds
+        // its lock open: a lock that could be neither read nor taken over is a live one.
+        if (QFileInfo::exists(path_))
+            return Start::AlreadyRunning;
+#endif
     }
     problem_ = QStringLiteral("cannot make the lock file %1: %2")
                    .arg(QDir::toNativeSeparators(path_), Describe(lock_->error()));

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The real VarnelCalc.exe under Wine, used as a person would on an X display: figures typed
+# with xdotool are read back through Ctrl+Shift+C on the clipboard, a second start leaves one
+# window, a product link reaches the Windows shell's opener, and the window is pictured.
+#
+#   real_program_test.sh VarnelCalc.exe [SCREENSHOT.png]
+#
+# Needs DISPLAY (run under xvfb-run), wine, xdotool and xclip.
+set -euo pipefail
+program=$1
+screenshot=${2:-}
+export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+wine=$(command -v wine || echo /usr/lib/wine/wine64)
+scratch=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+# A Wine prefix of its own: the program's lock and temporary folder live in it, so that no
+# other calculator running on this machine swallows the start, nor one killed before.
+export WINEPREFIX=$scratch/prefix
+"$wine" cmd /c exit 0 >/dev/null 2>&1
+
+# Wine's shell opens web addresses with winebrowser, which hands them to xdg-open: a stub
+# earlier on PATH records them instead.
+mkdir -p "$scratch/bin"
+printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$scratch" >"$scratch/bin/xdg-open"
+chmod +x "$scratch/bin/xdg-open"
+export PATH=$scratch/bin:$PATH
+
+failures=0
+check() { # NAME CONDITION-RESULT DETAIL
+    if [ "$2" = 0 ]; then echo "PASS: $1"; else echo "FAIL: $1 ($3)"; failures=$((failures + 1)); fi
+}
+wait_for() { # SECONDS COMMAND...: true once the command succeeds
+    local until=$((SECONDS + $1)); shift
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $until ] || return 1
+        sleep 0.5
+    done
+}
+main_window() { xdotool search --onlyvisible --name '^Varnel Interactive Calculator' | head -n 1; }
+
+"$wine" "$program" &
+window=
+wait_for 90 main_window && window=$(main_window)
+check "the window opens" "$([ -n "$window" ]; echo $?)" "no window titled Varnel Interactive Calculator"
+[ -n "$window" ] || exit 1
+sleep 2
+
+# Wine draws the frame itself: the X window is the client area and Windows' own frame.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "window on X: ${WIDTH}x${HEIGHT}"
+
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+# The impressions box has the focus first; each box selects its text on entry. Tab goes on to
+# clicks, CTR, its tenths and eCPM.
+for figure in 1000 Tab Tab 2 Tab 5 Tab 2; do
+    if [ "$figure" = Tab ]; then xdotool key --delay 100 Tab; else xdotool type --delay 80 "$figure"; fi
+done
+sleep 1
+xdotool key --delay 100 ctrl+shift+c
+sleep 1
+copied=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r' || true)
+yearly=$(printf '%s\n' "$copied" | awk -F '\t' '$1 ~ /^Yearly/ { print $2 }')
+check "typed figures give the yearly \$730.00 on the clipboard" \
+    "$([ "$yearly" = '$730.00' ]; echo $?)" "yearly: '$yearly'; clipboard: $(printf '%s' "$copied" | head -c 300)"
+
+[ -z "$screenshot" ] || import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$screenshot"
+
+# A second start ends and leaves the one window.
+start=$SECONDS
+status=0
+timeout 60 "$wine" "$program" || status=$?
+windows=$(xdotool search --onlyvisible --name '^Varnel Interactive Calculator' | wc -l)
+check "a second start ends (exit $status after $((SECONDS - start)) s) and one window stays" \
+    "$([ "$status" = 0 ] && [ "$windows" = 1 ]; echo $?)" "$windows windows"
+
+# Alt+R opens the recommended tools; Tab enters the first product page at its first link.
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key --delay 200 alt+r Tab Return
+wait_for 20 test -s "$scratch/opened" || true
+opened=$(cat "$scratch/opened" 2>/dev/null || true)
+check "a product link reaches the shell's opener" \
+    "$(printf '%s' "$opened" | grep -q '^http://www.varnelcalc.example/'; echo $?)" "opened: '$opened'"
+
+xdotool windowclose "$window" 2>/dev/null || xdotool key --window "$window" alt+F4
+wait_for 30 sh -c "! xdotool search --onlyvisible --name '^Varnel Interactive Calculator' >/dev/null"
+echo "$((4 - failures)) passed, $failures failed"
+[ "$failures" = 0 ]
