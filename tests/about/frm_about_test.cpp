@@ -97,9 +97,11 @@ private slots:
         // a main window's on Windows); within a pixel, as the sizes are not both even.
         QVERIFY2((about_->frameGeometry().center() - owner_->frameGeometry().center())
                          .manhattanLength() <= 2,
-                 qPrintable(QStringLiteral("About at %1, owner at %2")
-                                .arg(QVariant(about_->frameGeometry()).toString(),
-                                     QVariant(owner_->frameGeometry()).toString())));
+                 qPrintable(QStringLiteral("About centred at %1,%2, owner at %3,%4")
+                                .arg(about_->frameGeometry().center().x())
+                                .arg(about_->frameGeometry().center().y())
+                                .arg(owner_->frameGeometry().center().x())
+                                .arg(owner_->frameGeometry().center().y())));
         QCOMPARE(about_->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(!about_->windowIcon().isNull());
     }

@@ -170,7 +170,9 @@ private slots:
         QCOMPARE(tabs().currentIndex(), fromTab);
         QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
         QCOMPARE(tabs().currentIndex(), 2);
-        QCOMPARE(focused(), &find("ucVarnelGold"));
+        // The pane, or the view inside it that a renderer gives the focus to.
+        QWidget& gold = find("ucVarnelGold");
+        QVERIFY(focused() == &gold || gold.isAncestorOf(focused()));
     }
 };
 
