@@ -162,16 +162,22 @@ QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const 
     return frame;
 }
 
+// Shows the figure, and names it for screen readers with the heading of its row: the rows of
+// the three columns do not line up, and a reader going over the window line by line would
+// otherwise find a figure beside another column's heading.
+void ShowFigure(widgets::FittingLabel& figure, const QLabel& heading, const QString& caption) {
+    figure.showCaption(caption);
+    figure.setAccessibleName(heading.text() + QLatin1Char(' ') + caption);
+}
+
 widgets::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour,
-                                      QLabel& caption) {
+                                      const QLabel& heading) {
     auto* label = new widgets::FittingLabel(BoldFont(), &frame);
     label->setObjectName(QString::fromLatin1(calc::CaptionName(figure.caption)));
     label->move(figure.geometry.topLeft());
     design::SetTextColour(*label, colour);
-    // A description, not a name: for a label, Qt reads the name instead of the caption.
     label->setAccessibleDescription(QString::fromLatin1(figure.description));
-    widgets::SetLabelledBy(*label, caption);
-    label->showCaption(QString::fromLatin1(calc::StartCaption(figure.caption)));
+    ShowFigure(*label, heading, QString::fromLatin1(calc::StartCaption(figure.caption)));
     return label;
 }
 
@@ -435,5 +441,6 @@ std::vector<CalculatorPage::CaptionedFigure> CalculatorPage::earnings() const {
 }
 
 void CalculatorPage::showCaption(calc::Caption caption, const std::string& text) {
-    figureLabels_[IndexOf(caption)]->showCaption(QString::fromStdString(text));
+    ShowFigure(*figureLabels_[IndexOf(caption)], *figureCaptions_[IndexOf(caption)],
+               QString::fromStdString(text));
 }

@@ -3,21 +3,15 @@
 
 #include <QAccessible>
 
-class QLabel;
 class QWidget;
 
 // What screen readers are told about widgets whose kind Qt cannot guess from their class: a
-// plain QWidget that is really a window or a page, a frame that groups a column, a label
-// whose meaning stands in another label.
+// plain QWidget that is really a window or a page, a frame that groups a column.
 namespace widgets {
 
 // Shows widget in role, under its accessibleName (a window without one: under its title).
 // Call it before the window is shown.
 void SetAccessibleRole(QWidget& widget, QAccessible::Role role);
-
-// Ties label to the caption that says what it shows, wherever the two stand (Qt finds a
-// buddy only among a widget's siblings). Screen readers hear the caption with the label.
-void SetLabelledBy(QLabel& label, QWidget& caption);
 
 // Forgets the interface Qt made for widget, so that the next one is made afresh.
 void DropCachedInterface(QWidget& widget);
