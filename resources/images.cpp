@@ -15,7 +15,7 @@ QPixmap Load(const char* path) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : kProgramIconSizes)
+    for (const int size : kWindowIconSizes)
         icon.addPixmap(Load(qPrintable(QStringLiteral(":/icons/%1.png").arg(size))));
     return icon;
 }

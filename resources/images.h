@@ -16,12 +16,16 @@ inline constexpr const char* kHandCursor = ":/images/hand.png"; // 32 x 32, blac
 // few milliseconds before it can first paint.
 QPixmap Load(const char* path);
 
-// The program's icon with a picture drawn for each size it is rendered at, 16 to 256 pixels,
-// so that a title bar, a task switcher or a dock takes the size it shows and never scales
-// one up.
+// The program's icon for its windows: a picture drawn for each size a title bar, a task bar
+// or a window switcher shows, 16 to 64 pixels, none scaled up from another. Launchers and
+// menus take the bigger sizes from the installed theme icons; a window holding them too would
+// decode and hand the X server 0.4 MB before it can first paint.
 QIcon ProgramIcon();
 
 // The sizes ProgramIcon() holds, smallest first.
+inline constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64};
+
+// Every size the icon is drawn in and installed at, smallest first.
 inline constexpr int kProgramIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 } // namespace images

@@ -21,10 +21,9 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-        // A picture for each size the desktop may ask for, none scaled up from another.
+        // A picture for each size a window's icon is shown at, none scaled up from another.
         QCOMPARE(window->windowIcon().availableSizes(),
-                 (QList<QSize>{
-                     {16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+                 (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
         QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(window->palette().color(QPalette::WindowText), QColor(64, 64, 64));
     }
