@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
 #include <QWidget>
 
 namespace app {
@@ -11,49 +13,65 @@ namespace {
 
 const QByteArray kShowRequest = QByteArrayLiteral("show\n");
 constexpr int kWaitMs = 1000;
+constexpr int kLookEveryMs = 10;
+
+// Only a regular file is opened: a named pipe put in its place would keep the open waiting.
+bool IsPlainFile(const QString& path) {
+    const QFileInfo file(path);
+    return file.isFile() && !file.isSymLink();
+}
+
+qint64 SizeOf(const QString& path) {
+    return QFileInfo(path).size();
+}
 
 } // namespace
 
-ShowRequests::ShowRequests(const QString& name, QWidget& window) : window_(window) {
-    if (name.isEmpty())
+ShowRequests::ShowRequests(const QString& path, QWidget& window) : path_(path), window_(window) {
+    if (path_.isEmpty())
         return;
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket left behind by an instance that crashed would refuse the name; the lock held
-    // by this instance says that no live one uses it.
-    QLocalServer::removeServer(name);
-    server_.listen(name);
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* caller = server_.nextPendingConnection()) {
-            connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-            connect(caller, &QLocalSocket::readyRead, this, [this, caller] { answer(*caller); });
-            answer(*caller);
-        }
-    });
+    // Whatever a crashed instance or anybody else left at this place goes; the lock held by
+    // this instance says that no live one uses it.
+    QFile::remove(path_);
+    QFile file(path_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return;
+    file.close();
+    watcher_.addPath(path_);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ShowRequests::answer);
 }
 
-void ShowRequests::answer(QLocalSocket& caller) {
-    if (caller.bytesAvailable() < kShowRequest.size())
-        return;
-    // Only the request is read, whatever else a caller sends.
-    if (caller.read(kShowRequest.size()) == kShowRequest)
-        BringForward(window_);
-    caller.disconnectFromServer();
+ShowRequests::~ShowRequests() {
+    if (isListening())
+        QFile::remove(path_);
 }
 
-bool ShowRequests::Ask(const QString& name) {
-    if (name.isEmpty())
+void ShowRequests::answer() {
+    if (!IsPlainFile(path_) || SizeOf(path_) == 0)
+        return;
+    // Whatever was written is taken as one request, and the file emptied to say so.
+    QFile file(path_);
+    if (file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Truncate))
+        file.close();
+    BringForward(window_);
+}
+
+bool ShowRequests::Ask(const QString& path) {
+    if (path.isEmpty() || !IsPlainFile(path))
         return false;
+    QFile file(path);
+    if (!file.open(QIODevice::Append | QIODevice::ExistingOnly) ||
+        file.write(kShowRequest) != kShowRequest.size() || !file.flush())
+        return false;
+    file.close();
+    // The running instance empties the file once its window is in front.
     const QDeadlineTimer deadline(kWaitMs);
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(deadline.remainingTime()))
-        return false;
-    socket.write(kShowRequest);
-    if (!socket.waitForBytesWritten(deadline.remainingTime()))
-        return false;
-    // The running instance hangs up once its window is in front.
-    return socket.state() == QLocalSocket::UnconnectedState ||
-           socket.waitForDisconnected(deadline.remainingTime());
+    while (SizeOf(path) != 0) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kLookEveryMs);
+    }
+    return true;
 }
 
 void BringForward(QWidget& window) {

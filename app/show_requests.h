@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QLocalServer>
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
 
@@ -10,25 +10,30 @@ class QWidget;
 namespace app {
 
 // A second start of the program opens no second window: it asks the running instance to show
-// its own and ends. The request goes over a local socket beside the lock, which only the user
-// can reach. Nothing else of the running instance changes.
+// its own and ends. The request is a line written to a file beside the lock, in the folder
+// only the user can enter; the running instance watches the file (a watch costs the running
+// program nothing, where a local socket would load a network library into every start).
+// Nothing else of the running instance changes.
 class ShowRequests final : public QObject {
 public:
-    // Listens under name, a place only the instance holding the lock may use, for as long as
-    // this object lives; every request brings the window forward.
-    ShowRequests(const QString& name, QWidget& window);
+    // Makes the file at path afresh, a place only the instance holding the lock may use, and
+    // watches it for as long as this object lives; every request brings the window forward.
+    // The file goes with this object.
+    ShowRequests(const QString& path, QWidget& window);
+    ~ShowRequests() override;
 
-    bool isListening() const { return server_.isListening(); }
+    bool isListening() const { return !watcher_.files().isEmpty(); }
 
-    // From a second start: asks the instance listening under name to show its window, and
-    // waits until it has (a second at most: a busy instance must not keep this one waiting).
-    // Whether the request got there.
-    static bool Ask(const QString& name);
+    // From a second start: asks the instance watching path to show its window, and waits
+    // until it has taken the request (a second at most: a busy instance must not keep this
+    // one waiting). Whether the request was taken.
+    static bool Ask(const QString& path);
 
 private:
-    void answer(QLocalSocket& caller);
+    void answer();
 
-    QLocalServer server_;
+    QFileSystemWatcher watcher_;
+    QString path_;
     QWidget& window_;
 };
 

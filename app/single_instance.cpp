@@ -128,7 +128,7 @@ QString SingleInstance::callName() const {
     if (path_.isEmpty())
         return {};
     const QFileInfo lock(path_);
-    return lock.dir().filePath(lock.completeBaseName() + QStringLiteral(".socket"));
+    return lock.dir().filePath(lock.completeBaseName() + QStringLiteral(".show"));
 }
 
 // QLockFile reads what it finds in full, up to a line break, and would wait on a named pipe

@@ -68,7 +68,6 @@ build_qt() {
         "$plugin/qwindowsintegration.cpp"
 
     local features=() feature
-    # Network stays for its local sockets (a second start talks to the running program).
     # tabletevent: Debian's repacked source drops the third-party code it needs.
     for feature in sql dbus xml concurrent printsupport opengl vulkan direct2d zstd icu glib \
         freetype tabletevent; do

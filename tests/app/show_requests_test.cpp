@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// A second start's request to show the window, through the file beside the lock.
+#include "show_requests.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <chrono>
+#include <future>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace std::chrono_literals;
+
+class ShowRequestsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The running instance answers from its event loop, the asking one waits: two threads.
+    void aRequestBringsTheMinimisedWindowBack() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("VarnelCalc.show"));
+        QWidget window;
+        window.showMinimized();
+        {
+            app::ShowRequests requests(path, window);
+            QVERIFY(requests.isListening());
+            auto asked =
+                std::async(std::launch::async, [&] { return app::ShowRequests::Ask(path); });
+            QTRY_VERIFY(asked.wait_for(0s) == std::future_status::ready);
+            QVERIFY(asked.get());
+            QVERIFY(!window.isMinimized());
+        }
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    // Whatever is at the request's place when nobody answers: the ask fails within its second
+    // and never waits on it; a listener starting there makes its own file.
+    void whatIsFoundAtTheRequestsPlace_data() {
+        QTest::addColumn<QString>("found");
+        for (const char* found : {"nothing", "a folder", "a file nobody empties", "a named pipe"})
+            QTest::newRow(found) << found;
+    }
+
+    void whatIsFoundAtTheRequestsPlace() {
+        QFETCH(QString, found);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("VarnelCalc.show"));
+        if (found == "a folder")
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("VarnelCalc.show")));
+        else if (found == "a file nobody empties")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        else if (found == "a named pipe") {
+#ifdef Q_OS_UNIX
+            QCOMPARE(mkfifo(qPrintable(path), 0600), 0);
+#else
+            QSKIP("no named pipes in the file system here");
+#endif
+        }
+        QElapsedTimer asking;
+        asking.start();
+        QVERIFY(!app::ShowRequests::Ask(path));
+        QVERIFY(asking.elapsed() < 3000);
+
+        QWidget window;
+        app::ShowRequests requests(path, window);
+        QCOMPARE(requests.isListening(), found != "a folder");
+    }
+};
+
+QTEST_MAIN(ShowRequestsTest)
+#include "show_requests_test.moc"
