@@ -11,11 +11,25 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
+#include <vector>
 
 namespace {
 
 QImage Premultiplied(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The difference of each channel of each pixel between two pictures of the same size.
+std::vector<int> Differences(const QImage& first, const QImage& second) {
+    const QImage a = Premultiplied(first);
+    const QImage b = Premultiplied(second);
+    std::vector<int> differences;
+    for (int y = 0; y < a.height(); ++y)
+        for (int i = 0; i < a.width() * 4; ++i)
+            differences.push_back(
+                std::abs(int(a.constScanLine(y)[i]) - int(b.constScanLine(y)[i])));
+    return differences;
 }
 
 // How much the picture loses when shrunk to half its size and blown up again: the mean
@@ -25,29 +39,10 @@ QImage Premultiplied(const QImage& image) {
 // length grows with the side while the mean is taken over the area: hence the side.
 double FineDetail(const QImage& picture) {
     const QImage image = Premultiplied(picture);
-    const QImage roundTrip = Premultiplied(
-        image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    double sum = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const uchar* a = image.constScanLine(y);
-        const uchar* b = roundTrip.constScanLine(y);
-        for (int i = 0; i < image.width() * 4; ++i)
-            sum += std::abs(int(a[i]) - int(b[i]));
-    }
-    return sum / (image.height() * 4);
-}
-
-// The largest difference of any channel of any pixel.
-int LargestDifference(const QImage& first, const QImage& second) {
-    const QImage a = Premultiplied(first);
-    const QImage b = Premultiplied(second);
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int i = 0; i < a.width() * 4; ++i)
-            largest = std::max(largest,
-                               std::abs(int(a.constScanLine(y)[i]) - int(b.constScanLine(y)[i])));
-    return largest;
+    const std::vector<int> lost = Differences(
+        image, image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return std::accumulate(lost.begin(), lost.end(), 0.0) / (image.height() * 4);
 }
 
 QString IconFile(int size) {
@@ -103,7 +98,7 @@ private slots:
         const QImage kept(IconFile(size));
         QCOMPARE(kept.size(), QSize(size, size));
         // A newer renderer may round an edge pixel differently; a changed drawing differs more.
-        QVERIFY2(LargestDifference(kept, QImage(rendered)) <= 8,
+        QVERIFY2(std::ranges::max(Differences(kept, QImage(rendered))) <= 8,
                  "the PNG is not the SVG's rendering: run resources/icons/render.sh");
     }
 

@@ -3,14 +3,16 @@
 #include "quiet_news.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 namespace {
 
-enum class Rule { None, UntilFocused, QuietText, WhileUnfocused, HideQuietly };
+// The rule the box is under as the news goes out. Entered: quiet until focused, and readers
+// since told of the focus. HoldEnded: its text held quiet, and the hold over.
+enum class Rule { None, UntilFocused, Entered, QuietText, HoldEnded, WhileUnfocused, HideQuietly };
 
 std::unique_ptr<QAccessibleEvent> News(QLineEdit& edit, QAccessible::Event type) {
     switch (type) {
@@ -34,63 +36,68 @@ bool Kept(QLineEdit& edit, QAccessible::Event type) {
     return widgets::KeptFromReaders(*News(edit, type));
 }
 
+struct Case {
+    const char* name;
+    Rule rule;
+    QAccessible::Event news;
+    bool selected;
+    bool kept;
+};
+
 } // namespace
 
-Q_DECLARE_METATYPE(Rule)
-Q_DECLARE_METATYPE(QAccessible::Event)
+Q_DECLARE_METATYPE(Case)
 
 class QuietNewsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void newsKeptUnderEachRule_data() {
-        QTest::addColumn<Rule>("rule");
-        QTest::addColumn<QAccessible::Event>("news");
-        QTest::addColumn<bool>("selected");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("no rule") << Rule::None << QAccessible::TextSelectionChanged << false
-                                 << false;
-        QTest::newRow("entering: selection")
-            << Rule::UntilFocused << QAccessible::TextSelectionChanged << true << true;
-        QTest::newRow("entering: caret")
-            << Rule::UntilFocused << QAccessible::TextCaretMoved << true << true;
-        QTest::newRow("entering: name")
-            << Rule::UntilFocused << QAccessible::NameChanged << true << false;
-        QTest::newRow("stepping: new text")
-            << Rule::QuietText << QAccessible::TextUpdated << false << true;
-        QTest::newRow("stepping: new value")
-            << Rule::QuietText << QAccessible::ValueChanged << false << false;
-        QTest::newRow("typing over: selection gone")
-            << Rule::QuietText << QAccessible::TextSelectionChanged << false << true;
-        QTest::newRow("a key: selection gone")
-            << Rule::None << QAccessible::TextSelectionChanged << false << false;
-        QTest::newRow("focus gone: selection gone")
-            << Rule::WhileUnfocused << QAccessible::TextSelectionChanged << false << true;
-        QTest::newRow("focus gone: name")
-            << Rule::WhileUnfocused << QAccessible::NameChanged << false << false;
-        QTest::newRow("tip hidden")
-            << Rule::HideQuietly << QAccessible::ObjectHide << false << true;
-        QTest::newRow("tip shown")
-            << Rule::HideQuietly << QAccessible::ObjectShow << false << false;
+        using enum QAccessible::Event;
+        static constexpr Case kCases[] = {
+            {"a key: selection gone", Rule::None, TextSelectionChanged, false, false},
+            {"entering: selection", Rule::UntilFocused, TextSelectionChanged, true, true},
+            {"entering: caret", Rule::UntilFocused, TextCaretMoved, true, true},
+            {"entering: name", Rule::UntilFocused, NameChanged, true, false},
+            {"entering: the focus", Rule::UntilFocused, Focus, true, false},
+            {"entered: selection", Rule::Entered, TextSelectionChanged, true, false},
+            {"stepping: new text", Rule::QuietText, TextUpdated, false, true},
+            {"stepping: new value", Rule::QuietText, ValueChanged, false, false},
+            {"typing over: selection gone", Rule::QuietText, TextSelectionChanged, false, true},
+            {"held: caret", Rule::QuietText, TextCaretMoved, false, true},
+            {"hold over: caret", Rule::HoldEnded, TextCaretMoved, false, false},
+            {"focus gone: selection gone", Rule::WhileUnfocused, TextSelectionChanged, false, true},
+            {"focus gone: name", Rule::WhileUnfocused, NameChanged, false, false},
+            {"tip hidden", Rule::HideQuietly, ObjectHide, false, true},
+            {"tip shown", Rule::HideQuietly, ObjectShow, false, false},
+        };
+        QTest::addColumn<Case>("row");
+        for (const Case& row : kCases)
+            QTest::newRow(row.name) << row;
     }
 
     void newsKeptUnderEachRule() {
-        QFETCH(Rule, rule);
-        QFETCH(QAccessible::Event, news);
-        QFETCH(bool, selected);
-        QFETCH(bool, kept);
+        QFETCH(Case, row);
         QLineEdit edit(QStringLiteral("100"));
-        if (selected)
+        if (row.selected)
             edit.selectAll();
-        std::unique_ptr<widgets::QuietText> quiet;
-        switch (rule) {
+        std::optional<widgets::QuietText> quiet;
+        switch (row.rule) {
         case Rule::None:
             break;
         case Rule::UntilFocused:
             widgets::QuietUntilFocused(edit);
             break;
+        case Rule::Entered:
+            widgets::QuietUntilFocused(edit);
+            Kept(edit, QAccessible::Focus);
+            break;
         case Rule::QuietText:
-            quiet = std::make_unique<widgets::QuietText>(edit);
+            quiet.emplace(edit);
+            break;
+        case Rule::HoldEnded:
+            quiet.emplace(edit);
+            quiet.reset();
             break;
         case Rule::WhileUnfocused:
             widgets::QuietWhileUnfocused(edit);
@@ -99,35 +106,7 @@ private slots:
             widgets::HideQuietly(edit);
             break;
         }
-        QCOMPARE(Kept(edit, news), kept);
-    }
-
-    // Readers hear the box's selection with the box, once they know it has the focus.
-    void theFocusEndsTheQuietOfEntering() {
-        QLineEdit edit(QStringLiteral("100"));
-        edit.selectAll();
-        widgets::QuietUntilFocused(edit);
-        QVERIFY(Kept(edit, QAccessible::TextSelectionChanged));
-        QVERIFY(!Kept(edit, QAccessible::Focus));
-        QVERIFY(!Kept(edit, QAccessible::TextSelectionChanged));
-    }
-
-    // A caret moved while the text is held is not told; once the hold ends, it is.
-    void caretMovesAfterAHold_data() {
-        QTest::addColumn<bool>("held");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("during the hold") << true << true;
-        QTest::newRow("after the hold") << false << false;
-    }
-
-    void caretMovesAfterAHold() {
-        QFETCH(bool, held);
-        QFETCH(bool, kept);
-        QLineEdit edit(QStringLiteral("100"));
-        auto quiet = std::make_unique<widgets::QuietText>(edit);
-        if (!held)
-            quiet.reset();
-        QCOMPARE(Kept(edit, QAccessible::TextCaretMoved), kept);
+        QCOMPARE(Kept(edit, row.news), row.kept);
     }
 };
 
