@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -21,6 +22,32 @@
 
 namespace pages {
 namespace {
+
+// Qt's HTML reader gives a table column the width of the first cell that covers it, a cell
+// spanning several columns sharing its width out evenly among them; browsers let the cells of
+// a single column decide. The help page's heading rows, which span the indent and the text
+// and come first, would so give the indent half the page. Spanning cells lose their widths
+// here, and the single cells beneath set the columns as in a browser.
+QString WithoutSpanningCellWidths(const QString& html) {
+    static const QRegularExpression cell(QStringLiteral(R"(<td\b[^>]*>)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression spanning(
+        QStringLiteral(R"(\bcolspan\s*=\s*"?0*([2-9]|[1-9]\d))"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression width(QStringLiteral(R"(\s+width\s*=\s*("[^"]*"|[^\s>]+))"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QString result;
+    qsizetype copied = 0;
+    for (const QRegularExpressionMatch& tag : cell.globalMatch(html)) {
+        if (!tag.captured().contains(spanning))
+            continue;
+        result += QStringView(html).sliced(copied, tag.capturedStart() - copied);
+        result += tag.captured().remove(width);
+        copied = tag.capturedEnd();
+    }
+    result += QStringView(html).sliced(copied);
+    return result;
+}
 
 // The format of the character at position of document; none for the end of a block.
 QTextCharFormat FormatAt(const QTextDocument& document, int position) {
@@ -337,7 +364,7 @@ void WebPane::showPage(const QString& address, const QByteArray& html) {
     d_->address = address;
     d_->browser->pageAddress = address;
     d_->onClick = {};
-    d_->browser->setHtml(QString::fromUtf8(html));
+    d_->browser->setHtml(WithoutSpanningCellWidths(QString::fromUtf8(html)));
     d_->loaded = true;
     // A reader meets the browser inside, which has the focus: it goes by the pane's name.
     d_->browser->setAccessibleName(accessibleName().isEmpty() ? title() : accessibleName());

@@ -146,6 +146,14 @@ private slots:
         QCOMPARE(pane->title(), "Page not found");
         QVERIFY(pane->elements("img").empty());
     }
+
+    // Beneath each heading row, which spans both, a 16-pixel indent and then the text.
+    void helpTextStandsBesideItsNarrowIndent() {
+        show(pages::PageAddress(pages::kHelpSuffix));
+        const std::optional<pages::PageElement> first = pane->elementAt(QPoint(80, 40));
+        QVERIFY(first);
+        QVERIFY2(first->text.startsWith(u"Impressions"), qPrintable(first->text));
+    }
 };
 
 QTEST_MAIN(WebPaneDoorTest)
