@@ -365,6 +365,8 @@ void WebPane::showPage(const QString& address, const QByteArray& html) {
     d_->browser->pageAddress = address;
     d_->onClick = {};
     d_->browser->setHtml(WithoutSpanningCellWidths(QString::fromUtf8(html)));
+    // Qt keeps 4 pixels around a document; the pages ask for none inside a 1-pixel frame.
+    d_->browser->document()->setDocumentMargin(1);
     d_->loaded = true;
     // A reader meets the browser inside, which has the focus: it goes by the pane's name.
     d_->browser->setAccessibleName(accessibleName().isEmpty() ? title() : accessibleName());
