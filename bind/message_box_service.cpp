@@ -24,15 +24,11 @@ QMessageBox::Icon ToQt(calc::MessageIcon icon) {
 }
 
 int openBoxes = 0;
-unsigned shownBoxes = 0;
 
 // Counts a box as open for as long as it lives.
 class OpenBox {
 public:
-    OpenBox() {
-        ++openBoxes;
-        ++shownBoxes;
-    }
+    OpenBox() { ++openBoxes; }
     ~OpenBox() { --openBoxes; }
     OpenBox(const OpenBox&) = delete;
     OpenBox& operator=(const OpenBox&) = delete;
@@ -57,10 +53,6 @@ void MessageBoxService::show(const std::string& text, calc::MessageIcon icon,
 
 bool MessageBoxService::IsOpen() {
     return openBoxes > 0;
-}
-
-unsigned MessageBoxService::ShownCount() {
-    return shownBoxes;
 }
 
 MessageBoxService::Hook MessageBoxService::SetHook(Hook hook) {

@@ -32,9 +32,6 @@ public:
     // Whether a box is open now. A modal box runs its own event loop, in which timers (an
     // arrow's auto-repeat, say) go on firing: code they run asks this before it acts again.
     static bool IsOpen();
-    // How many boxes have been shown so far, so that a caller can tell whether an action of
-    // its own raised one.
-    static unsigned ShownCount();
 
 private:
     QPointer<QWidget> owner_;

@@ -51,17 +51,17 @@ void SpinArrows::step(Move move, QAbstractButton* arrow) {
             arrow->setDown(false);
         return;
     }
-    const unsigned shownBefore = MessageBoxService::ShownCount();
+    bool messageShown = false;
     {
         // Told once, as the new value, not again as new text.
         std::optional<widgets::QuietText> quiet;
         if (edit_)
             quiet.emplace(*edit_);
-        (model_.*move)();
+        messageShown = (model_.*move)();
     }
     if (edit_)
         AnnounceStep(*edit_);
-    if (MessageBoxService::ShownCount() != shownBefore) {
+    if (messageShown) {
         repeatHalted_ = true;
         if (arrow)
             arrow->setDown(false);

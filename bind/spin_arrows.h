@@ -44,7 +44,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    using Move = void (calc::SpinButton::*)();
+    using Move = bool (calc::SpinButton::*)();
     // Steps unless repeats are halted; arrow is the one held down, if any.
     void step(Move move, QAbstractButton* arrow);
     bool filterKey(const QKeyEvent& key);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace calc {
 namespace {
@@ -21,27 +22,63 @@ constexpr const char* kZeroDollars = "$0.00";
 
 constexpr std::array kIncrementSteps = {100, 250, 500, 1000};
 
-// What focus leaving an empty box does, in the order of the boxes.
+// What focus leaving an empty box does.
 struct Refill {
     const char* reportName;
     const char* warning; // none for the clicks and the CTR
     const char* text;
     bool selectAll;
 };
-constexpr std::array kRefills = {
-    Refill{"txtPresentImpressions_Validate", kNoImpressions, "100", true},
-    Refill{"txtPresentClicks_Validate", nullptr, "0", false},
-    Refill{"txtPresentCTR_Validate", nullptr, "0", false},
-    Refill{"txtDec_Validate", nullptr, "00", false}, // two zeros, although one can be typed
-    Refill{"txtECPM_Validate", kNoDollarAmount, "0", true},
+
+// Where a box's arrows start and stop. They step by 1, the impressions' by the chosen
+// increment.
+struct SpinRange {
+    std::int32_t value;
+    std::int32_t minimum;
+    std::int32_t maximum;
 };
-static_assert(kRefills.size() == kAllBoxes.size());
+
+// Everything the calculator knows of one box.
+struct BoxSetup {
+    Box box;
+    const char* name;
+    int typingLimit;
+    const char* startText;
+    void (Calculator::*change)();
+    SpinRange spin;
+    Refill refill;
+};
+constexpr std::array kBoxSetups = {
+    BoxSetup{Box::Impressions, "txtPresentImpressions", 7, "100",
+             &Calculator::txtPresentImpressions_Change, SpinRange{100, 1, 1000000},
+             Refill{"txtPresentImpressions_Validate", kNoImpressions, "100", true}},
+    BoxSetup{Box::Clicks, "txtPresentClicks", 5, "0", &Calculator::txtPresentClicks_Change,
+             SpinRange{0, 0, 100000}, Refill{"txtPresentClicks_Validate", nullptr, "0", false}},
+    BoxSetup{Box::CTR, "txtPresentCTR", 3, "0", &Calculator::txtPresentCTR_Change,
+             SpinRange{0, 0, 100}, Refill{"txtPresentCTR_Validate", nullptr, "0", false}},
+    // Refilled with two zeros, although one can be typed.
+    BoxSetup{Box::Dec, "txtDec", 1, "0", &Calculator::txtDec_Change, SpinRange{0, 0, 9},
+             Refill{"txtDec_Validate", nullptr, "00", false}},
+    BoxSetup{Box::ECPM, "txtECPM", 7, "0", &Calculator::txtECPM_Change, SpinRange{1, 0, 10000},
+             Refill{"txtECPM_Validate", kNoDollarAmount, "0", true}},
+};
+static_assert([] {
+    for (std::size_t i = 0; i < kAllBoxes.size(); ++i) {
+        if (kBoxSetups[i].box != kAllBoxes[i])
+            return false;
+    }
+    return kBoxSetups.size() == kAllBoxes.size();
+}());
 
 std::size_t IndexOf(Box box) {
     return static_cast<std::size_t>(box);
 }
 std::size_t IndexOf(Caption caption) {
     return static_cast<std::size_t>(caption);
+}
+
+const BoxSetup& SetupOf(Box box) {
+    return kBoxSetups[IndexOf(box)];
 }
 
 // The CTR carried between edits is the percentage the label shows.
@@ -51,71 +88,44 @@ std::string WithoutPercentSign(std::string caption) {
     return caption;
 }
 
+template <std::size_t... I>
+std::array<SpinButton, sizeof...(I)> MakeSpinButtons(const Calculator& calculator,
+                                                     const unsigned& messagesShown,
+                                                     std::index_sequence<I...>) {
+    return {SpinButton(calculator.box(kBoxSetups[I].box), messagesShown, kBoxSetups[I].spin.value,
+                       kBoxSetups[I].spin.minimum, kBoxSetups[I].spin.maximum,
+                       kBoxSetups[I].box == Box::Impressions ? kIncrementSteps[0] : 1)...};
+}
+
 } // namespace
 
 const char* BoxName(Box box) {
-    constexpr std::array names = {"txtPresentImpressions", "txtPresentClicks", "txtPresentCTR",
-                                  "txtDec", "txtECPM"};
-    return names[IndexOf(box)];
-}
-
-const char* CaptionName(Caption caption) {
-    constexpr std::array names = {"lblActualImpressions",
-                                  "lblProjectedClicks",
-                                  "lblProjectedCTR",
-                                  "lblECPM",
-                                  "lblDailyEarnings",
-                                  "lblWeeklyEarnings",
-                                  "lblMonthlyEarnings",
-                                  "lblYearlyEarnings",
-                                  "lblEPC"};
-    return names[IndexOf(caption)];
+    return SetupOf(box).name;
 }
 
 int TypingLimit(Box box) {
-    constexpr std::array limits = {7, 5, 3, 1, 7};
-    return limits[IndexOf(box)];
+    return SetupOf(box).typingLimit;
 }
 
 const char* StartText(Box box) {
-    return box == Box::Impressions ? "100" : "0";
-}
-
-const char* StartCaption(Caption caption) {
-    switch (caption) {
-    case Caption::ActualImpressions:
-        return "100";
-    case Caption::ProjectedClicks:
-        return "0";
-    case Caption::ProjectedCTR:
-        return "0.0%";
-    default:
-        return kZeroDollars;
-    }
+    return SetupOf(box).startText;
 }
 
 Calculator::Calculator(Boxes boxes, MessageService& messages)
-    : boxes_(std::move(boxes)),
-      messages_(messages), spinButtons_{SpinButton(box(Box::Impressions), 100, 1, 1000000,
-                                                   kIncrementSteps[0]),
-                                        SpinButton(box(Box::Clicks), 0, 0, 100000, 1),
-                                        SpinButton(box(Box::CTR), 0, 0, 100, 1),
-                                        SpinButton(box(Box::Dec), 0, 0, 9, 1),
-                                        SpinButton(box(Box::ECPM), 1, 0, 10000, 1)} {
-    for (const Caption caption : kAllCaptions)
-        captions_[IndexOf(caption)] = StartCaption(caption);
-    box(Box::Impressions).setChangeHandler([this] { txtPresentImpressions_Change(); });
-    box(Box::Clicks).setChangeHandler([this] { txtPresentClicks_Change(); });
-    box(Box::CTR).setChangeHandler([this] { txtPresentCTR_Change(); });
-    box(Box::Dec).setChangeHandler([this] { txtDec_Change(); });
-    box(Box::ECPM).setChangeHandler([this] { txtECPM_Change(); });
+    : boxes_(std::move(boxes)), messages_(messages),
+      spinButtons_(
+          MakeSpinButtons(*this, messagesShown_, std::make_index_sequence<kBoxSetups.size()>())) {
+    for (const Result& result : kResults)
+        captions_[IndexOf(result.caption)] = result.startCaption;
+    for (const BoxSetup& setup : kBoxSetups)
+        box(setup.box).setChangeHandler([this, change = setup.change] { (this->*change)(); });
 }
 
 std::unique_ptr<Calculator> Calculator::Headless(MessageService& messages) {
     Boxes boxes;
-    for (const Box which : kAllBoxes) {
-        boxes[IndexOf(which)] =
-            std::make_unique<MemoryInputBox>(BoxName(which), TypingLimit(which), StartText(which));
+    for (const BoxSetup& setup : kBoxSetups) {
+        boxes[IndexOf(setup.box)] =
+            std::make_unique<MemoryInputBox>(setup.name, setup.typingLimit, setup.startText);
     }
     return std::make_unique<Calculator>(std::move(boxes), messages);
 }
@@ -126,7 +136,7 @@ template <typename Body> void Calculator::trapped(const char* reportName, Body&&
     try {
         body();
     } catch (const CalcError& error) {
-        messages_.showErrorReport(reportName, error);
+        report(reportName, error);
     }
 }
 
@@ -137,7 +147,13 @@ template <typename Body> bool Calculator::trappedValidate(const char* reportName
 }
 
 void Calculator::warn(const std::string& text) {
+    ++messagesShown_;
     messages_.show(text, MessageIcon::Warning, kApplicationTitle);
+}
+
+void Calculator::report(const char* reportName, const CalcError& error) {
+    ++messagesShown_;
+    messages_.showErrorReport(reportName, error);
 }
 
 void Calculator::setCaption(Caption which, std::string text) {
@@ -229,8 +245,7 @@ void Calculator::txtPresentCTR_Change() {
 
         if (WholePercentAboveLimit(ctr.text()))
             ctr.setText("100");
-        // The tenths are read only at the limit: this runs on every keystroke.
-        if (WholePercentAtLimit(ctr.text()) && TenthsAboveLimit(ctr.text(), tenths.text()))
+        if (TenthsAboveLimit(ctr.text(), tenths.text()))
             tenths.setText("0");
 
         // A point typed into the whole-percent box gives two points here: a type mismatch.
@@ -252,7 +267,7 @@ void Calculator::txtPresentCTR_Change() {
         if (error.kind() == ErrorKind::TypeMismatch)
             warn(kNoDecimalPointsInCTR);
         else
-            messages_.showErrorReport("txtPresentCTR_Change", error);
+            report("txtPresentCTR_Change", error);
     }
 }
 
@@ -270,7 +285,6 @@ void Calculator::txtDec_Change() {
 void Calculator::optIncrement_Click(std::int16_t index) {
     if (index < 0 || index >= static_cast<std::int16_t>(kIncrementSteps.size()))
         return;
-    selectedIncrement_ = index;
     spinButton(Box::Impressions).setStep(kIncrementSteps[static_cast<std::size_t>(index)]);
 }
 
@@ -289,9 +303,6 @@ void Calculator::txtECPM_Change() {
 }
 
 void Calculator::RefreshEarnings(RefreshForm form) {
-    constexpr std::array kEarningsCaptions = {Caption::DailyEarnings, Caption::WeeklyEarnings,
-                                              Caption::MonthlyEarnings, Caption::YearlyEarnings,
-                                              Caption::EPC};
     if (state_.dblProjectedClicks == 0) {
         if (form == RefreshForm::Zeroing) {
             for (const Caption caption : kEarningsCaptions)
@@ -344,7 +355,7 @@ void Calculator::txtECPM_GotFocus() {
 }
 
 bool Calculator::Validate(Box which) {
-    const Refill& refill = kRefills[IndexOf(which)];
+    const Refill& refill = SetupOf(which).refill;
     return trappedValidate(refill.reportName, [&] {
         InputBox& left = box(which);
         if (!left.text().empty())
@@ -379,8 +390,7 @@ void Calculator::cmdReset_Click() {
     // Order matters: each recalculation sees the boxes before it with their new texts.
     for (const Box which : kAllBoxes)
         box(which).setText(StartText(which));
-    for (const Caption caption : {Caption::DailyEarnings, Caption::WeeklyEarnings,
-                                  Caption::MonthlyEarnings, Caption::YearlyEarnings, Caption::EPC})
+    for (const Caption caption : kEarningsCaptions)
         setCaption(caption, kZeroDollars);
 }
 

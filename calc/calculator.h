@@ -5,6 +5,7 @@
 #include "fixed_point.h"
 #include "input_box.h"
 #include "message_service.h"
+#include "results.h"
 #include "spin_button.h"
 
 #include <array>
@@ -38,34 +39,10 @@ enum class Box { Impressions, Clicks, CTR, Dec, ECPM };
 inline constexpr std::array kAllBoxes = {Box::Impressions, Box::Clicks, Box::CTR, Box::Dec,
                                          Box::ECPM};
 
-// The nine result labels.
-enum class Caption {
-    ActualImpressions,
-    ProjectedClicks,
-    ProjectedCTR,
-    ECPM,
-    DailyEarnings,
-    WeeklyEarnings,
-    MonthlyEarnings,
-    YearlyEarnings,
-    EPC,
-};
-inline constexpr std::array kAllCaptions = {Caption::ActualImpressions,
-                                            Caption::ProjectedClicks,
-                                            Caption::ProjectedCTR,
-                                            Caption::ECPM,
-                                            Caption::DailyEarnings,
-                                            Caption::WeeklyEarnings,
-                                            Caption::MonthlyEarnings,
-                                            Caption::YearlyEarnings,
-                                            Caption::EPC};
-
 // Control names, as the window names its widgets.
-const char* BoxName(Box box);             // "txtPresentImpressions", ...
-const char* CaptionName(Caption caption); // "lblActualImpressions", ...
+const char* BoxName(Box box); // "txtPresentImpressions", ...
 int TypingLimit(Box box);
 const char* StartText(Box box);
-const char* StartCaption(Caption caption);
 
 // The calculator tab without a window: the state, the captions, the boxes, the spin
 // buttons and the step choice, with one handler per event of the calculator's controls.
@@ -115,7 +92,6 @@ public:
 
     // The "Increase By" choice: 0 to 3 for a step of 100, 250, 500, 1000.
     void optIncrement_Click(std::int16_t index);
-    std::int16_t selectedIncrement() const { return selectedIncrement_; }
 
     void cmdReset_Click();
 
@@ -128,15 +104,16 @@ private:
     void RefreshEarnings(RefreshForm form);
     void setCaption(Caption which, std::string text);
     void warn(const std::string& text);
+    void report(const char* reportName, const CalcError& error);
     template <typename Body> void trapped(const char* reportName, Body&& body);
     template <typename Body> bool trappedValidate(const char* reportName, Body&& body);
 
     Boxes boxes_;
     MessageService& messages_;
+    unsigned messagesShown_ = 0; // so that a spin step can tell whether it raised one
     CalculatorState state_;
-    std::array<std::string, kAllCaptions.size()> captions_;
+    Captions captions_;
     std::array<SpinButton, kAllBoxes.size()> spinButtons_;
-    std::int16_t selectedIncrement_ = 0;
     CaptionObserver captionObserver_;
 };
 

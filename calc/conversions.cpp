@@ -267,21 +267,6 @@ std::string FormatPattern(std::string_view numberText, Pattern pattern) {
     return FormatPattern(StrictValue(numberText), pattern);
 }
 
-std::string PercentFixUp(std::string caption) {
-    FixPercent(caption);
-    return caption;
-}
-
-std::string ClicksFixUp(std::string caption) {
-    FixClicks(caption);
-    return caption;
-}
-
-std::string DollarFixUp(std::string caption) {
-    FixDollars(caption);
-    return caption;
-}
-
 std::string CaptionText(double value, Pattern pattern) {
     return FixedUp(FormatPattern(value, pattern), pattern);
 }

@@ -38,12 +38,8 @@ std::string FormatPattern(double value, Pattern pattern);
 std::string FormatPattern(FixedPoint value, Pattern pattern);
 std::string FormatPattern(std::string_view numberText, Pattern pattern);
 
-// Applied to a caption just rendered by FormatPattern.
-std::string PercentFixUp(std::string caption);
-std::string ClicksFixUp(std::string caption);
-std::string DollarFixUp(std::string caption);
-
-// What a label shows for the value: the pattern's text with the fix-up of its labels.
+// What a label shows for the value: the pattern's text with the fix-up of its labels (a bare
+// ".00%" shows as "0.0%", ".4" clicks as "0.4", "$.00" as "$0.00").
 std::string CaptionText(double value, Pattern pattern);
 std::string CaptionText(FixedPoint value, Pattern pattern);
 std::string CaptionText(std::string_view numberText, Pattern pattern);

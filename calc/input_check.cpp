@@ -13,6 +13,10 @@ bool Accepted(char first) {
     return first == '.' || (first >= '0' && first <= '9');
 }
 
+bool WholePercentAtLimit(std::string_view wholePercent) {
+    return LeadingValue(wholePercent) >= kMostPercent;
+}
+
 } // namespace
 
 InputCheck CheckInput(Box which, std::string_view text) {
@@ -41,10 +45,6 @@ std::string WithoutBlanks(std::string text) {
 
 bool WholePercentAboveLimit(std::string_view wholePercent) {
     return LeadingValue(wholePercent) > kMostPercent;
-}
-
-bool WholePercentAtLimit(std::string_view wholePercent) {
-    return LeadingValue(wholePercent) >= kMostPercent;
 }
 
 bool TenthsAboveLimit(std::string_view wholePercent, std::string_view tenths) {

@@ -26,9 +26,9 @@ InputCheck CheckInput(Box which, std::string_view text);
 std::string WithoutBlanks(std::string text);
 
 // The CTR edit holds the rate at 100 percent: a whole percent above 100 is cut to 100, and
-// then the tenths of 100 percent are set to 0.
+// then the tenths of 100 percent are set to 0. The tenths are read only at the limit: this
+// runs on every keystroke.
 bool WholePercentAboveLimit(std::string_view wholePercent);
-bool WholePercentAtLimit(std::string_view wholePercent); // 100 or more
 bool TenthsAboveLimit(std::string_view wholePercent, std::string_view tenths);
 
 } // namespace calc

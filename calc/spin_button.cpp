@@ -11,9 +11,10 @@
 
 namespace calc {
 
-SpinButton::SpinButton(InputBox& partner, std::int32_t value, std::int32_t minimum,
-                       std::int32_t maximum, std::int32_t step)
-    : partner_(partner), value_(value), minimum_(minimum), maximum_(maximum), step_(step) {}
+SpinButton::SpinButton(InputBox& partner, const unsigned& messagesShown, std::int32_t value,
+                       std::int32_t minimum, std::int32_t maximum, std::int32_t step)
+    : partner_(partner), messagesShown_(messagesShown), value_(value), minimum_(minimum),
+      maximum_(maximum), step_(step) {}
 
 // A click goes on from the figure the user sees in the box, so typing 5000 and clicking
 // up gives 5100. A box whose text is no usable figure leaves the arrows where they were.
@@ -27,7 +28,8 @@ std::int32_t SpinButton::startingValue() const {
     return static_cast<std::int32_t>(std::clamp<double>(figure, minimum_, maximum_));
 }
 
-void SpinButton::click(int direction) {
+bool SpinButton::click(int direction) {
+    const unsigned shownBefore = messagesShown_;
     const std::int32_t start = startingValue();
     const std::int64_t wanted = std::int64_t{start} + std::int64_t{direction} * step_;
     const auto next =
@@ -35,6 +37,7 @@ void SpinButton::click(int direction) {
     value_ = next;
     if (next != start)
         partner_.setText(std::to_string(next));
+    return messagesShown_ != shownBefore;
 }
 
 } // namespace calc

@@ -11,11 +11,13 @@ class InputBox;
 // value into the partner box, whose change handling does the rest.
 class SpinButton {
 public:
-    SpinButton(InputBox& partner, std::int32_t value, std::int32_t minimum, std::int32_t maximum,
-               std::int32_t step);
+    // messagesShown is the calculator's count of the message boxes it has shown.
+    SpinButton(InputBox& partner, const unsigned& messagesShown, std::int32_t value,
+               std::int32_t minimum, std::int32_t maximum, std::int32_t step);
 
-    void up() { click(+1); }
-    void down() { click(-1); }
+    // Each returns whether the click raised a message box, so that a held arrow can stop.
+    bool up() { return click(+1); }
+    bool down() { return click(-1); }
 
     std::int32_t value() const { return value_; }
     std::int32_t minimum() const { return minimum_; }
@@ -26,10 +28,11 @@ public:
     InputBox& partner() const { return partner_; }
 
 private:
-    void click(int direction);
+    bool click(int direction);
     std::int32_t startingValue() const;
 
     InputBox& partner_;
+    const unsigned& messagesShown_;
     std::int32_t value_;
     std::int32_t minimum_;
     std::int32_t maximum_;

@@ -3,7 +3,6 @@
 
 #include "columns.h"
 #include "csv_reader.h"
-#include "fields.h"
 #include "projection.h"
 #include "row_writer.h"
 
@@ -58,13 +57,13 @@ public:
 
 private:
     int fail(const std::string& message) {
-        err_ << kProgramName << ": " << message << '\n';
+        ErrorLine(err_) << message << '\n';
         stopped_ = true;
         return kExitBadInput;
     }
 
     void warn(long line, const std::string& message) {
-        err_ << kProgramName << ": " << Line(line) << "warning: " << message << '\n';
+        ErrorLine(err_) << Line(line) << "warning: " << message << '\n';
     }
 
     bool takeHeader(const CsvRecord& record) {
@@ -101,10 +100,10 @@ private:
                 return false;
             }
         }
-        for (std::size_t field = 0; field < kFieldCount; ++field) {
-            if (seen.contains(FieldName(field))) {
+        for (const calc::Result& result : calc::kResults) {
+            if (seen.contains(result.field)) {
                 fail(Line(record.line) + "a column has the name of the result " +
-                     Quoted(FieldName(field)));
+                     Quoted(result.field));
                 return false;
             }
         }
@@ -122,15 +121,15 @@ private:
             if (column && *column < cells.size() && !cells[*column].empty())
                 figures[figure] = cells[*column];
         }
-        std::optional<Captions> captions;
+        std::optional<calc::Captions> captions;
         if (cells.size() != columns) {
             report(record.line, std::to_string(cells.size()) + " fields where the header has " +
                                     std::to_string(columns));
         } else if (auto projection = Project(figures);
                    std::holds_alternative<Problem>(projection)) {
-            report(record.line, Describe(std::get<Problem>(projection)));
+            report(record.line, std::get<Problem>(projection).description);
         } else {
-            captions = std::move(std::get<Captions>(projection));
+            captions = std::move(std::get<calc::Captions>(projection));
         }
 
         writer_->appendRow(buffer_, cells, captions ? &*captions : nullptr);
@@ -139,7 +138,7 @@ private:
 
     void report(long line, const std::string& what) {
         ++badRows_;
-        err_ << kProgramName << ": " << Line(line) << what << '\n';
+        ErrorLine(err_) << Line(line) << what << '\n';
     }
 
     // False when the output could not be written: reading on would be in vain.

@@ -48,11 +48,11 @@ struct Options {
         switch (figure) {
         case Figure::Impressions:
             return impressions;
-        case Figure::Ctr:
+        case Figure::CTR:
             return ctr;
         case Figure::Clicks:
             return clicks;
-        case Figure::Ecpm:
+        case Figure::ECPM:
             break;
         }
         return ecpm;
@@ -182,12 +182,12 @@ std::string HelpText(const QCommandLineParser& parser) {
 
 // A problem with the command line: one line in the program's words and where to learn more.
 int UsageError(std::ostream& err, const std::string& message) {
-    err << kProgramName << ": " << message << '\n' << kTryHelp;
+    ErrorLine(err) << message << '\n' << kTryHelp;
     return kExitBadInput;
 }
 
 int Fail(std::ostream& err, const std::string& message) {
-    err << kProgramName << ": " << message << '\n';
+    ErrorLine(err) << message << '\n';
     return kExitBadInput;
 }
 
@@ -200,8 +200,8 @@ int RunOnce(const QCommandLineParser& parser, const Options& options, const Outp
     }
     const Projection projection = Project(figures);
     if (const auto* problem = std::get_if<Problem>(&projection))
-        return UsageError(err, Describe(*problem));
-    out << RenderCaptions(std::get<Captions>(projection), output);
+        return UsageError(err, problem->description);
+    out << RenderCaptions(std::get<calc::Captions>(projection), output);
     return kExitOk;
 }
 

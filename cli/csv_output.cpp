@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "csv_output.h"
 
-#include "fields.h"
+#include "results.h"
 
 namespace cli {
 
@@ -20,10 +20,10 @@ void AppendCsvField(std::string& out, std::string_view field) {
 }
 
 void AppendCsvResultHeader(std::string& out) {
-    for (std::size_t field = 0; field < kFieldCount; ++field) {
+    for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
             out += ',';
-        out += FieldName(field);
+        out += calc::kResults[field].field;
     }
 }
 

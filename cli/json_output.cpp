@@ -2,7 +2,6 @@
 #include "json_output.h"
 
 #include "conversions.h"
-#include "fields.h"
 
 #include <QByteArray>
 #include <QString>
@@ -59,11 +58,11 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void AppendJsonResults(std::string& out, const Captions* captions) {
-    for (std::size_t field = 0; field < kFieldCount; ++field) {
+void AppendJsonResults(std::string& out, const calc::Captions* captions) {
+    for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
             out += ',';
-        AppendJsonString(out, FieldName(field));
+        AppendJsonString(out, calc::kResults[field].field);
         out += ':';
         if (!captions) {
             out += "null";

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "projection.h"
+#include "results.h"
 
 #include <string>
 #include <string_view>
@@ -14,6 +14,6 @@ void AppendJsonString(std::string& out, std::string_view text);
 
 // The nine members "name":{"shown":caption,"value":number}, comma-separated, without the
 // braces of the object; each member is null when there are no captions.
-void AppendJsonResults(std::string& out, const Captions* captions);
+void AppendJsonResults(std::string& out, const calc::Captions* captions);
 
 } // namespace cli

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     const int code = cli::Run(arguments, std::cin, std::cout, std::cerr);
     // A batch that failed to write has said so already.
     if (code != cli::kExitBadInput && !std::cout.flush()) {
-        std::cerr << cli::kProgramName << ": cannot write the output\n";
+        cli::ErrorLine(std::cerr) << "cannot write the output\n";
         return cli::kExitBadInput;
     }
     return code;

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <ostream>
+
 namespace cli {
 
 inline constexpr const char* kProgramName = "varnelcalc-cli";
+
+// Every line the program writes to standard error starts with its name, as other tools' do.
+inline std::ostream& ErrorLine(std::ostream& err) {
+    return err << kProgramName << ": ";
+}
 
 // Exit codes.
 inline constexpr int kExitOk = 0;

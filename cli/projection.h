@@ -3,23 +3,22 @@
 
 #include "figures.h"
 
-#include <array>
 #include <string>
 #include <variant>
 
 namespace cli {
 
-// The nine captions of the window's "Actual Numbers" and "Earnings" columns, in the
-// order of calc::kAllCaptions.
-using Captions = std::array<std::string, 9>;
+// Why a run has no captions, in the program's words: ecpm "1.2.3": only digits and one "." are
+// allowed.
+struct Problem {
+    std::string description;
+};
 
 // The captions, or why there are none.
-using Projection = std::variant<Captions, Problem>;
+using Projection = std::variant<calc::Captions, Problem>;
 
-// Starts a calculator from its start state and writes each given figure into its box as
-// one edit, as a paste over the box's whole text does (blanks taken out): the impressions, then the
-// CTR (whole percent, then tenths) or the clicks, then the eCPM. The figures are checked first; a
-// message the calculator shows on the way is a problem too.
+// The window's captions for the figures, each pasted into its box; the CTR and the clicks are
+// refused together, since the last typed would silently win.
 Projection Project(const Figures& figures);
 
 } // namespace cli

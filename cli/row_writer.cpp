@@ -3,7 +3,6 @@
 
 #include "conversions.h"
 #include "csv_output.h"
-#include "fields.h"
 #include "json_output.h"
 
 #include <algorithm>
@@ -25,7 +24,7 @@ void RowWriter::appendHeader(std::string& out) const {
 }
 
 void RowWriter::appendRow(std::string& out, const std::vector<std::string>& cells,
-                          const Captions* captions) const {
+                          const calc::Captions* captions) const {
     if (output_.format == Format::Csv)
         appendCsvRow(out, cells, captions);
     else
@@ -33,7 +32,7 @@ void RowWriter::appendRow(std::string& out, const std::vector<std::string>& cell
 }
 
 void RowWriter::appendCsvRow(std::string& out, const std::vector<std::string>& cells,
-                             const Captions* captions) const {
+                             const calc::Captions* captions) const {
     for (const std::string& cell : cells) {
         AppendCsvField(out, cell);
         out += ',';
@@ -41,7 +40,7 @@ void RowWriter::appendCsvRow(std::string& out, const std::vector<std::string>& c
     // A short row is filled up, so that the results stay under their headings.
     for (std::size_t i = cells.size(); i < columns_.size(); ++i)
         out += ',';
-    for (std::size_t field = 0; field < kFieldCount; ++field) {
+    for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
             out += ',';
         if (captions && output_.numbers)
@@ -53,7 +52,7 @@ void RowWriter::appendCsvRow(std::string& out, const std::vector<std::string>& c
 }
 
 void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& cells,
-                              const Captions* captions) const {
+                              const calc::Captions* captions) const {
     out += '{';
     for (std::size_t i = 0; i < cells.size(); ++i) {
         AppendJsonString(out, i < columns_.size() ? columns_[i] : extraName(i));

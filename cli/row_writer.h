@@ -23,13 +23,13 @@ public:
     void appendHeader(std::string& out) const;
 
     void appendRow(std::string& out, const std::vector<std::string>& cells,
-                   const Captions* captions) const;
+                   const calc::Captions* captions) const;
 
 private:
     void appendCsvRow(std::string& out, const std::vector<std::string>& cells,
-                      const Captions* captions) const;
+                      const calc::Captions* captions) const;
     void appendJsonRow(std::string& out, const std::vector<std::string>& cells,
-                       const Captions* captions) const;
+                       const calc::Captions* captions) const;
     std::string extraName(std::size_t index) const;
 
     Output output_;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "single_output.h"
 
-#include "fields.h"
 #include "row_writer.h"
 
 #include <QByteArray>
@@ -11,13 +10,13 @@
 namespace cli {
 namespace {
 
-std::string AsText(const Captions& captions) {
+std::string AsText(const calc::Captions& captions) {
     std::size_t labelWidth = 0;
-    for (std::size_t field = 0; field < kFieldCount; ++field)
-        labelWidth = std::max(labelWidth, std::strlen(FieldLabel(field)));
+    for (const calc::Result& result : calc::kResults)
+        labelWidth = std::max(labelWidth, std::strlen(result.heading));
     std::string out;
-    for (std::size_t field = 0; field < kFieldCount; ++field) {
-        const std::string_view label = FieldLabel(field);
+    for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
+        const std::string_view label = calc::kResults[field].heading;
         out += label;
         out.append(labelWidth - label.size() + 2, ' ');
         out += captions[field];
@@ -39,7 +38,7 @@ std::optional<Format> FormatNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::string RenderCaptions(const Captions& captions, const Output& output) {
+std::string RenderCaptions(const calc::Captions& captions, const Output& output) {
     if (output.format == Format::Text)
         return AsText(captions);
     // One row of a batch without input columns.

@@ -22,6 +22,6 @@ struct Output {
 std::optional<Format> FormatNamed(std::string_view name);
 
 // The captions of one run: aligned label lines, a CSV header and row, or one JSON object.
-std::string RenderCaptions(const Captions& captions, const Output& output);
+std::string RenderCaptions(const calc::Captions& captions, const Output& output);
 
 } // namespace cli

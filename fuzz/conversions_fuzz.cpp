@@ -43,9 +43,7 @@ void CheckNumber(double value) {
         try {
             const std::string text = calc::FormatPattern(value, pattern);
             Require(text.find('.') != std::string::npos);
-            calc::PercentFixUp(text);
-            calc::ClicksFixUp(text);
-            calc::DollarFixUp(text);
+            calc::CaptionText(value, pattern);
         } catch (const calc::CalcError& error) {
             Require(error.number() == calc::CalcError::kOverflow && !std::isfinite(value));
         }

@@ -72,17 +72,16 @@ constexpr const char* kFiguresKeys = "F1 speaks the earnings, Shift+F1 the actua
 constexpr std::array kBoxTabIndex = {2, 3, 4, 5, 6};
 constexpr std::array kArrowsTabIndex = {25, 26, 27, 29, 30};
 
-// A result label, where it stands in its frame, and what a screen reader says it shows.
+// A result label and where it stands in its frame.
 struct FigureLabel {
     calc::Caption caption;
     QRect geometry;
-    const char* description;
 };
 constexpr std::array kActualFigures = {
-    FigureLabel{calc::Caption::ActualImpressions, ToRect(240, 240, 405, 240), "Actual impressions"},
-    FigureLabel{calc::Caption::ProjectedClicks, ToRect(240, 1560, 135, 240), "Actual clicks"},
-    FigureLabel{calc::Caption::ProjectedCTR, ToRect(240, 2160, 600, 240), "Actual CTR"},
-    FigureLabel{calc::Caption::ECPM, ToRect(240, 2760, 615, 240), "Actual eCPM"},
+    FigureLabel{calc::Caption::ActualImpressions, ToRect(240, 240, 405, 240)},
+    FigureLabel{calc::Caption::ProjectedClicks, ToRect(240, 1560, 135, 240)},
+    FigureLabel{calc::Caption::ProjectedCTR, ToRect(240, 2160, 600, 240)},
+    FigureLabel{calc::Caption::ECPM, ToRect(240, 2760, 615, 240)},
 };
 
 struct EarningsRow {
@@ -95,23 +94,23 @@ constexpr std::array kEarningsRows = {
     EarningsRow{"Lable8",
                 "Daily:",
                 ToRect(105, 195, 615, 240),
-                {calc::Caption::DailyEarnings, ToRect(195, 465, 615, 240), "Daily earnings"}},
+                {calc::Caption::DailyEarnings, ToRect(195, 465, 615, 240)}},
     EarningsRow{"Label1",
                 "Weekly:",
                 ToRect(105, 840, 870, 240),
-                {calc::Caption::WeeklyEarnings, ToRect(195, 1095, 615, 240), "Weekly earnings"}},
+                {calc::Caption::WeeklyEarnings, ToRect(195, 1095, 615, 240)}},
     EarningsRow{"Label3",
                 "Monthly:",
                 ToRect(105, 1485, 945, 240),
-                {calc::Caption::MonthlyEarnings, ToRect(195, 1725, 615, 240), "Monthly earnings"}},
+                {calc::Caption::MonthlyEarnings, ToRect(195, 1725, 615, 240)}},
     EarningsRow{"Label8",
                 "Yearly:",
                 ToRect(105, 2100, 780, 240),
-                {calc::Caption::YearlyEarnings, ToRect(195, 2340, 615, 240), "Yearly earnings"}},
+                {calc::Caption::YearlyEarnings, ToRect(195, 2340, 615, 240)}},
     EarningsRow{"Label4",
                 "Average EPC:",
                 ToRect(105, 2685, 1470, 240),
-                {calc::Caption::EPC, ToRect(195, 2955, 615, 240), "Average EPC"}},
+                {calc::Caption::EPC, ToRect(195, 2955, 615, 240)}},
 };
 
 // The row headings at the left, each naming the box of its row for screen readers.
@@ -172,12 +171,13 @@ void ShowFigure(widgets::FittingLabel& figure, const QLabel& heading, const QStr
 
 widgets::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure, QColor colour,
                                       const QLabel& heading) {
+    const calc::Result& result = calc::ResultOf(figure.caption);
     auto* label = new widgets::FittingLabel(BoldFont(), &frame);
-    label->setObjectName(QString::fromLatin1(calc::CaptionName(figure.caption)));
+    label->setObjectName(QString::fromLatin1(result.labelName));
     label->move(figure.geometry.topLeft());
     design::SetTextColour(*label, colour);
-    label->setAccessibleDescription(QString::fromLatin1(figure.description));
-    ShowFigure(*label, heading, QString::fromLatin1(calc::StartCaption(figure.caption)));
+    label->setAccessibleDescription(QString::fromLatin1(result.description));
+    ShowFigure(*label, heading, QString::fromLatin1(result.startCaption));
     return label;
 }
 

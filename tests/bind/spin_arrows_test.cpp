@@ -17,6 +17,7 @@ class SpinArrowsTest : public QObject {
     std::unique_ptr<QWidget> window_;
     QLineEdit* edit_ = nullptr;
     std::unique_ptr<bind::LineEditBox> box_;
+    unsigned messagesShown_ = 0; // no calculator here: no step shows a message
     std::unique_ptr<calc::SpinButton> spin_;
     bind::SpinArrows* arrows_ = nullptr;
 
@@ -30,7 +31,7 @@ private slots:
         edit_->setObjectName(QStringLiteral("txtDec"));
         edit_->setGeometry(20, 5, 60, 27);
         box_ = std::make_unique<bind::LineEditBox>(*edit_, 1);
-        spin_ = std::make_unique<calc::SpinButton>(*box_, 0, 0, 9, 1);
+        spin_ = std::make_unique<calc::SpinButton>(*box_, messagesShown_, 0, 0, 9, 1);
         arrows_ = new bind::SpinArrows(*spin_, QStringLiteral("CTR tenths"), window_.get());
         arrows_->setGeometry(4, 5, 17, 27);
         arrows_->takeArrowKeysOf(*edit_);

@@ -190,18 +190,6 @@ TEST(FormatPattern, TextIsTakenAsTheNumberItHolds) {
     EXPECT_EQ(calc::FormatPattern("1E-05", Pattern::PercentOfText), ".00%");
 }
 
-TEST(FixUps, ReplaceOnlyTheCaptionsTheyAreFor) {
-    EXPECT_EQ(calc::PercentFixUp(".00%"), "0.0%");
-    EXPECT_EQ(calc::PercentFixUp(".50%"), "0.50%");
-    EXPECT_EQ(calc::PercentFixUp("2.50%"), "2.50%");
-    EXPECT_EQ(calc::ClicksFixUp(".0"), "0");
-    EXPECT_EQ(calc::ClicksFixUp(".4"), "0.4");
-    EXPECT_EQ(calc::ClicksFixUp("25.0"), "25.0");
-    EXPECT_EQ(calc::DollarFixUp("$.00"), "$0.00");
-    EXPECT_EQ(calc::DollarFixUp("$.25"), "$.25");
-    EXPECT_EQ(calc::DollarFixUp("-$.00"), "-$.00");
-}
-
 class CaptionTextTest : public ::testing::TestWithParam<PatternCase> {};
 
 TEST_P(CaptionTextTest, AppliesTheFixUpOfThePatternsLabels) {
@@ -211,6 +199,7 @@ TEST_P(CaptionTextTest, AppliesTheFixUpOfThePatternsLabels) {
 INSTANTIATE_TEST_SUITE_P(Patterns, CaptionTextTest,
                          ::testing::Values(PatternCase{0, Pattern::Earnings, "$0.00"},
                                            PatternCase{0.5, Pattern::Earnings, "$.50"},
+                                           PatternCase{-0.5, Pattern::Earnings, "-$.50"},
                                            PatternCase{0, Pattern::ECPM, "$0.00"},
                                            PatternCase{0, Pattern::EPC, "$0.00"},
                                            PatternCase{0.25, Pattern::EPC, "$.25"},

@@ -121,8 +121,6 @@ class CtrLimitTest : public ::testing::TestWithParam<CtrLimitRow> {};
 
 TEST_P(CtrLimitTest, HoldsTheRateAtAHundredPercent) {
     EXPECT_EQ(calc::WholePercentAboveLimit(GetParam().wholePercent), GetParam().wholeAbove);
-    EXPECT_EQ(calc::WholePercentAtLimit(GetParam().wholePercent),
-              calc::LeadingValue(GetParam().wholePercent) >= 100);
     EXPECT_EQ(calc::TenthsAboveLimit(GetParam().wholePercent, GetParam().tenths),
               GetParam().tenthsAbove);
 }

@@ -112,7 +112,7 @@ TEST_P(RandomInputTest, KeepsEveryCaptionInItsFormAndShowsTheSameAsOnLinux) {
         }
         for (const calc::Caption caption : calc::kAllCaptions) {
             ASSERT_TRUE(caption_forms::HasCaptionForm(caption, calculator->caption(caption)))
-                << "step " << step << ": " << calc::CaptionName(caption) << " = \""
+                << "step " << step << ": " << calc::ResultOf(caption).labelName << " = \""
                 << calculator->caption(caption) << '"';
             seen.add(calculator->caption(caption));
         }

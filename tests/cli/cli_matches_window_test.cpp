@@ -11,16 +11,6 @@
 
 namespace {
 
-const char* const kFieldNames[] = {"actual_impressions",
-                                   "actual_clicks",
-                                   "actual_ctr",
-                                   "actual_ecpm",
-                                   "daily",
-                                   "weekly",
-                                   "monthly",
-                                   "yearly",
-                                   "epc"};
-
 // A figure that passes every check, in one of the forms a user would give it.
 class FigureMaker {
 public:
@@ -83,7 +73,7 @@ class CliMatchesWindowTest : public MainWindowFixture {
     QStringList windowCaptions() const {
         QStringList captions;
         for (const calc::Caption caption : calc::kAllCaptions)
-            captions << text(calc::CaptionName(caption));
+            captions << text(calc::ResultOf(caption).labelName);
         return captions;
     }
 
@@ -103,7 +93,8 @@ class CliMatchesWindowTest : public MainWindowFixture {
             captions = CsvCells(out.split(QStringLiteral("\r\n")).at(1));
         } else {
             const QJsonObject object = QJsonDocument::fromJson(out.toUtf8()).object();
-            for (const char* name : kFieldNames) {
+            for (const calc::Result& result : calc::kResults) {
+                const char* name = result.field;
                 const QJsonObject field = object.value(QLatin1String(name)).toObject();
                 const QString shown = field.value(QLatin1String("shown")).toString();
                 QString plain = shown;

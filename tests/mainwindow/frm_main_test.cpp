@@ -15,37 +15,22 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-namespace {
-
-const QStringList kFigureLabels = {"lblActualImpressions",
-                                   "lblProjectedClicks",
-                                   "lblProjectedCTR",
-                                   "lblECPM",
-                                   "lblDailyEarnings",
-                                   "lblWeeklyEarnings",
-                                   "lblMonthlyEarnings",
-                                   "lblYearlyEarnings",
-                                   "lblEPC"};
-
-const QStringList kBoxes = {"txtPresentImpressions", "txtPresentClicks", "txtPresentCTR", "txtDec",
-                            "txtECPM"};
-
-} // namespace
+namespace {} // namespace
 
 class FrmMainTest : public MainWindowFixture {
     Q_OBJECT
 
     QStringList figures() const {
         QStringList result;
-        for (const QString& name : kFigureLabels)
-            result << text(qPrintable(name));
+        for (const calc::Result& figure : calc::kResults)
+            result << text(figure.labelName);
         return result;
     }
 
     QStringList boxTexts() const {
         QStringList result;
-        for (const QString& name : kBoxes)
-            result << box(qPrintable(name)).text();
+        for (const calc::Box which : calc::kAllBoxes)
+            result << box(calc::BoxName(which)).text();
         return result;
     }
 

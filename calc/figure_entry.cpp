@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "figure_entry.h"
+
+#include "input_check.h"
+
+#include <algorithm>
+
+namespace calc {
+namespace {
+
+// Nothing the character check would warn about, and one number as a whole: at least one digit
+// and at most one point, so that no part of the figure is left unread.
+std::optional<EntryFault> NumberFault(std::string_view text, const InputCheck& check) {
+    if (check.rejectedAt > 0 || std::ranges::count(text, '.') > 1)
+        return EntryFault::NotANumber;
+    if (text.find_first_not_of('.') == std::string_view::npos)
+        return EntryFault::NoDigit;
+    return std::nullopt;
+}
+
+std::optional<EntryFault> CtrFault(std::string_view text) {
+    const CtrParts parts = SplitCtr(text);
+    if (CheckInput(Box::CTR, parts.wholePercent).tooLong)
+        return EntryFault::TooLong;
+    const std::string_view tenths = parts.tenths.value_or("");
+    if (CheckInput(Box::Dec, tenths).tooLong)
+        return EntryFault::TooManyDecimals;
+    if (WholePercentAboveLimit(parts.wholePercent) || TenthsAboveLimit(parts.wholePercent, tenths))
+        return EntryFault::AboveHundred;
+    return std::nullopt;
+}
+
+std::optional<EntryFault> FigureFault(Figure figure, std::string_view text) {
+    const InputCheck check = CheckInput(BoxOf(figure), text);
+    if (auto fault = NumberFault(text, check))
+        return fault;
+    if (figure == Figure::CTR)
+        return CtrFault(text);
+    if (check.tooLong)
+        return EntryFault::TooLong;
+    if (check.emptied)
+        return EntryFault::LeadingZero;
+    return std::nullopt;
+}
+
+// Takes the place of the window's message boxes: the first message is kept, with the figure
+// that was going in when it came.
+class FirstMessage final : public MessageService {
+public:
+    void show(const std::string& text, MessageIcon, const std::string&) override {
+        keep({EntryFault::Warning, going_, text});
+    }
+    void showErrorReport(const char* reportName, const CalcError& error) override {
+        keep({EntryFault::ErrorReport, going_, {}, reportName, error.kind()});
+    }
+    void nowEntering(Figure figure) { going_ = figure; }
+    const std::optional<EntryProblem>& message() const { return message_; }
+
+private:
+    void keep(EntryProblem problem) {
+        if (!message_)
+            message_ = std::move(problem);
+    }
+
+    Figure going_ = Figure::Impressions;
+    std::optional<EntryProblem> message_;
+};
+
+} // namespace
+
+Box BoxOf(Figure figure) {
+    constexpr std::array boxes = {Box::Impressions, Box::CTR, Box::Clicks, Box::ECPM};
+    return boxes[static_cast<std::size_t>(figure)];
+}
+
+CtrParts SplitCtr(std::string_view ctr) {
+    const auto point = ctr.find('.');
+    if (point == std::string_view::npos)
+        return {ctr, std::nullopt};
+    return {ctr.substr(0, point), ctr.substr(point + 1)};
+}
+
+Entry EnterFigures(const TypedFigures& typed) {
+    TypedFigures figures = typed;
+    for (const Figure figure : kAllFigures) {
+        std::optional<std::string>& text = figures[figure];
+        if (!text)
+            continue;
+        *text = WithoutBlanks(std::move(*text));
+        if (const auto fault = FigureFault(figure, *text))
+            return EntryProblem{*fault, figure};
+    }
+
+    FirstMessage messages;
+    const auto calculator = Calculator::Headless(messages);
+    const auto paste = [&](Figure figure, Box box, std::string_view text) {
+        messages.nowEntering(figure);
+        calculator->box(box).setText(std::string(text));
+    };
+    if (const auto& impressions = figures[Figure::Impressions])
+        paste(Figure::Impressions, Box::Impressions, *impressions);
+    if (const auto& ctr = figures[Figure::CTR]) {
+        const CtrParts parts = SplitCtr(*ctr);
+        paste(Figure::CTR, Box::CTR, parts.wholePercent);
+        if (parts.tenths)
+            paste(Figure::CTR, Box::Dec, *parts.tenths);
+    }
+    if (const auto& clicks = figures[Figure::Clicks])
+        paste(Figure::Clicks, Box::Clicks, *clicks);
+    if (const auto& ecpm = figures[Figure::ECPM])
+        paste(Figure::ECPM, Box::ECPM, *ecpm);
+
+    if (messages.message())
+        return *messages.message();
+    Captions captions;
+    for (const Caption caption : kAllCaptions)
+        captions[static_cast<std::size_t>(caption)] = calculator->caption(caption);
+    return captions;
+}
+
+} // namespace calc
