@@ -3,7 +3,7 @@
 
 #include <QGuiApplication>
 
-namespace application {
+namespace app {
 
 void SetDesktopIdentity() {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
@@ -12,4 +12,4 @@ void SetDesktopIdentity() {
     QGuiApplication::setApplicationName(QString::fromLatin1(kWindowClass));
 }
 
-} // namespace application
+} // namespace app

@@ -3,7 +3,7 @@
 
 // How the desktop knows the running program: taskbars and docks match its windows with the
 // installed desktop entry (name, icon) by the entry's id and by the windows' class.
-namespace application {
+namespace app {
 
 // The desktop entry's file name without ".desktop"; also the app id on Wayland.
 inline constexpr const char* kDesktopEntryId = "example.varnelcalc.VarnelCalc";
@@ -15,4 +15,4 @@ inline constexpr const char* kWindowClass = "VarnelCalc";
 // after the application is made and before the first window.
 void SetDesktopIdentity();
 
-} // namespace application
+} // namespace app

@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     app::DisplayFailureGuard displayFailure;
     QApplication application(qtArgc, argv);
     displayFailure.disarm();
-    application::SetDesktopIdentity();
+    app::SetDesktopIdentity();
     design::UseDesignStyle();
 
     // A second start shows the running instance's window and ends quietly. Where no lock can

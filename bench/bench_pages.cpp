@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 // What the five pages cost: parsing and laying them out, painting them, and the memory the
 // five loaded panes add. Run: bench_pages (QT_QPA_PLATFORM=offscreen is used when unset).
+#include "load_pages.h"
+#include "page_address.h"
+#include "recording_message_service.h"
+#include "web_pane.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,12 +14,8 @@
 #include <QSignalSpy>
 #include <array>
 #include <benchmark/benchmark.h>
-#include <load_pages.h>
 #include <memory>
-#include <page_address.h>
-#include <recording_message_service.h>
 #include <vector>
-#include <web_pane.h>
 
 namespace {
 
@@ -92,14 +93,14 @@ void BM_FiveLoadedPanesCold(benchmark::State& state) {
         QElapsedTimer timer;
         timer.start();
         calc::RecordingMessageService messages;
-        pages::Panes panes{};
+        Panes panes{};
         for (pages::WebPane** pane :
              {&panes.help, &panes.gold, &panes.videos, &panes.seo, &panes.marlo})
             *pane = new pages::WebPane(window.get());
         for (size_t i = 0; i < kPages.size(); ++i)
             (&panes.help)[i]->resize(kPages[i].size);
         QSignalSpy lastLoaded(panes.marlo, &pages::WebPane::documentComplete);
-        pages::LoadPages(panes, window.get(), messages);
+        LoadPages(panes, window.get(), messages);
         for (pages::WebPane* pane : {panes.help, panes.gold, panes.videos, panes.seo, panes.marlo})
             pane->show();
         lastLoaded.wait();

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "click_through.h"
 
-#include <open_link.h>
-#include <product.h>
-
-namespace pages {
+#include "open_link.h"
+#include "product.h"
 
 struct ClickThrough::Slot {
     const char* id;   // carried by every link and the image of the slot's page
     const char* path; // follows the home address
-    QPointer<WebPane> ClickThrough::*oDoc;
+    QPointer<pages::WebPane> ClickThrough::*oDoc;
 };
 
 const ClickThrough::Slot ClickThrough::kGold{"idx_gold", "/recommends/varnel-gold.html",
@@ -32,26 +30,27 @@ ClickThrough::ClickThrough(const RecommendationPanes& panes, QWidget* mainWindow
 
 ClickThrough::~ClickThrough() {
     // A pane may outlive this object; its page must not call back into it.
-    for (const QPointer<WebPane>& oDoc : {oDocGold, oDocVids, oDocSEO, oDocMarlo}) {
+    for (const QPointer<pages::WebPane>& oDoc : {oDocGold, oDocVids, oDocSEO, oDocMarlo}) {
         if (oDoc)
             oDoc->setClickHandler({});
     }
 }
 
-void ClickThrough::watch(WebPane* pane, const Slot& slot) {
-    connect(pane, &WebPane::documentComplete, this, [this, pane, &slot] { attach(*pane, slot); });
+void ClickThrough::watch(pages::WebPane* pane, const Slot& slot) {
+    connect(pane, &pages::WebPane::documentComplete, this,
+            [this, pane, &slot] { attach(*pane, slot); });
 }
 
 // Clicks come from the page now shown only: the pane gives each new page a fresh start.
-void ClickThrough::attach(WebPane& pane, const Slot& slot) {
+void ClickThrough::attach(pages::WebPane& pane, const Slot& slot) {
     if (!pane.hasPage())
         return;
     this->*slot.oDoc = &pane;
     pane.setClickHandler(
-        [this, &slot](const PageElement& clicked) { return click(slot, clicked); });
+        [this, &slot](const pages::PageElement& clicked) { return click(slot, clicked); });
 }
 
-bool ClickThrough::click(const Slot& slot, const PageElement& clicked) {
+bool ClickThrough::click(const Slot& slot, const pages::PageElement& clicked) {
     // Whatever is clicked, the pane does nothing of its own: "#" neither jumps nor scrolls.
     if (clicked.tagName != u"IMG" && clicked.tagName != u"A")
         return false;
@@ -64,5 +63,3 @@ bool ClickThrough::click(const Slot& slot, const PageElement& clicked) {
     }
     return false;
 }
-
-} // namespace pages

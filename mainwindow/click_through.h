@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "message_service.h"
 #include "web_pane.h"
 
 #include <QObject>
 #include <QPointer>
-#include <message_service.h>
-
-namespace pages {
 
 struct RecommendationPanes {
-    WebPane* gold;
-    WebPane* videos;
-    WebPane* seo;
-    WebPane* marlo;
+    pages::WebPane* gold;
+    pages::WebPane* videos;
+    pages::WebPane* seo;
+    pages::WebPane* marlo;
 };
 
 // Turns clicks on a recommendation page's product links and image into the product's web
@@ -35,19 +33,17 @@ private:
     static const Slot kSeo;
     static const Slot kMarlo;
 
-    void watch(WebPane* pane, const Slot& slot);
-    void attach(WebPane& pane, const Slot& slot);
-    bool click(const Slot& slot, const PageElement& clicked);
+    void watch(pages::WebPane* pane, const Slot& slot);
+    void attach(pages::WebPane& pane, const Slot& slot);
+    bool click(const Slot& slot, const pages::PageElement& clicked);
 
     QWidget* mainWindow_;
     calc::MessageService& messages_;
 
     // The pane whose page sends its clicks here; empty until the pane's first page is
     // complete, and again if the pane goes before this object.
-    QPointer<WebPane> oDocGold;
-    QPointer<WebPane> oDocVids;
-    QPointer<WebPane> oDocSEO;
-    QPointer<WebPane> oDocMarlo;
+    QPointer<pages::WebPane> oDocGold;
+    QPointer<pages::WebPane> oDocVids;
+    QPointer<pages::WebPane> oDocSEO;
+    QPointer<pages::WebPane> oDocMarlo;
 };
-
-} // namespace pages

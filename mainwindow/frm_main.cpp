@@ -174,7 +174,7 @@ void frmMain::load() {
         move(desktop::CentredPlace(size(), screen->availableGeometry()));
     setWindowTitle(application::MainWindowCaption());
     mAPI::AddDropShadow(winId());
-    pages::LoadPages(panes_, this, messages_);
+    LoadPages(panes_, this, messages_);
     ucTabMain_->setCurrentIndex(0);
     // The window opens ready for typing the impressions over their start figure.
     findChild<QLineEdit*>(QString::fromLatin1(calc::BoxName(calc::Box::Impressions)))->setFocus();

@@ -38,6 +38,6 @@ private:
     bind::MessageBoxService messages_{this};
     TabControl* ucTabMain_ = nullptr;
     std::unique_ptr<CalculatorPage> calculatorPage_;
-    pages::Panes panes_{};
+    Panes panes_{};
     std::vector<CalculatorPage::TabStop> tabStops_;
 };

@@ -4,8 +4,6 @@
 #include "click_through.h"
 #include "page_address.h"
 
-namespace pages {
-
 void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& messages) {
     new ClickThrough({panes.gold, panes.videos, panes.seo, panes.marlo}, mainWindow, messages);
     // The four recommendation pages share one title; a reader tells their panes apart by the
@@ -14,11 +12,9 @@ void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& me
     panes.videos->setAccessibleName(QStringLiteral("Varnel Videos"));
     panes.seo->setAccessibleName(QStringLiteral("SEO Zorvik"));
     panes.marlo->setAccessibleName(QStringLiteral("Marlo Vesk"));
-    panes.help->navigate(PageAddress(kHelpSuffix));
-    panes.gold->navigate(PageAddress(kGoldSuffix));
-    panes.videos->navigate(PageAddress(kVideosSuffix));
-    panes.seo->navigate(PageAddress(kSeoSuffix));
-    panes.marlo->navigate(PageAddress(kMarloSuffix));
+    panes.help->navigate(pages::PageAddress(pages::kHelpSuffix));
+    panes.gold->navigate(pages::PageAddress(pages::kGoldSuffix));
+    panes.videos->navigate(pages::PageAddress(pages::kVideosSuffix));
+    panes.seo->navigate(pages::PageAddress(pages::kSeoSuffix));
+    panes.marlo->navigate(pages::PageAddress(pages::kMarloSuffix));
 }
-
-} // namespace pages

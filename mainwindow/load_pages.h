@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "message_service.h"
 #include "web_pane.h"
 
-#include <message_service.h>
-
-namespace pages {
-
 struct Panes {
-    WebPane* help;
-    WebPane* gold;
-    WebPane* videos;
-    WebPane* seo;
-    WebPane* marlo;
+    pages::WebPane* help;
+    pages::WebPane* gold;
+    pages::WebPane* videos;
+    pages::WebPane* seo;
+    pages::WebPane* marlo;
 };
 
 // Points the five panes at their built-in pages, in the order help, gold, videos, SEO,
@@ -20,8 +17,6 @@ struct Panes {
 // addresses on behalf of mainWindow, which owns what this sets up. Returns at once: the
 // pages arrive from the event loop. From the main window's load step:
 //
-//     pages::LoadPages({ucHelpDisplay, ucVarnelGold, ucVarnelVideos, ucSEOZorvik, ucMarlo},
+//     LoadPages({ucHelpDisplay, ucVarnelGold, ucVarnelVideos, ucSEOZorvik, ucMarlo},
 //                      this, messages);
 void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& messages);
-
-} // namespace pages

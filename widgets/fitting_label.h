@@ -17,9 +17,6 @@ public:
 
     void showCaption(const QString& caption);
 
-    // The caption as drawn: the whole of it, or its start ending in "…".
-    QString drawnText() const { return elided_.isEmpty() ? text() : elided_; }
-
     static constexpr qreal kSmallestPoints = 6;
 
 protected:

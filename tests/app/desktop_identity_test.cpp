@@ -20,7 +20,7 @@ class DesktopIdentityTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { application::SetDesktopIdentity(); }
+    void initTestCase() { app::SetDesktopIdentity(); }
 
     void theEntryMatchesWhatTheProgramSays_data() {
         QTest::addColumn<QString>("key");
@@ -72,8 +72,7 @@ private slots:
         const std::string windowClass = display.windowClass(window);
         display.requestClose(window);
         QVERIFY(running.waitForFinished(20000));
-        QCOMPARE(QString::fromStdString(windowClass),
-                 QString::fromLatin1(application::kWindowClass));
+        QCOMPARE(QString::fromStdString(windowClass), QString::fromLatin1(app::kWindowClass));
     }
 };
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Clicks in the recommendation pages, made with the mouse on the loaded panes.
+#include "load_pages.h"
+#include "page_address.h"
+#include "product.h"
 #include "test_support.h"
 
 #include <QSignalSpy>
 #include <QTest>
-#include <load_pages.h>
 #include <memory>
-#include <page_address.h>
-#include <product.h>
 
 using pages_test::ClickAt;
 using pages_test::ClickElement;
@@ -25,7 +25,7 @@ pages::WebPane* PaneNamed(PagesWindow& window, const QString& name) {
 // The panes loaded as the main window loads them.
 void LoadAsTheMainWindow(PagesWindow& w) {
     const pages_test::Panes& p = w.panes;
-    pages::LoadPages({p.help, p.gold, p.videos, p.seo, p.marlo}, &w.window, w.messages);
+    LoadPages({p.help, p.gold, p.videos, p.seo, p.marlo}, &w.window, w.messages);
 }
 
 QString SlotAddress(const char* path) {
@@ -213,7 +213,7 @@ private slots:
 
     void panesOutlivingTheMainWindowOpenNothing() {
         QWidget host;
-        pages::Panes panes{};
+        Panes panes{};
         for (pages::WebPane** pane :
              {&panes.help, &panes.gold, &panes.videos, &panes.seo, &panes.marlo}) {
             *pane = new pages::WebPane(&host);
@@ -222,7 +222,7 @@ private slots:
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         auto mainWindow = std::make_unique<QWidget>();
-        pages::LoadPages(panes, mainWindow.get(), w->messages);
+        LoadPages(panes, mainWindow.get(), w->messages);
         QVERIFY(WaitForPage(*panes.marlo));
         mainWindow.reset();
         ClickElement(*panes.marlo, Elements(*panes.marlo, "img").front());
