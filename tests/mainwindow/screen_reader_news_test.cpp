@@ -132,6 +132,33 @@ private slots:
         QCOMPARE(Announced(*window), QString());
     }
 
+    // While a reader listens the earnings are told once typing rests, unless Reset came first.
+    void earningsAfterAPauseWithAReader_data() {
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("typed") << false
+                               << "Earnings\nDaily: $.80\nWeekly: $5.60\nMonthly: "
+                                  "$24.33\nYearly: $292.00\nAverage EPC: $.40";
+        QTest::newRow("typed, then Reset") << true << "Figures reset";
+    }
+
+    void earningsAfterAPauseWithAReader() {
+        QFETCH(bool, reset);
+        QFETCH(QString, words);
+        const auto previous = FigureReadout::SetReaderCheck([] { return true; });
+        const int pause =
+            int((FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count());
+        typeInto("txtPresentCTR", QStringLiteral("2"));
+        typeInto("txtECPM", QStringLiteral("7"));
+        QTest::qWait(pause);
+        typeInto("txtECPM", QStringLiteral("8"));
+        if (reset)
+            find<QPushButton>("cmdReset").click();
+        QTest::qWait(pause);
+        FigureReadout::SetReaderCheck(previous);
+        QCOMPARE(Announced(*window), words);
+    }
+
     void boxesTellTheKeysForTheFigures() {
         for (const auto& typed : QStringList{"txtPresentImpressions", "txtPresentClicks",
                                              "txtPresentCTR", "txtDec", "txtECPM"})
