@@ -3,6 +3,9 @@
 #include "design_palette.h"
 #include "desktop_identity.h"
 #include "display_check.h"
+#ifdef Q_OS_UNIX
+#include "ending_signals.h"
+#endif
 #include "fonts.h"
 #include "frm_main.h"
 #include "show_requests.h"
@@ -52,6 +55,9 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+#ifdef Q_OS_UNIX
+    const app::EndingSignals endingSignals;
+#endif
     widgets::RegisterFontSubstitutes();
     frmMain window;
     window.show();

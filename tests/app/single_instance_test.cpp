@@ -9,6 +9,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -239,6 +240,30 @@ private slots:
         QVERIFY(started.waitForStarted());
         QVERIFY(!started.waitForFinished(2000));
         QCOMPARE(started.state(), QProcess::Running);
+    }
+
+    // Ended by a signal as by Quit: nothing of it is left behind.
+    void aSignalEndsItAsQuitDoes_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM: shutdown") << SIGTERM;
+        QTest::newRow("SIGHUP: logout") << SIGHUP;
+        QTest::newRow("SIGINT: Ctrl+C") << SIGINT;
+    }
+
+    void aSignalEndsItAsQuitDoes() {
+        QFETCH(int, signal);
+        QTemporaryDir runtime;
+        Program program(runtime.path());
+        QProcess& running = program.start();
+        QVERIFY(running.waitForStarted());
+        const QDir folder(UserFolder(runtime.path()));
+        QTRY_VERIFY_WITH_TIMEOUT(folder.exists(QStringLiteral("VarnelCalc.show")), 10000);
+        QCOMPARE(kill(pid_t(running.processId()), signal), 0);
+        QVERIFY(running.waitForFinished(10000));
+        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(running.exitCode(), 0);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
     // Where no lock can be made, the program runs all the same and says why in one line.
