@@ -45,8 +45,11 @@ int main(int argc, char* argv[]) {
     const app::SingleInstance::Start start = instance.acquire();
     switch (start) {
     case app::SingleInstance::Start::AlreadyRunning:
-        app::ShowRequests::Ask(instance.callName());
-        return 0;
+        if (app::ShowRequests::Ask(instance.callName()))
+            return 0;
+        std::fprintf(stderr, "VarnelCalc is open already, but its window could not be brought "
+                             "forward.\n");
+        return 1;
     case app::SingleInstance::Start::Unguarded:
         std::fprintf(stderr, "VarnelCalc starts without its one-instance check: %s.\n",
                      qPrintable(instance.problem()));
@@ -63,6 +66,6 @@ int main(int argc, char* argv[]) {
     window.show();
     std::optional<app::ShowRequests> showRequests;
     if (start == app::SingleInstance::Start::Alone)
-        showRequests.emplace(instance.callName(), window);
+        showRequests.emplace(instance, window);
     return QApplication::exec();
 }

@@ -227,6 +227,23 @@ private slots:
         QCOMPARE(running.readAllStandardError(), QByteArray());
     }
 
+    // A running instance that does not answer, stopped here, is not taken for one that did.
+    void aSecondStartSaysWhenTheFirstDoesNotAnswer() {
+        QTemporaryDir runtime;
+        Program first(runtime.path());
+        QProcess& stopped = first.start();
+        QVERIFY(stopped.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFile::exists(UserFolder(runtime.path()) + QStringLiteral("/VarnelCalc.show")), 10000);
+        QCOMPARE(kill(pid_t(stopped.processId()), SIGSTOP), 0);
+        Program second(runtime.path());
+        QProcess& call = second.start();
+        QVERIFY(call.waitForFinished(10000));
+        QCOMPARE(call.exitCode(), 1);
+        QCOMPARE(call.readAllStandardError(),
+                 "VarnelCalc is open already, but its window could not be brought forward.\n");
+    }
+
     void aKilledInstanceDoesNotBlockTheNextStart() {
         QTemporaryDir runtime;
         auto killed = std::make_unique<Program>(runtime.path());
