@@ -10,6 +10,7 @@
 #include "frm_main.h"
 #include "show_requests.h"
 #include "single_instance.h"
+#include "startup_notification.h"
 #include "startup_remarks.h"
 
 #include <QApplication>
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const app::StartupRemarks startupRemarks;
+    // Qt takes it from the environment as it opens the display.
+    const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     // The window reads nothing else from its command line: Qt gets the program's name alone.
     int qtArgc = 1;
     app::DisplayFailureGuard displayFailure;
@@ -39,17 +42,21 @@ int main(int argc, char* argv[]) {
     application::SetDesktopIdentity();
     design::UseDesignStyle();
 
-    // A second start shows the running instance's window and ends quietly. Where no lock can
-    // be made at all, the program runs all the same and says why.
+    // A second start shows the running instance's window, ends its own startup notification
+    // and ends quietly. Where no lock can be made at all, the program runs all the same and
+    // says why.
     app::SingleInstance instance;
     const app::SingleInstance::Start start = instance.acquire();
     switch (start) {
-    case app::SingleInstance::Start::AlreadyRunning:
-        if (app::ShowRequests::Ask(instance.callName()))
+    case app::SingleInstance::Start::AlreadyRunning: {
+        const bool shown = app::ShowRequests::Ask(instance.callName());
+        app::EndStartupNotification(startupId);
+        if (shown)
             return 0;
         std::fprintf(stderr, "VarnelCalc is open already, but its window could not be brought "
                              "forward.\n");
         return 1;
+    }
     case app::SingleInstance::Start::Unguarded:
         std::fprintf(stderr, "VarnelCalc starts without its one-instance check: %s.\n",
                      qPrintable(instance.problem()));

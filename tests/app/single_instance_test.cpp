@@ -10,9 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <cstring>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 Q_DECLARE_METATYPE(app::SingleInstance::Start)
 
@@ -30,10 +32,14 @@ QString UserFolder(const QString& temporaryFolder) {
 class Program {
 public:
     explicit Program(const QString& temporaryFolder,
-                     const QString& platform = QStringLiteral("offscreen")) {
+                     const QString& platform = QStringLiteral("offscreen"),
+                     const QString& startupId = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TMPDIR"), temporaryFolder);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        environment.remove(QStringLiteral("DESKTOP_STARTUP_ID"));
+        if (!startupId.isEmpty())
+            environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
         process_.setProcessEnvironment(environment);
     }
     ~Program() {
@@ -48,6 +54,57 @@ public:
 
 private:
     QProcess process_;
+};
+
+// What a launcher hears of the starts it made with startup notification: the messages sent
+// to the root window, in pieces of 20 bytes.
+class StartupMessages {
+public:
+    explicit StartupMessages(xcb_connection_t* connection) : connection_(connection) {
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        begin_ = Atom("_NET_STARTUP_INFO_BEGIN");
+        following_ = Atom("_NET_STARTUP_INFO");
+        const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection_);
+    }
+    ~StartupMessages() { xcb_disconnect(connection_); }
+
+    // The messages heard in full so far.
+    QStringList heard() {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+            const auto* piece = reinterpret_cast<xcb_client_message_event_t*>(event);
+            if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE &&
+                (piece->type == begin_ || piece->type == following_)) {
+                if (piece->type == begin_)
+                    partial_.clear();
+                const auto* bytes = reinterpret_cast<const char*>(piece->data.data8);
+                const QByteArray text(bytes, qsizetype(strnlen(bytes, 20)));
+                partial_ += text;
+                if (text.size() < 20)
+                    messages_ << QString::fromUtf8(std::exchange(partial_, {}));
+            }
+            free(event);
+        }
+        return messages_;
+    }
+
+private:
+    xcb_atom_t Atom(const char* name) {
+        auto* reply = xcb_intern_atom_reply(
+            connection_, xcb_intern_atom(connection_, 0, std::uint16_t(strlen(name)), name),
+            nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        free(reply);
+        return atom;
+    }
+
+    xcb_connection_t* connection_;
+    xcb_window_t root_ = XCB_WINDOW_NONE;
+    xcb_atom_t begin_ = XCB_ATOM_NONE;
+    xcb_atom_t following_ = XCB_ATOM_NONE;
+    QByteArray partial_;
+    QStringList messages_;
 };
 
 } // namespace
@@ -197,25 +254,28 @@ private slots:
 
     // On a real X display, the test in the place of the window manager that gave the focus to
     // another program and minimised the window: the second start ends quietly, and the first
-    // window is back on the screen with the keyboard focus.
+    // window is back on the screen with the keyboard focus. In the place of the launcher too,
+    // which shows each start busy until it says it has started.
     void aSecondStartShowsTheFirstWindow() {
         XClient display;
         if (!display.ok())
             QSKIP("needs an X display (the test suite runs under xvfb-run)");
+        StartupMessages launcher(xcb_connect(nullptr, nullptr));
         QTemporaryDir runtime;
-        Program first(runtime.path(), QStringLiteral("xcb"));
+        Program first(runtime.path(), QStringLiteral("xcb"), QStringLiteral("first_TIME1"));
         QProcess& running = first.start();
         QVERIFY(running.waitForStarted());
         xcb_window_t window = XCB_WINDOW_NONE;
         QTRY_VERIFY_WITH_TIMEOUT(
             (window = display.windowOf(static_cast<pid_t>(running.processId()))) != XCB_WINDOW_NONE,
             20000);
+        QTRY_VERIFY(launcher.heard().contains(QStringLiteral("remove: ID=first_TIME1")));
         display.takeFocus();
         display.minimise(window);
         QTRY_VERIFY(!display.isViewable(window));
         QVERIFY(display.focusedWindow() != window);
 
-        Program second(runtime.path(), QStringLiteral("xcb"));
+        Program second(runtime.path(), QStringLiteral("xcb"), QStringLiteral("second start_TIME2"));
         QProcess& call = second.start();
         QVERIFY(call.waitForFinished(10000));
         QCOMPARE(call.exitStatus(), QProcess::NormalExit);
@@ -223,6 +283,7 @@ private slots:
         QCOMPARE(call.readAllStandardError(), QByteArray());
         QTRY_VERIFY(display.isViewable(window));
         QTRY_COMPARE(display.focusedWindow(), window);
+        QTRY_VERIFY(launcher.heard().contains(QStringLiteral("remove: ID=\"second start_TIME2\"")));
         QCOMPARE(running.state(), QProcess::Running);
         QCOMPARE(running.readAllStandardError(), QByteArray());
     }
