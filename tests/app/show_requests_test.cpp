@@ -27,10 +27,15 @@ private slots:
     // file in its place: the instance makes it all again and still hears a second start.
     void aRequestBringsTheMinimisedWindowBack_data() {
         QTest::addColumn<QString>("taken");
-        for (const char* taken :
-             {"nothing", "the request file", "the request file, a new one in its place", "the lock",
-              "their folder"})
-            QTest::newRow(taken) << taken;
+        QStringList taken{"nothing", "the request file",
+                          "the request file, a new one in its place"};
+#ifndef Q_OS_WIN
+        // Windows removes no file that a process holds open: there the lock stays.
+        taken << "the lock"
+              << "their folder";
+#endif
+        for (const QString& each : taken)
+            QTest::newRow(qPrintable(each)) << each;
     }
 
     void aRequestBringsTheMinimisedWindowBack() {
