@@ -3,10 +3,14 @@
 #include "design_palette.h"
 #include "desktop_identity.h"
 #include "display_check.h"
+#ifdef Q_OS_UNIX
+#include "ending_signals.h"
+#endif
 #include "fonts.h"
 #include "frm_main.h"
 #include "show_requests.h"
 #include "single_instance.h"
+#include "startup_notification.h"
 #include "startup_remarks.h"
 
 #include <QApplication>
@@ -28,6 +32,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const app::StartupRemarks startupRemarks;
+    // Qt takes it from the environment as it opens the display.
+    const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     // The window reads nothing else from its command line: Qt gets the program's name alone.
     int qtArgc = 1;
     app::DisplayFailureGuard displayFailure;
@@ -36,14 +42,21 @@ int main(int argc, char* argv[]) {
     app::SetDesktopIdentity();
     design::UseDesignStyle();
 
-    // A second start shows the running instance's window and ends quietly. Where no lock can
-    // be made at all, the program runs all the same and says why.
+    // A second start shows the running instance's window, ends its own startup notification
+    // and ends quietly. Where no lock can be made at all, the program runs all the same and
+    // says why.
     app::SingleInstance instance;
     const app::SingleInstance::Start start = instance.acquire();
     switch (start) {
-    case app::SingleInstance::Start::AlreadyRunning:
-        app::ShowRequests::Ask(instance.callName());
-        return 0;
+    case app::SingleInstance::Start::AlreadyRunning: {
+        const bool shown = app::ShowRequests::Ask(instance.callName());
+        app::EndStartupNotification(startupId);
+        if (shown)
+            return 0;
+        std::fprintf(stderr, "VarnelCalc is open already, but its window could not be brought "
+                             "forward.\n");
+        return 1;
+    }
     case app::SingleInstance::Start::Unguarded:
         std::fprintf(stderr, "VarnelCalc starts without its one-instance check: %s.\n",
                      qPrintable(instance.problem()));
@@ -52,11 +65,14 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+#ifdef Q_OS_UNIX
+    const app::EndingSignals endingSignals;
+#endif
     widgets::RegisterFontSubstitutes();
     frmMain window;
     window.show();
     std::optional<app::ShowRequests> showRequests;
     if (start == app::SingleInstance::Start::Alone)
-        showRequests.emplace(instance.callName(), window);
+        showRequests.emplace(instance, window);
     return QApplication::exec();
 }

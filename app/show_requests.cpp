@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "show_requests.h"
 
+#include "single_instance.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -27,18 +29,13 @@ qint64 SizeOf(const QString& path) {
 
 } // namespace
 
-ShowRequests::ShowRequests(const QString& path, QWidget& window) : path_(path), window_(window) {
+ShowRequests::ShowRequests(SingleInstance& instance, QWidget& window)
+    : instance_(instance), path_(instance.callName()), window_(window) {
     if (path_.isEmpty())
         return;
-    // Whatever a crashed instance or anybody else left at this place goes; the lock held by
-    // this instance says that no live one uses it.
-    QFile::remove(path_);
-    QFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return;
-    file.close();
-    watcher_.addPath(path_);
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ShowRequests::answer);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ShowRequests::look);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &ShowRequests::look);
+    listen();
 }
 
 ShowRequests::~ShowRequests() {
@@ -46,14 +43,44 @@ ShowRequests::~ShowRequests() {
         QFile::remove(path_);
 }
 
-void ShowRequests::answer() {
-    if (!IsPlainFile(path_) || SizeOf(path_) == 0)
-        return;
-    // Whatever was written is taken as one request, and the file emptied to say so.
+void ShowRequests::listen() {
+    // Whatever a crashed instance or anybody else left at this place goes; the lock held by
+    // this instance says that no live one uses it.
+    QFile::remove(path_);
     QFile file(path_);
-    if (file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Truncate))
-        file.close();
-    BringForward(window_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return;
+    file.close();
+    if (!watcher_.addPath(path_)) {
+        // No request would be heard: none is asked for, and the folder is let be.
+        QFile::remove(path_);
+        watcher_.removePaths(watcher_.directories());
+        return;
+    }
+#ifndef Q_OS_WIN
+    // Only the folder hears of the lock going. Windows removes no file that a process holds
+    // open, so there the lock stays, and the folder is the temporary folder, busy with every
+    // program's files.
+    const QString folder = QFileInfo(path_).path();
+    if (!watcher_.directories().contains(folder))
+        watcher_.addPath(folder);
+#endif
+}
+
+void ShowRequests::look() {
+    instance_.keep();
+    const bool asked = IsPlainFile(path_) && SizeOf(path_) != 0;
+    // A file taken away, or another put in its place, is no longer watched.
+    if (!watcher_.files().contains(path_)) {
+        listen();
+    } else if (asked) {
+        // Whatever was written is taken as one request, and the file emptied to say so.
+        QFile file(path_);
+        if (file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Truncate))
+            file.close();
+    }
+    if (asked)
+        BringForward(window_);
 }
 
 bool ShowRequests::Ask(const QString& path) {

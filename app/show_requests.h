@@ -9,17 +9,23 @@ class QWidget;
 
 namespace app {
 
+class SingleInstance;
+
 // A second start of the program opens no second window: it asks the running instance to show
 // its own and ends. The request is a line written to a file beside the lock, in the folder
 // only the user can enter; the running instance watches the file (a watch costs the running
 // program nothing, where a local socket would load a network library into every start).
 // Nothing else of the running instance changes.
+//
+// A tidier of the temporary folder may take the file, the lock or their folder while the
+// program runs; the running instance makes them again as soon as they go, so that a second
+// start still finds it.
 class ShowRequests final : public QObject {
 public:
-    // Makes the file at path afresh, a place only the instance holding the lock may use, and
-    // watches it for as long as this object lives; every request brings the window forward.
-    // The file goes with this object.
-    ShowRequests(const QString& path, QWidget& window);
+    // Makes the file at the instance's call name afresh, a place only the instance holding
+    // the lock may use, and watches it for as long as this object lives; every request brings
+    // the window forward. The file goes with this object.
+    ShowRequests(SingleInstance& instance, QWidget& window);
     ~ShowRequests() override;
 
     bool isListening() const { return !watcher_.files().isEmpty(); }
@@ -30,9 +36,11 @@ public:
     static bool Ask(const QString& path);
 
 private:
-    void answer();
+    void listen();
+    void look();
 
     QFileSystemWatcher watcher_;
+    SingleInstance& instance_;
     QString path_;
     QWidget& window_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "single_instance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,20 +17,12 @@
 namespace app {
 namespace {
 
-// The folder for the lock, or an empty text with the problem filled in. On Windows the
-// temporary folder is the user's own already; elsewhere it is shared by every user, so
-// the lock goes into a folder only this user may enter, one that no one else can have
-// made or replaced by a link beforehand.
-QString UserLockFolder(QString& problem) {
-    const QString temporary = QDir::tempPath();
-    if (temporary.isEmpty()) {
-        // Qt's answer when TMPDIR names a folder that is not there.
-        problem = QStringLiteral("there is no temporary folder (TMPDIR is %1)")
-                      .arg(qEnvironmentVariable("TMPDIR"));
-        return {};
-    }
+// Makes the folder for the lock where it is not there yet. On Windows the temporary folder
+// is the user's own already; elsewhere it is shared by every user, so the lock goes into a
+// folder only this user may enter, one that no one else can have made or replaced by a link
+// beforehand. The folder, or an empty text with the problem filled in.
+QString PrivateFolder(const QString& folder, QString& problem) {
 #ifdef Q_OS_UNIX
-    const QString folder = temporary + QStringLiteral("/VarnelCalc-%1").arg(getuid());
     const QByteArray path = QFile::encodeName(folder);
     if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
         problem = QStringLiteral("cannot make the folder %1: %2")
@@ -47,6 +40,26 @@ QString UserLockFolder(QString& problem) {
         return {};
     }
     return folder;
+#else
+    if (!QDir().mkpath(folder)) {
+        problem = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
+        return {};
+    }
+    return folder;
+#endif
+}
+
+// The folder for the lock, or an empty text with the problem filled in.
+QString UserLockFolder(QString& problem) {
+    const QString temporary = QDir::tempPath();
+    if (temporary.isEmpty()) {
+        // Qt's answer when TMPDIR names a folder that is not there.
+        problem = QStringLiteral("there is no temporary folder (TMPDIR is %1)")
+                      .arg(qEnvironmentVariable("TMPDIR"));
+        return {};
+    }
+#ifdef Q_OS_UNIX
+    return PrivateFolder(temporary + QStringLiteral("/VarnelCalc-%1").arg(getuid()), problem);
 #else
     return temporary;
 #endif
@@ -122,6 +135,28 @@ SingleInstance::Start SingleInstance::acquire() {
     problem_ = QStringLiteral("cannot make the lock file %1: %2")
                    .arg(QDir::toNativeSeparators(path_), Describe(lock_->error()));
     return Start::Unguarded;
+}
+
+bool SingleInstance::keep() {
+    if (!lock_ || !lock_->isLocked())
+        return false;
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (lock_->getLockInfo(&pid, &host, &program) && pid == QCoreApplication::applicationPid())
+        return true;
+    const QFileInfo place(path_);
+    // Anything else at the lock's place is somebody else's now.
+    if (place.exists() || place.isSymLink() || PrivateFolder(place.path(), problem_).isEmpty())
+        return false;
+    // Qt removes its lock file as it lets the lock go, and complains where the file is gone:
+    // an empty one stands in for it.
+    QFile standIn(path_);
+    if (!standIn.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    standIn.close();
+    lock_->unlock();
+    return lock_->tryLock(0);
 }
 
 QString SingleInstance::callName() const {

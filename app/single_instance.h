@@ -29,6 +29,11 @@ public:
     // Never waits, and reads no more of what it finds than a lock holds.
     Start acquire();
 
+    // While this instance holds the lock: makes the lock and its folder again where they
+    // have gone (a tidier of the temporary folder takes whatever is old there), so that the
+    // next start still finds this instance. Whether the lock is held.
+    bool keep();
+
     // One line on why the lock could not be made.
     QString problem() const { return problem_; }
 

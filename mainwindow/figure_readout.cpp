@@ -8,10 +8,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <utility>
 
 namespace {
 
 constexpr std::chrono::seconds kTipShown(10);
+
+FigureReadout::ReaderCheck gReaderListens = &QAccessible::isActive;
 
 } // namespace
 
@@ -51,10 +54,19 @@ FigureReadout::FigureReadout(QWidget& window, const std::vector<QLineEdit*>& box
 
 // Only while a reader listens: others see the figures change as they type.
 void FigureReadout::tellEarningsAfterPause(QLineEdit* box) {
-    if (!QAccessible::isActive())
+    if (!gReaderListens())
         return;
     typedInto_ = box;
     typingPause_.start();
+}
+
+FigureReadout::ReaderCheck FigureReadout::SetReaderCheck(ReaderCheck check) {
+    return std::exchange(gReaderListens, check);
+}
+
+void FigureReadout::forgetTyping() {
+    typingPause_.stop();
+    lastTold_ = Words(earnings_);
 }
 
 QString FigureReadout::Words(const Column& column) {

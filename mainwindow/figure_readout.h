@@ -33,6 +33,15 @@ public:
     // with its figure ("Earnings", "Daily: $2.00", "Weekly: $14.00", ...).
     static QString Words(const Column& column);
 
+    // Forgets the typing that would have the earnings told: after Reset they are the figures'
+    // defaults, which "Figures reset" has said already.
+    void forgetTyping();
+
+    // Whether a screen reader listens; Qt's accessibility bridge answers unless a test has
+    // set its own answer. Returns the answer before.
+    using ReaderCheck = bool (*)();
+    static ReaderCheck SetReaderCheck(ReaderCheck check);
+
     // The tip, for tests.
     const QLabel& tip() const { return *tip_; }
 
@@ -55,5 +64,6 @@ private:
     QTimer expiry_;
     QTimer typingPause_;
     QPointer<QLineEdit> typedInto_;
-    QString lastTold_; // the earnings last told after a pause, at first as the window opens
+    QString lastTold_; // the earnings last told after a pause; as the window opens, and after
+                       // Reset, its defaults
 };

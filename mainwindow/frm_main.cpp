@@ -114,7 +114,11 @@ void frmMain::createFigureTools() {
             figures.push_back(captioned.figure);
     }
     new FigureCopy(*this, calculatorPage_->typedFigures(), std::move(figures));
-    new FigureReadout(*this, boxes, calculatorPage_->earnings(), calculatorPage_->actualNumbers());
+    auto* readout = new FigureReadout(*this, boxes, calculatorPage_->earnings(),
+                                      calculatorPage_->actualNumbers());
+    // After Reset no typing is left to tell the earnings of.
+    connect(findChild<QPushButton*>(QStringLiteral("cmdReset")), &QPushButton::clicked, readout,
+            &FigureReadout::forgetTyping);
 }
 
 // The help page on its own tab; the four recommendation pages share the third tab, a wide

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A second start's request to show the window, through the file beside the lock.
 #include "show_requests.h"
+#include "single_instance.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,14 +23,46 @@ class ShowRequestsTest : public QObject {
 
 private slots:
     // The running instance answers from its event loop, the asking one waits: two threads.
+    // A tidier of the temporary folder may take what the instance keeps there, or put a new
+    // file in its place: the instance makes it all again and still hears a second start.
+    void aRequestBringsTheMinimisedWindowBack_data() {
+        QTest::addColumn<QString>("taken");
+        QStringList taken{"nothing", "the request file",
+                          "the request file, a new one in its place"};
+#ifndef Q_OS_WIN
+        // Windows removes no file that a process holds open: there the lock stays.
+        taken << "the lock"
+              << "their folder";
+#endif
+        for (const QString& each : taken)
+            QTest::newRow(qPrintable(each)) << each;
+    }
+
     void aRequestBringsTheMinimisedWindowBack() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("VarnelCalc.show"));
+        QFETCH(QString, taken);
+        QTemporaryDir temporary;
+        const QString folder = temporary.filePath(QStringLiteral("VarnelCalc-user"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString lock = folder + QStringLiteral("/VarnelCalc.lock");
+        app::SingleInstance instance(lock);
+        QCOMPARE(instance.acquire(), app::SingleInstance::Start::Alone);
+        const QString path = instance.callName();
         QWidget window;
         window.showMinimized();
         {
-            app::ShowRequests requests(path, window);
+            app::ShowRequests requests(instance, window);
             QVERIFY(requests.isListening());
+            if (taken.startsWith(QStringLiteral("the request file")))
+                QVERIFY(QFile::remove(path));
+            if (taken.endsWith(QStringLiteral("in its place")))
+                QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+            if (taken == "the lock")
+                QVERIFY(QFile::remove(lock));
+            if (taken == "their folder")
+                QVERIFY(QDir(folder).removeRecursively());
+            QTRY_VERIFY(QFileInfo::exists(lock) && QFileInfo::exists(path));
+            QCOMPARE(app::SingleInstance(lock).acquire(),
+                     app::SingleInstance::Start::AlreadyRunning);
             auto asked =
                 std::async(std::launch::async, [&] { return app::ShowRequests::Ask(path); });
             QTRY_VERIFY(asked.wait_for(0s) == std::future_status::ready);
@@ -68,7 +101,9 @@ private slots:
         QVERIFY(asking.elapsed() < 3000);
 
         QWidget window;
-        app::ShowRequests requests(path, window);
+        app::SingleInstance instance(folder.filePath(QStringLiteral("VarnelCalc.lock")));
+        QCOMPARE(instance.acquire(), app::SingleInstance::Start::Alone);
+        app::ShowRequests requests(instance, window);
         QCOMPARE(requests.isListening(), found != "a folder");
     }
 };

@@ -9,6 +9,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <cstring>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,10 +31,13 @@ QString UserFolder(const QString& temporaryFolder) {
 class Program {
 public:
     explicit Program(const QString& temporaryFolder,
-                     const QString& platform = QStringLiteral("offscreen")) {
+                     const QString& platform = QStringLiteral("offscreen"),
+                     const QString& startupId = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TMPDIR"), temporaryFolder);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        if (!startupId.isEmpty())
+            environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
         process_.setProcessEnvironment(environment);
     }
     ~Program() {
@@ -47,6 +52,37 @@ public:
 
 private:
     QProcess process_;
+};
+
+// What a launcher hears of the starts it made with startup notification: messages sent to
+// the root window in pieces of 20 bytes, the last one of each ending in a zero byte.
+class StartupMessages {
+public:
+    StartupMessages() : connection_(xcb_connect(nullptr, nullptr)) {
+        const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(
+            connection_, xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root,
+            XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection_);
+    }
+    ~StartupMessages() { xcb_disconnect(connection_); }
+
+    // Every message heard so far, one a line.
+    QByteArray heard() {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+            const auto* piece = reinterpret_cast<const xcb_client_message_event_t*>(event);
+            const auto* bytes = reinterpret_cast<const char*>(piece->data.data8);
+            const std::size_t length = strnlen(bytes, 20);
+            if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE)
+                heard_.append(bytes, qsizetype(length)).append(length < 20 ? "\n" : "");
+            free(event);
+        }
+        return heard_;
+    }
+
+private:
+    xcb_connection_t* connection_;
+    QByteArray heard_;
 };
 
 } // namespace
@@ -179,42 +215,61 @@ private slots:
         }
     }
 
+    // A running instance that does not answer, stopped here, is not taken for one that did.
+    void aSecondStartEndsAtOnceAndLeavesTheFirstRunning_data() {
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<QByteArray>("said"); // on stderr, and then it ends with 1
+        QTest::newRow("the first answers") << false << QByteArray();
+        QTest::newRow("the first stopped") << true
+                                           << QByteArray("VarnelCalc is open already, but its "
+                                                         "window could not be brought forward.\n");
+    }
+
     void aSecondStartEndsAtOnceAndLeavesTheFirstRunning() {
+        QFETCH(bool, stopped);
+        QFETCH(QByteArray, said);
         QTemporaryDir runtime;
         Program first(runtime.path());
         QProcess& running = first.start();
         QVERIFY(running.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(userLockFile(runtime)), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFile::exists(UserFolder(runtime.path()) + QStringLiteral("/VarnelCalc.show")), 10000);
+        if (stopped)
+            QCOMPARE(kill(pid_t(running.processId()), SIGSTOP), 0);
 
         Program second(runtime.path());
         QProcess& refused = second.start();
         QVERIFY(refused.waitForFinished(10000));
         QCOMPARE(refused.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(refused.exitCode(), 0);
+        QCOMPARE(refused.exitCode(), said.isEmpty() ? 0 : 1);
+        QCOMPARE(refused.readAllStandardError(), said);
         QCOMPARE(running.state(), QProcess::Running);
     }
 
     // On a real X display, the test in the place of the window manager that gave the focus to
     // another program and minimised the window: the second start ends quietly, and the first
-    // window is back on the screen with the keyboard focus.
+    // window is back on the screen with the keyboard focus. In the place of the launcher too,
+    // which shows each start busy until it says it has started.
     void aSecondStartShowsTheFirstWindow() {
         XClient display;
         if (!display.ok())
             QSKIP("needs an X display (the test suite runs under xvfb-run)");
+        StartupMessages launcher;
         QTemporaryDir runtime;
-        Program first(runtime.path(), QStringLiteral("xcb"));
+        Program first(runtime.path(), QStringLiteral("xcb"), QStringLiteral("first_TIME1"));
         QProcess& running = first.start();
         QVERIFY(running.waitForStarted());
         xcb_window_t window = XCB_WINDOW_NONE;
         QTRY_VERIFY_WITH_TIMEOUT(
             (window = display.windowOf(static_cast<pid_t>(running.processId()))) != XCB_WINDOW_NONE,
             20000);
+        QTRY_VERIFY(launcher.heard().contains("remove: ID=first_TIME1\n"));
         display.takeFocus();
         display.minimise(window);
         QTRY_VERIFY(!display.isViewable(window));
         QVERIFY(display.focusedWindow() != window);
 
-        Program second(runtime.path(), QStringLiteral("xcb"));
+        Program second(runtime.path(), QStringLiteral("xcb"), QStringLiteral("second start_TIME2"));
         QProcess& call = second.start();
         QVERIFY(call.waitForFinished(10000));
         QCOMPARE(call.exitStatus(), QProcess::NormalExit);
@@ -222,6 +277,7 @@ private slots:
         QCOMPARE(call.readAllStandardError(), QByteArray());
         QTRY_VERIFY(display.isViewable(window));
         QTRY_COMPARE(display.focusedWindow(), window);
+        QTRY_VERIFY(launcher.heard().contains("remove: ID=\"second start_TIME2\"\n"));
         QCOMPARE(running.state(), QProcess::Running);
         QCOMPARE(running.readAllStandardError(), QByteArray());
     }

@@ -4,28 +4,37 @@
 // at shutdown shows on the console too, and fails the test.
 #include "x_client.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <unistd.h>
 
 class StartAndQuitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Where the session is set up badly, the program says so in one line of its own.
+    // Where the session is set up badly, the program says so in one line of its own. The
+    // session's end, the system's and Ctrl+C in a terminal end it as the close box does.
     void closingTheWindowEndsQuietly_data() {
         QTest::addColumn<bool>("inSession");
         QTest::addColumn<bool>("openRuntimeFolder");
-        QTest::newRow("in a desktop session") << true << false;
-        QTest::newRow("outside a session") << false << false;
-        QTest::newRow("runtime folder open to others") << true << true;
+        QTest::addColumn<int>("signal"); // 0: the close box
+        QTest::newRow("in a desktop session") << true << false << 0;
+        QTest::newRow("outside a session") << false << false << 0;
+        QTest::newRow("runtime folder open to others") << true << true << 0;
+        QTest::newRow("SIGTERM: shutdown") << true << false << SIGTERM;
+        QTest::newRow("SIGHUP: logout") << true << false << SIGHUP;
+        QTest::newRow("SIGINT: Ctrl+C") << true << false << SIGINT;
     }
 
     void closingTheWindowEndsQuietly() {
         QFETCH(bool, inSession);
         QFETCH(bool, openRuntimeFolder);
+        QFETCH(int, signal);
         if (!display_.ok())
             QSKIP("needs an X display (the test suite runs under xvfb-run)");
 
@@ -53,7 +62,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((window = display_.windowOf(
                                       static_cast<pid_t>(program.processId()))) != XCB_WINDOW_NONE,
                                  20000);
-        display_.requestClose(window);
+        if (signal == 0)
+            display_.requestClose(window);
+        else
+            QCOMPARE(kill(pid_t(program.processId()), signal), 0);
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
@@ -65,6 +77,10 @@ private slots:
                            .arg(temporary_.path())
                      : QString());
         QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), QString());
+        // The lock and the request file are gone, their folder stays.
+        QCOMPARE(QDir(temporary_.filePath(QStringLiteral("VarnelCalc-%1").arg(getuid())))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
 private:

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -130,6 +131,22 @@ private slots:
         typeInto("txtECPM", QStringLiteral("3"));
         QTest::qWait(int((FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count()));
         QCOMPARE(Announced(*window), QString());
+    }
+
+    // While a reader listens the earnings are told once typing rests, and not after Reset.
+    void earningsAfterAPauseWithAReader() {
+        const auto previous = FigureReadout::SetReaderCheck([] { return true; });
+        const auto restore = qScopeGuard([previous] { FigureReadout::SetReaderCheck(previous); });
+        const int pause =
+            int((FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count());
+        typeInto("txtPresentCTR", QStringLiteral("2"));
+        typeInto("txtECPM", QStringLiteral("7"));
+        QTest::qWait(pause);
+        QVERIFY(Announced(*window).startsWith("Earnings\nDaily: $.70\n"));
+        typeInto("txtECPM", QStringLiteral("8"));
+        find<QPushButton>("cmdReset").click();
+        QTest::qWait(pause);
+        QCOMPARE(Announced(*window), QStringLiteral("Figures reset"));
     }
 
     void boxesTellTheKeysForTheFigures() {
