@@ -2,6 +2,7 @@
 #include "calculator.h"
 
 #include "conversions.h"
+#include "earnings.h"
 #include "input_check.h"
 #include "memory_input_box.h"
 #include "utf8.h"
@@ -311,12 +312,11 @@ void Calculator::RefreshEarnings(RefreshForm form) {
         return;
     }
 
-    // Each amount afresh from eCPM and impressions, never from the rounded daily amount.
-    const double perDay = checked(state_.curECPM.toDouble() * (state_.dblImpressions / 1000));
-    state_.curDailyEarnings = ToFixedPoint(perDay);
-    state_.curWeeklyEarnings = ToFixedPoint(checked(perDay * 7));
-    state_.curMonthlyEarnings = ToFixedPoint(checked(perDay * 30.41));
-    state_.curYearlyEarnings = ToFixedPoint(checked(perDay * 365));
+    const double perDay = PerDay(state_.curECPM, state_.dblImpressions);
+    state_.curDailyEarnings = AmountFor(Period::Day, perDay);
+    state_.curWeeklyEarnings = AmountFor(Period::Week, perDay);
+    state_.curMonthlyEarnings = AmountFor(Period::Month, perDay);
+    state_.curYearlyEarnings = AmountFor(Period::Year, perDay);
 
     // All four amounts are computed before any label is written, so an overflow among
     // them leaves the labels as they were.
@@ -324,8 +324,7 @@ void Calculator::RefreshEarnings(RefreshForm form) {
     setCaption(Caption::WeeklyEarnings, CaptionText(state_.curWeeklyEarnings, Pattern::Earnings));
     setCaption(Caption::MonthlyEarnings, CaptionText(state_.curMonthlyEarnings, Pattern::Earnings));
     setCaption(Caption::YearlyEarnings, CaptionText(state_.curYearlyEarnings, Pattern::Earnings));
-    state_.curEPC =
-        ToFixedPoint(divide(state_.curDailyEarnings.toDouble(), state_.dblProjectedClicks));
+    state_.curEPC = PerClick(state_.curDailyEarnings, state_.dblProjectedClicks);
     setCaption(Caption::EPC, CaptionText(state_.curEPC, Pattern::EPC));
 }
 

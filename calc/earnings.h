@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fixed_point.h"
+
+#include <array>
+
+// What the figures earn: the arithmetic behind the "Earnings" column, for anyone who needs the
+// same amounts the window shows.
+namespace calc {
+
+enum class Period { Day, Week, Month, Year };
+inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month,
+                                           Period::Year};
+
+// A day's earnings at the eCPM for the impressions a day. Raises overflow.
+double PerDay(FixedPoint ecpm, double impressions);
+
+// The amount for the period, afresh from a day's earnings, never from a rounded daily amount:
+// a week is 7 days, a month 30.41, a year 365. Raises overflow.
+FixedPoint AmountFor(Period period, double perDay);
+
+// The average earnings per click; the clicks are not 0. Raises overflow.
+FixedPoint PerClick(FixedPoint daily, double clicks);
+
+} // namespace calc
