@@ -345,4 +345,4 @@ private slots:
 };
 
 QTEST_MAIN(PageTextTest)
-#include "tst_page_text.moc"
+#include "page_text_test.moc"

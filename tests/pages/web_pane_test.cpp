@@ -395,4 +395,4 @@ private slots:
 };
 
 QTEST_MAIN(WebPaneTest)
-#include "tst_web_pane.moc"
+#include "web_pane_test.moc"

@@ -322,4 +322,4 @@ private slots:
 };
 
 QTEST_MAIN(PaneKeyboardTest)
-#include "tst_pane_keyboard.moc"
+#include "pane_keyboard_test.moc"
