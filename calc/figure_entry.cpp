@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "figure_entry.h"
 
+#include "click_tie.h"
+#include "conversions.h"
+#include "earnings.h"
 #include "input_check.h"
 
 #include <algorithm>
@@ -66,31 +69,83 @@ private:
     std::optional<EntryProblem> message_;
 };
 
-} // namespace
-
-Box BoxOf(Figure figure) {
-    constexpr std::array boxes = {Box::Impressions, Box::CTR, Box::Clicks, Box::ECPM};
-    return boxes[static_cast<std::size_t>(figure)];
-}
-
-CtrParts SplitCtr(std::string_view ctr) {
-    const auto point = ctr.find('.');
-    if (point == std::string_view::npos)
-        return {ctr, std::nullopt};
-    return {ctr.substr(0, point), ctr.substr(point + 1)};
-}
-
-Entry EnterFigures(const TypedFigures& typed) {
-    TypedFigures figures = typed;
+// The figures as the boxes keep them, without blanks, to the route that works out the
+// captions, or the first figure the boxes would not take whole.
+template <typename Route> Entry Enter(const TypedFigures& typed, Route route) {
+    const auto hasBlank = [](const std::optional<std::string>& text) {
+        return text && text->find(' ') != std::string::npos;
+    };
+    if (std::ranges::any_of(typed.texts, hasBlank)) {
+        TypedFigures figures = typed;
+        for (std::optional<std::string>& text : figures.texts) {
+            if (text)
+                *text = WithoutBlanks(std::move(*text));
+        }
+        return Enter(figures, route);
+    }
     for (const Figure figure : kAllFigures) {
-        std::optional<std::string>& text = figures[figure];
-        if (!text)
-            continue;
-        *text = WithoutBlanks(std::move(*text));
-        if (const auto fault = FigureFault(figure, *text))
-            return EntryProblem{*fault, figure};
+        if (const auto& text = typed[figure]) {
+            if (const auto fault = FigureFault(figure, *text))
+                return EntryProblem{*fault, figure};
+        }
+    }
+    return route(typed);
+}
+
+// What the calculator's handlers work out when the figures are pasted in, one box after the
+// other, without the boxes: the same rules in the same order. A box given the text it holds
+// already raises no change; each caption then keeps a text the rules would give it anyway.
+// Raises what the handlers would report.
+Captions WorkedOut(const TypedFigures& figures) {
+    Captions captions;
+    const auto shown = [&captions](Caption caption) -> std::string& {
+        return captions[static_cast<std::size_t>(caption)];
+    };
+    for (const Result& result : kResults)
+        shown(result.caption) = result.startCaption;
+
+    const double impressions =
+        LeadingValue(figures[Figure::Impressions].value_or(StartText(Box::Impressions)));
+    shown(Caption::ActualImpressions) = PlainNumberText(impressions);
+
+    double clicks = 0;
+    const auto& ctr = figures[Figure::CTR];
+    const auto& typedClicks = figures[Figure::Clicks];
+    // Clicks go in after the CTR and win over it, unless they leave their box as it was.
+    if (typedClicks && (!ctr || *typedClicks != StartText(Box::Clicks))) {
+        shown(Caption::ProjectedClicks) = ClicksAsShown(*typedClicks);
+        clicks = LeadingValue(shown(Caption::ProjectedClicks));
+        shown(Caption::ProjectedCTR) =
+            CaptionText(CtrOfClicks(clicks, impressions), Pattern::Percent);
+    } else if (ctr) {
+        const CtrParts parts = SplitCtr(*ctr);
+        const double rate =
+            CtrOfBoxes(parts.wholePercent, parts.tenths.value_or(StartText(Box::Dec)));
+        shown(Caption::ProjectedCTR) = CaptionText(PlainNumberText(rate), Pattern::PercentOfText);
+        clicks = ClicksAt(impressions, rate);
+        shown(Caption::ProjectedClicks) = CaptionText(clicks, Pattern::Clicks);
     }
 
+    const FixedPoint ecpm =
+        figures[Figure::ECPM] ? ToFixedPoint(LeadingValue(*figures[Figure::ECPM])) : FixedPoint{};
+    shown(Caption::ECPM) = CaptionText(ecpm, Pattern::ECPM);
+    if (clicks == 0)
+        return captions;
+    const double perDay = PerDay(ecpm, impressions);
+    const FixedPoint daily = AmountFor(Period::Day, perDay);
+    shown(Caption::DailyEarnings) = CaptionText(daily, Pattern::Earnings);
+    shown(Caption::WeeklyEarnings) =
+        CaptionText(AmountFor(Period::Week, perDay), Pattern::Earnings);
+    shown(Caption::MonthlyEarnings) =
+        CaptionText(AmountFor(Period::Month, perDay), Pattern::Earnings);
+    shown(Caption::YearlyEarnings) =
+        CaptionText(AmountFor(Period::Year, perDay), Pattern::Earnings);
+    shown(Caption::EPC) = CaptionText(PerClick(daily, clicks), Pattern::EPC);
+    return captions;
+}
+
+// The figures pasted into a calculator's boxes, as the window takes them.
+Entry PastedIntoBoxes(const TypedFigures& figures) {
     FirstMessage messages;
     const auto calculator = Calculator::Headless(messages);
     const auto paste = [&](Figure figure, Box box, std::string_view text) {
@@ -116,6 +171,35 @@ Entry EnterFigures(const TypedFigures& typed) {
     for (const Caption caption : kAllCaptions)
         captions[static_cast<std::size_t>(caption)] = calculator->caption(caption);
     return captions;
+}
+
+} // namespace
+
+Box BoxOf(Figure figure) {
+    constexpr std::array boxes = {Box::Impressions, Box::CTR, Box::Clicks, Box::ECPM};
+    return boxes[static_cast<std::size_t>(figure)];
+}
+
+CtrParts SplitCtr(std::string_view ctr) {
+    const auto point = ctr.find('.');
+    if (point == std::string_view::npos)
+        return {ctr, std::nullopt};
+    return {ctr.substr(0, point), ctr.substr(point + 1)};
+}
+
+Entry EnterFigures(const TypedFigures& figures) {
+    return Enter(figures, [](const TypedFigures& taken) -> Entry {
+        try {
+            return WorkedOut(taken);
+        } catch (const CalcError&) {
+            // The boxes say what went wrong, and in which handler.
+            return PastedIntoBoxes(taken);
+        }
+    });
+}
+
+Entry EnterFiguresThroughBoxes(const TypedFigures& figures) {
+    return Enter(figures, PastedIntoBoxes);
 }
 
 } // namespace calc

@@ -70,4 +70,8 @@ using Entry = std::variant<Captions, EntryProblem>;
 // computed; the first refusal, or the first message the calculator shows, is the answer.
 Entry EnterFigures(const TypedFigures& figures);
 
+// The same, through a calculator's boxes and handlers as the window takes them: the measure of
+// the quicker route above, which works out the captions without the boxes.
+Entry EnterFiguresThroughBoxes(const TypedFigures& figures);
+
 } // namespace calc
