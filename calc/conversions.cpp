@@ -253,29 +253,33 @@ std::optional<FixedPoint> QuickFixedPoint(double value) {
 // The pattern's text for a count of its last decimal places (cents for the dollar patterns,
 // tenths for the clicks), as Render lays out the rounded digits.
 std::string LaidOut(bool negative, std::uint64_t count, const PatternShape& shape) {
-    std::uint64_t unit = 1;
-    for (int i = 0; i < shape.decimals; ++i)
-        unit *= 10;
-    // Written from the right: the decimals, the point, then the whole part in groups.
+    // Every pattern keeps one or two decimals.
+    const std::uint64_t whole = shape.decimals == 1 ? count / 10 : count / 100;
+    const std::uint64_t fraction = shape.decimals == 1 ? count % 10 : count % 100;
+    std::array<char, 24> digits{};
+    const char* digitsEnd =
+        whole > 0 ? std::to_chars(digits.data(), digits.data() + digits.size(), whole).ptr
+                  : digits.data();
+    const auto wholeLength = static_cast<std::size_t>(digitsEnd - digits.data());
+
     std::array<char, 48> text{};
-    char* first = text.data() + text.size();
-    if (shape.percent)
-        *--first = '%';
-    std::uint64_t fraction = count % unit;
-    for (int i = 0; i < shape.decimals; ++i, fraction /= 10)
-        *--first = static_cast<char>('0' + fraction % 10);
-    *--first = '.';
-    int written = 0;
-    for (std::uint64_t whole = count / unit; whole > 0; whole /= 10, ++written) {
-        if (shape.grouped && written > 0 && written % 3 == 0)
-            *--first = ',';
-        *--first = static_cast<char>('0' + whole % 10);
-    }
-    for (const char* prefix = shape.prefix + std::strlen(shape.prefix); prefix != shape.prefix;)
-        *--first = *--prefix;
+    char* last = text.data();
     if (negative && count > 0)
-        *--first = '-';
-    return std::string(first, text.data() + text.size());
+        *last++ = '-';
+    for (const char* prefix = shape.prefix; *prefix; ++prefix)
+        *last++ = *prefix;
+    for (std::size_t i = 0; i < wholeLength; ++i) {
+        if (shape.grouped && i > 0 && (wholeLength - i) % 3 == 0)
+            *last++ = ',';
+        *last++ = digits[i];
+    }
+    *last++ = '.';
+    if (shape.decimals == 2)
+        *last++ = static_cast<char>('0' + fraction / 10);
+    *last++ = static_cast<char>('0' + fraction % 10);
+    if (shape.percent)
+        *last++ = '%';
+    return std::string(text.data(), last);
 }
 
 // The dollar patterns of an exact amount, in whole cents: halves away from zero, as the

@@ -3,7 +3,7 @@
 
 #include "columns.h"
 #include "csv_reader.h"
-#include "projection.h"
+#include "row_blocks.h"
 #include "row_writer.h"
 
 #include <algorithm>
@@ -25,11 +25,6 @@ std::string Listed(const std::vector<std::string>& names) {
     return list;
 }
 
-// Where the figures stand among the columns.
-struct FigureColumns {
-    std::array<std::optional<std::size_t>, kAllFigures.size()> column;
-};
-
 class Batch {
 public:
     Batch(std::ostream& out, std::ostream& err, const Output& output)
@@ -42,6 +37,10 @@ public:
     }
 
     int finish(const CsvReadResult& read, bool inputFailed) {
+        if (!stopped_ && writer_) {
+            blocks_->finish(done_);
+            report();
+        }
         if (!stopped_)
             flush(0);
         if (stopped_)
@@ -108,45 +107,32 @@ private:
             }
         }
         writer_.emplace(output_, header);
-        writer_->appendHeader(buffer_);
+        writer_->appendHeader(done_.out);
+        blocks_.emplace(*writer_, figures_);
         return true;
     }
 
     bool takeRow(const CsvRecord& record) {
-        const auto& cells = record.fields;
-        const std::size_t columns = writer_->columns().size();
-        Figures figures;
-        for (const Figure figure : kAllFigures) {
-            const auto& column = figures_.column[static_cast<std::size_t>(figure)];
-            if (column && *column < cells.size() && !cells[*column].empty())
-                figures[figure] = cells[*column];
-        }
-        std::optional<calc::Captions> captions;
-        if (cells.size() != columns) {
-            report(record.line, std::to_string(cells.size()) + " fields where the header has " +
-                                    std::to_string(columns));
-        } else if (auto projection = Project(figures);
-                   std::holds_alternative<Problem>(projection)) {
-            report(record.line, std::get<Problem>(projection).description);
-        } else {
-            captions = std::move(std::get<calc::Captions>(projection));
-        }
-
-        writer_->appendRow(buffer_, cells, captions ? &*captions : nullptr);
+        if (!blocks_->add(record, done_))
+            return true;
+        report();
         return flush(kFlushSize);
     }
 
-    void report(long line, const std::string& what) {
-        ++badRows_;
-        ErrorLine(err_) << Line(line) << what << '\n';
+    // The problems of the rows worked out, each on a line of its own.
+    void report() {
+        for (const std::string& problem : done_.problems)
+            ErrorLine(err_) << problem << '\n';
+        badRows_ += static_cast<long>(done_.problems.size());
+        done_.problems.clear();
     }
 
     // False when the output could not be written: reading on would be in vain.
     bool flush(std::size_t atLeast) {
-        if (buffer_.size() < atLeast)
+        if (done_.out.size() < atLeast)
             return true;
-        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        buffer_.clear();
+        out_.write(done_.out.data(), static_cast<std::streamsize>(done_.out.size()));
+        done_.out.clear();
         if (out_)
             return true;
         fail("cannot write the output");
@@ -160,7 +146,8 @@ private:
     Output output_;
     std::optional<RowWriter> writer_; // from the header on
     FigureColumns figures_;
-    std::string buffer_;
+    std::optional<RowBlocks> blocks_; // from the header on
+    RowBlocks::Worked done_;          // its output is the buffer written out
     long badRows_ = 0;
     bool stopped_ = false;
 };
