@@ -113,7 +113,7 @@ fuzz() {
     build fuzz
     local scratch
     scratch=$(mktemp -d)
-    for target in conversions_fuzz calculator_fuzz; do
+    for target in conversions_fuzz calculator_fuzz entry_fuzz; do
         local corpus=${target%_fuzz}
         mkdir -p "$scratch/$corpus"
         echo "Fuzzing $corpus for ${FUZZ_SECONDS:-60} s"
