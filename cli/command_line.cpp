@@ -3,6 +3,7 @@
 
 #include "application_facts.h"
 #include "batch.h"
+#include "columns.h"
 #include "plan.h"
 #include "plan_output.h"
 #include "projection.h"
@@ -216,8 +217,14 @@ public:
         if (!batch)
             return planProblem();
         for (const QCommandLineOption* option : options_.planOnly()) {
-            if (parser_.isSet(*option))
-                return Dashed(option->names().last()) + " is for a single run";
+            if (!parser_.isSet(*option))
+                continue;
+            QString name = option->names().last();
+            std::string problem = Dashed(name) + " is for a single run";
+            if (const auto column = PlanColumnOf(name.replace('-', '_').toStdString()))
+                problem += std::string("; a batch reads it from the column ") +
+                           calc::PlanInputName(*column);
+            return problem;
         }
         for (const Figure figure : kAllFigures) {
             if (parser_.isSet(options_.of(figure)))

@@ -139,7 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--goal", "5", "--solve", "ecpm", "-i", "5", "-e", "2"},
                     "--solve ecpm finds the eCPM: leave out --ecpm"},
         BadInputRow{"EmptyGoal", {"--goal="}, "--goal needs a value"},
-        BadInputRow{"GoalInABatch", {"--batch", "-", "--goal", "5"}, "--goal is for a single run"},
+        BadInputRow{"GoalInABatch",
+                    {"--batch", "-", "--goal", "5"},
+                    "--goal is for a single run; a batch reads it from the column goal"},
         BadInputRow{"EnginesSentenceForAnInput",
                     {"--goal", "5", "--ctr", "1", "--ecpm", "1", "--growth", "-100"},
                     "The growth must be a percentage above -100 and up to 1000, with at most two "
