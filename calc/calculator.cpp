@@ -299,7 +299,9 @@ void Calculator::txtECPM_Change() {
 }
 
 void Calculator::RefreshEarnings(RefreshForm form) {
-    if (state_.dblProjectedClicks == 0) {
+    const auto amounts =
+        EarningsFor(state_.curECPM, state_.dblImpressions, state_.dblProjectedClicks);
+    if (!amounts) {
         if (form == RefreshForm::Zeroing) {
             for (const Caption caption : kEarningsCaptions)
                 setCaption(caption, kZeroDollars);
@@ -307,11 +309,13 @@ void Calculator::RefreshEarnings(RefreshForm form) {
         return;
     }
 
-    const double perDay = PerDay(state_.curECPM, state_.dblImpressions);
-    state_.curDailyEarnings = AmountFor(Period::Day, perDay);
-    state_.curWeeklyEarnings = AmountFor(Period::Week, perDay);
-    state_.curMonthlyEarnings = AmountFor(Period::Month, perDay);
-    state_.curYearlyEarnings = AmountFor(Period::Year, perDay);
+    const auto amount = [&](Period period) {
+        return (*amounts)[static_cast<std::size_t>(period)];
+    };
+    state_.curDailyEarnings = amount(Period::Day);
+    state_.curWeeklyEarnings = amount(Period::Week);
+    state_.curMonthlyEarnings = amount(Period::Month);
+    state_.curYearlyEarnings = amount(Period::Year);
 
     // All four amounts are computed before any label is written, so an overflow among
     // them leaves the labels as they were.

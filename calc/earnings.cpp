@@ -6,6 +6,12 @@
 
 namespace calc {
 
+Caption EarningsCaption(Period period) {
+    constexpr std::array captions = {Caption::DailyEarnings, Caption::WeeklyEarnings,
+                                     Caption::MonthlyEarnings, Caption::YearlyEarnings};
+    return captions[static_cast<std::size_t>(period)];
+}
+
 double PerDay(FixedPoint ecpm, double impressions) {
     return checked(ecpm.toDouble() * (impressions / 1000));
 }
@@ -17,6 +23,16 @@ FixedPoint AmountFor(Period period, double perDay) {
 
 FixedPoint PerClick(FixedPoint daily, double clicks) {
     return ToFixedPoint(divide(daily.toDouble(), clicks));
+}
+
+std::optional<Amounts> EarningsFor(FixedPoint ecpm, double impressions, double clicks) {
+    if (clicks == 0)
+        return std::nullopt;
+    const double perDay = PerDay(ecpm, impressions);
+    Amounts amounts;
+    for (const Period period : kAllPeriods)
+        amounts[static_cast<std::size_t>(period)] = AmountFor(period, perDay);
+    return amounts;
 }
 
 } // namespace calc

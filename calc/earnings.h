@@ -2,8 +2,10 @@
 #pragma once
 
 #include "fixed_point.h"
+#include "results.h"
 
 #include <array>
+#include <optional>
 
 // What the figures earn: the arithmetic behind the "Earnings" column, for anyone who needs the
 // same amounts the window shows.
@@ -12,6 +14,9 @@ namespace calc {
 enum class Period { Day, Week, Month, Year };
 inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month,
                                            Period::Year};
+
+// The caption of the period's earnings: Period::Month's is Caption::MonthlyEarnings.
+Caption EarningsCaption(Period period);
 
 // A day's earnings at the eCPM for the impressions a day. Raises overflow.
 double PerDay(FixedPoint ecpm, double impressions);
@@ -22,5 +27,10 @@ FixedPoint AmountFor(Period period, double perDay);
 
 // The average earnings per click; the clicks are not 0. Raises overflow.
 FixedPoint PerClick(FixedPoint daily, double clicks);
+
+// The amounts for the four periods, all computed before any is shown. There are none while
+// there are no clicks: the "Earnings" column then shows $0.00. Raises overflow.
+using Amounts = std::array<FixedPoint, kAllPeriods.size()>;
+std::optional<Amounts> EarningsFor(FixedPoint ecpm, double impressions, double clicks);
 
 } // namespace calc

@@ -129,23 +129,33 @@ Captions WorkedOut(const TypedFigures& figures) {
     const FixedPoint ecpm =
         figures[Figure::ECPM] ? ToFixedPoint(LeadingValue(*figures[Figure::ECPM])) : FixedPoint{};
     shown(Caption::ECPM) = CaptionText(ecpm, Pattern::ECPM);
-    if (clicks == 0)
+    const auto amounts = EarningsFor(ecpm, impressions, clicks);
+    if (!amounts)
         return captions;
-    const double perDay = PerDay(ecpm, impressions);
-    const FixedPoint daily = AmountFor(Period::Day, perDay);
-    shown(Caption::DailyEarnings) = CaptionText(daily, Pattern::Earnings);
-    shown(Caption::WeeklyEarnings) =
-        CaptionText(AmountFor(Period::Week, perDay), Pattern::Earnings);
-    shown(Caption::MonthlyEarnings) =
-        CaptionText(AmountFor(Period::Month, perDay), Pattern::Earnings);
-    shown(Caption::YearlyEarnings) =
-        CaptionText(AmountFor(Period::Year, perDay), Pattern::Earnings);
+    for (const Period period : kAllPeriods) {
+        shown(EarningsCaption(period)) =
+            CaptionText((*amounts)[static_cast<std::size_t>(period)], Pattern::Earnings);
+    }
+    const FixedPoint daily = (*amounts)[static_cast<std::size_t>(Period::Day)];
     shown(Caption::EPC) = CaptionText(PerClick(daily, clicks), Pattern::EPC);
     return captions;
 }
 
-// The figures pasted into a calculator's boxes, as the window takes them.
-Entry PastedIntoBoxes(const TypedFigures& figures) {
+} // namespace
+
+Box BoxOf(Figure figure) {
+    constexpr std::array boxes = {Box::Impressions, Box::CTR, Box::Clicks, Box::ECPM};
+    return boxes[static_cast<std::size_t>(figure)];
+}
+
+CtrParts SplitCtr(std::string_view ctr) {
+    const auto point = ctr.find('.');
+    if (point == std::string_view::npos)
+        return {ctr, std::nullopt};
+    return {ctr.substr(0, point), ctr.substr(point + 1)};
+}
+
+Entry PasteFigures(const TypedFigures& figures) {
     FirstMessage messages;
     const auto calculator = Calculator::Headless(messages);
     const auto paste = [&](Figure figure, Box box, std::string_view text) {
@@ -173,33 +183,19 @@ Entry PastedIntoBoxes(const TypedFigures& figures) {
     return captions;
 }
 
-} // namespace
-
-Box BoxOf(Figure figure) {
-    constexpr std::array boxes = {Box::Impressions, Box::CTR, Box::Clicks, Box::ECPM};
-    return boxes[static_cast<std::size_t>(figure)];
-}
-
-CtrParts SplitCtr(std::string_view ctr) {
-    const auto point = ctr.find('.');
-    if (point == std::string_view::npos)
-        return {ctr, std::nullopt};
-    return {ctr.substr(0, point), ctr.substr(point + 1)};
-}
-
 Entry EnterFigures(const TypedFigures& figures) {
     return Enter(figures, [](const TypedFigures& taken) -> Entry {
         try {
             return WorkedOut(taken);
         } catch (const CalcError&) {
             // The boxes say what went wrong, and in which handler.
-            return PastedIntoBoxes(taken);
+            return PasteFigures(taken);
         }
     });
 }
 
 Entry EnterFiguresThroughBoxes(const TypedFigures& figures) {
-    return Enter(figures, PastedIntoBoxes);
+    return Enter(figures, PasteFigures);
 }
 
 } // namespace calc

@@ -74,4 +74,9 @@ Entry EnterFigures(const TypedFigures& figures);
 // the quicker route above, which works out the captions without the boxes.
 Entry EnterFiguresThroughBoxes(const TypedFigures& figures);
 
+// The captions once the figures are pasted into a calculator's boxes, without the checks for
+// what a box would refuse: for figures made by code, which a box stores whole however long they
+// are. The first message the calculator shows is the answer.
+Entry PasteFigures(const TypedFigures& figures);
+
 } // namespace calc

@@ -3,6 +3,7 @@
 
 #include "columns.h"
 #include "csv_reader.h"
+#include "plan.h"
 #include "row_blocks.h"
 #include "row_writer.h"
 
@@ -79,6 +80,13 @@ private:
                     return false;
                 }
                 column = i;
+            } else if (const auto input = PlanColumnOf(name)) {
+                auto& column = figures_.plan[static_cast<std::size_t>(*input)];
+                if (column) {
+                    fail(Line(record.line) + "two columns hold " + calc::PlanInputName(*input));
+                    return false;
+                }
+                column = i;
             } else if (const auto meant = MisspeltFigure(name)) {
                 warn(record.line, "the column " + Quoted(name) +
                                       " is carried through; did you mean " + FigureName(*meant) +
@@ -99,14 +107,20 @@ private:
                 return false;
             }
         }
-        for (const calc::Result& result : calc::kResults) {
-            if (seen.contains(result.field)) {
-                fail(Line(record.line) + "a column has the name of the result " +
-                     Quoted(result.field));
+        std::vector<const char*> results;
+        for (const calc::NeededResult& result : calc::kNeededResults) {
+            if (figures_.planned())
+                results.push_back(result.field);
+        }
+        for (const calc::Result& result : calc::kResults)
+            results.push_back(result.field);
+        for (const char* result : results) {
+            if (seen.contains(result)) {
+                fail(Line(record.line) + "a column has the name of the result " + Quoted(result));
                 return false;
             }
         }
-        writer_.emplace(output_, header);
+        writer_.emplace(output_, header, figures_.planned());
         writer_->appendHeader(done_.out);
         blocks_.emplace(*writer_, figures_);
         return true;

@@ -18,6 +18,12 @@ std::string Line(long number) {
     return "line " + std::to_string(number) + ": ";
 }
 
+// The cell in the column, when the row has one and it is not empty.
+const std::string* CellAt(const std::vector<std::string>& cells,
+                          const std::optional<std::size_t>& column) {
+    return column && *column < cells.size() && !cells[*column].empty() ? &cells[*column] : nullptr;
+}
+
 } // namespace
 
 RowBlocks::RowBlocks(const RowWriter& writer, const FigureColumns& columns)
@@ -96,20 +102,51 @@ void RowBlocks::work(const Row& row, Worked& worked) const {
     const std::size_t columns = writer_.columns().size();
     Figures figures;
     for (const Figure figure : kAllFigures) {
-        const auto& column = columns_.column[static_cast<std::size_t>(figure)];
-        if (column && *column < row.cells.size() && !row.cells[*column].empty())
-            figures[figure] = row.cells[*column];
+        if (const std::string* cell =
+                CellAt(row.cells, columns_.column[static_cast<std::size_t>(figure)]))
+            figures[figure] = *cell;
     }
+    // A row with a goal or page views is a plan's; others are the calculator's as ever.
+    const auto plans = [&](const auto& column) {
+        return CellAt(row.cells, column) != nullptr;
+    };
     std::optional<calc::Captions> captions;
     if (row.cells.size() != columns) {
         worked.problems.push_back(Line(row.line) + std::to_string(row.cells.size()) +
                                   " fields where the header has " + std::to_string(columns));
+    } else if (std::ranges::any_of(columns_.plan, plans)) {
+        return workPlan(row, figures, worked);
     } else if (auto projection = Project(figures); std::holds_alternative<Problem>(projection)) {
         worked.problems.push_back(Line(row.line) + std::get<Problem>(projection).description);
     } else {
         captions = std::move(std::get<calc::Captions>(projection));
     }
     writer_.appendRow(worked.out, row.cells, captions ? &*captions : nullptr);
+}
+
+void RowBlocks::workPlan(const Row& row, const Figures& figures, Worked& worked) const {
+    const calc::Plan* plan = nullptr;
+    calc::PlanAnswer answer;
+    if (figures[Figure::Clicks]) {
+        worked.problems.push_back(Line(row.line) + "a plan takes the CTR, not the clicks");
+    } else {
+        calc::PlanTexts texts;
+        texts[calc::PlanInput::Impressions] = figures[Figure::Impressions].value_or("");
+        texts[calc::PlanInput::CTR] = figures[Figure::CTR].value_or("");
+        texts[calc::PlanInput::ECPM] = figures[Figure::ECPM].value_or("");
+        for (const calc::PlanInput input : calc::kAllPlanInputs) {
+            if (const std::string* cell =
+                    CellAt(row.cells, columns_.plan[static_cast<std::size_t>(input)]))
+                texts[input] = *cell;
+        }
+        answer = calc::MakePlan(texts);
+        plan = std::get_if<calc::Plan>(&answer);
+        if (!plan)
+            worked.problems.push_back(Line(row.line) +
+                                      std::get<calc::PlanRefusal>(answer).sentence);
+    }
+    writer_.appendRow(worked.out, row.cells, plan ? &plan->figures : nullptr,
+                      plan ? &plan->needed : nullptr);
 }
 
 } // namespace cli

@@ -3,8 +3,10 @@
 
 #include "csv_reader.h"
 #include "figures.h"
+#include "plan.h"
 #include "row_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstddef>
@@ -15,9 +17,14 @@
 
 namespace cli {
 
-// Where the figures stand among a batch's columns.
+// Where the figures stand among a batch's columns, and a plan's other inputs.
 struct FigureColumns {
     std::array<std::optional<std::size_t>, kAllFigures.size()> column;
+    std::array<std::optional<std::size_t>, calc::kAllPlanInputs.size()> plan;
+
+    bool planned() const {
+        return std::ranges::any_of(plan, [](const auto& at) { return at.has_value(); });
+    }
 };
 
 // The rows of a batch, worked out a block at a time on two cores: while the reader fills the
@@ -62,6 +69,7 @@ private:
     void complete(Block& block, Worked& done);
     void workChunks(Block& block) const;
     void work(const Row& row, Worked& worked) const;
+    void workPlan(const Row& row, const Figures& figures, Worked& worked) const;
 
     const RowWriter& writer_;
     FigureColumns columns_;
