@@ -3,6 +3,8 @@
 # and formatted as the window shows them: what a user would write instead of the program, and so
 # what the program's batch is timed against (bench/cli_bench). Sites named with a comma are
 # quoted; awk splits them, so a quoted name shifts its row by one field and is joined again.
+# Amounts are kept to four decimals through binary fractions, not the window's decimal digits:
+# about one row in a hundred comes out a cent apart, for the same work.
 BEGIN { FS = ","; OFS = "," }
 
 function money(x,    hundredths, whole, text, sign) {
