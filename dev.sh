@@ -23,6 +23,7 @@ run_packages=(
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev  # test and benchmark libraries
     xvfb xauth libxcb1-dev locales              # windows on a virtual display; a comma locale
+    xdotool at-spi2-core dbus-daemon            # held keys under the accessibility bridge
     clang libclang-rt-14-dev                    # fuzzers
     desktop-file-utils appstream dpkg-dev man-db  # desktop entry, metainfo, .deb, man page checks
     lintian librsvg2-bin                        # the .deb as Debian judges it; icons against their SVG

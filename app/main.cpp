@@ -8,6 +8,7 @@
 #endif
 #include "fonts.h"
 #include "frm_main.h"
+#include "held_keys.h"
 #include "show_requests.h"
 #include "single_instance.h"
 #include "startup_notification.h"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     displayFailure.disarm();
     app::SetDesktopIdentity();
     design::UseDesignStyle();
+    widgets::MarkHeldKeyRepeats(application);
 
     // A second start shows the running instance's window, ends its own startup notification
     // and ends quietly. Where no lock can be made at all, the program runs all the same and

@@ -177,6 +177,9 @@ widgets::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure,
     label->move(figure.geometry.topLeft());
     design::SetTextColour(*label, colour);
     label->setAccessibleDescription(QString::fromLatin1(result.description));
+    label->setToolTip(
+        QString::fromLatin1(result.description) +
+        QStringLiteral(".\nRight-click to copy it; Ctrl+Shift+C copies all figures."));
     ShowFigure(*label, heading, QString::fromLatin1(result.startCaption));
     return label;
 }
@@ -332,6 +335,12 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
         edit.installEventFilter(this);
         widgets::QuietWhileUnfocused(edit);
         edit.setAccessibleDescription(QString::fromLatin1(kFiguresKeys));
+        edit.setToolTip(
+            QStringLiteral("%1: up to %2 characters. Up and Down step it.\n%3; Ctrl+Shift+C "
+                           "copies all figures.")
+                .arg(QString::fromLatin1(figure.figure))
+                .arg(calc::TypingLimit(box))
+                .arg(QString::fromLatin1(kFiguresKeys)));
 
         auto* arrows = new bind::SpinArrows(
             calculator_->spinButton(box), QString::fromLatin1(figure.figure), edit.parentWidget());

@@ -91,6 +91,9 @@ bool FigureReadout::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     typingPause_.stop();
+    // A held F1 reads once.
+    if (key.isAutoRepeat())
+        return true;
     showTip(*static_cast<QLineEdit*>(watched),
             Words(key.modifiers() & Qt::ShiftModifier ? actualNumbers_ : earnings_));
     return true;

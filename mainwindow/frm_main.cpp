@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 namespace {
@@ -93,6 +94,8 @@ void frmMain::createTabs() {
     tabStops_ = calculatorPage_->tabStops();
     connect(&calculatorPage_->aboutButton(), &QPushButton::clicked, this, &frmMain::showAbout);
     connect(&calculatorPage_->quitButton(), &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(Qt::CTRL | Qt::Key_Q, this), &QShortcut::activated, this,
+            &QWidget::close);
     createWebPanes(*helpSheet, *toolsSheet);
     createFigureTools();
     // The tools tab opens at its first pane, wherever the focus was: the focus chain alone

@@ -18,7 +18,8 @@ set(expected
     share/metainfo/${id}.metainfo.xml
     share/icons/hicolor/scalable/apps/${id}.svg
     share/doc/varnelcalc/copyright
-    share/doc/varnelcalc/changelog.gz)
+    share/doc/varnelcalc/changelog.gz
+    share/doc/varnelcalc/README.md.gz)
 foreach(size 16 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()
