@@ -9,21 +9,28 @@
 
 #include <algorithm>
 #include <charconv>
-#include <ranges>
 #include <string>
 
 namespace calc {
 namespace {
 
-// The least count in [first, most] at which reached turns true, as it stays after.
+// The least count in [first, most] at which reached turns true, as it stays after. A bisection
+// written out: clang 14, which builds the fuzzers, cannot compile std::ranges::partition_point
+// over libstdc++ 12's std::views::iota.
 template <typename Reached>
 std::optional<std::int64_t> Least(std::int64_t first, std::int64_t most, Reached reached) {
-    const auto counts = std::views::iota(first, most + 1);
-    const auto found =
-        std::ranges::partition_point(counts, [&](std::int64_t count) { return !reached(count); });
-    if (found == counts.end())
+    std::int64_t low = first;     // reached is false below it
+    std::int64_t high = most + 1; // and true from here on
+    while (low < high) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (reached(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (low > most)
         return std::nullopt;
-    return *found;
+    return low;
 }
 
 // Whether the window's amount for the figures reaches the goal. An amount beyond the engine's
