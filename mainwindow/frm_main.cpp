@@ -3,6 +3,7 @@
 
 #include "accessible_roles.h"
 #include "application_facts.h"
+#include "conversions.h"
 #include "copyright_line.h"
 #include "design.h"
 #include "design_palette.h"
@@ -16,6 +17,7 @@
 #include "link_label.h"
 #include "open_link.h"
 #include "open_menus.h"
+#include "plan_window.h"
 #include "product.h"
 #include "tab_control.h"
 #include "twips.h"
@@ -25,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 namespace {
@@ -113,7 +116,10 @@ void frmMain::createFigureTools() {
         for (const auto& captioned : column)
             figures.push_back(captioned.figure);
     }
-    new FigureCopy(*this, calculatorPage_->typedFigures(), std::move(figures));
+    auto* copy = new FigureCopy(*this, calculatorPage_->typedFigures(), std::move(figures));
+    connect(copy, &FigureCopy::planRequested, this, &frmMain::showPlan);
+    connect(new QShortcut(FigureCopy::kPlanKeys, this), &QShortcut::activated, this,
+            &frmMain::showPlan);
     auto* readout = new FigureReadout(*this, boxes, calculatorPage_->earnings(),
                                       calculatorPage_->actualNumbers());
     // After Reset no typing is left to tell the earnings of.
@@ -188,4 +194,23 @@ void frmMain::load() {
 void frmMain::showAbout() {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::showPlan() {
+    if (!plan_) {
+        const auto shown = [this](calc::Caption caption) {
+            return QString::fromStdString(calc::CaptionNumber(calculator().caption(caption)));
+        };
+        plan::Fields start;
+        start.goal = QStringLiteral("1000");
+        start.impressions = shown(calc::Caption::ActualImpressions);
+        start.ctr = shown(calc::Caption::ProjectedCTR);
+        start.ecpm = shown(calc::Caption::ECPM);
+        start.growth = QStringLiteral("0");
+        start.months = QStringLiteral("12");
+        plan_ = new PlanWindow(start, *this);
+        plan_->show();
+    }
+    plan_->raise();
+    plan_->activateWindow();
 }
