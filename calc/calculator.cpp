@@ -209,7 +209,7 @@ void Calculator::txtPresentImpressions_Change() {
             checked(LeadingValue(WithoutPercentSign(caption(Caption::ProjectedCTR))) / 100);
         setCaption(Caption::ProjectedCTR, CaptionText(state_.dblProjectedCTR, Pattern::Percent));
 
-        state_.dblProjectedClicks = checked(state_.dblImpressions * state_.dblProjectedCTR);
+        state_.dblProjectedClicks = ClicksFor(state_.dblImpressions, state_.dblProjectedCTR);
         setCaption(Caption::ProjectedClicks,
                    CaptionText(state_.dblProjectedClicks, Pattern::Clicks));
 
@@ -249,17 +249,14 @@ void Calculator::txtPresentCTR_Change() {
         if (TenthsAboveLimit(ctr.text(), tenths.text()))
             tenths.setText("0");
 
-        // A point typed into the whole-percent box gives two points here: a type mismatch.
-        const std::string joined = PlainNumberText(LeadingValue(ctr.text())) + "." +
-                                   PlainNumberText(LeadingValue(tenths.text()));
-        state_.dblPresentCTR = checked(StrictValue(joined) / 100);
+        state_.dblPresentCTR = CtrFromBoxes(ctr.text(), tenths.text());
 
         state_.dblProjectedCTR = state_.dblPresentCTR;
         setCaption(Caption::ProjectedCTR,
                    CaptionText(PlainNumberText(state_.dblPresentCTR), Pattern::PercentOfText));
 
         state_.dblImpressions = LeadingValue(box(Box::Impressions).text());
-        state_.dblProjectedClicks = checked(state_.dblImpressions * state_.dblProjectedCTR);
+        state_.dblProjectedClicks = ClicksFor(state_.dblImpressions, state_.dblProjectedCTR);
         setCaption(Caption::ProjectedClicks,
                    CaptionText(state_.dblProjectedClicks, Pattern::Clicks));
 
@@ -304,7 +301,9 @@ void Calculator::txtECPM_Change() {
 }
 
 void Calculator::RefreshEarnings(RefreshForm form) {
-    if (state_.dblProjectedClicks == 0) {
+    const auto amounts =
+        EarningsFor(state_.curECPM, state_.dblImpressions, state_.dblProjectedClicks);
+    if (!amounts) {
         if (form == RefreshForm::Zeroing) {
             for (const Caption caption : kEarningsCaptions)
                 setCaption(caption, kZeroDollars);
@@ -312,11 +311,13 @@ void Calculator::RefreshEarnings(RefreshForm form) {
         return;
     }
 
-    const double perDay = PerDay(state_.curECPM, state_.dblImpressions);
-    state_.curDailyEarnings = AmountFor(Period::Day, perDay);
-    state_.curWeeklyEarnings = AmountFor(Period::Week, perDay);
-    state_.curMonthlyEarnings = AmountFor(Period::Month, perDay);
-    state_.curYearlyEarnings = AmountFor(Period::Year, perDay);
+    const auto amount = [&](Period period) {
+        return (*amounts)[static_cast<std::size_t>(period)];
+    };
+    state_.curDailyEarnings = amount(Period::Day);
+    state_.curWeeklyEarnings = amount(Period::Week);
+    state_.curMonthlyEarnings = amount(Period::Month);
+    state_.curYearlyEarnings = amount(Period::Year);
 
     // All four amounts are computed before any label is written, so an overflow among
     // them leaves the labels as they were.

@@ -4,7 +4,20 @@
 #include "calc_error.h"
 #include "conversions.h"
 
+#include <string>
+
 namespace calc {
+
+double CtrFromBoxes(std::string_view wholePercent, std::string_view tenths) {
+    // A point typed into the whole-percent box gives two points here: a type mismatch.
+    const std::string joined =
+        PlainNumberText(LeadingValue(wholePercent)) + "." + PlainNumberText(LeadingValue(tenths));
+    return checked(StrictValue(joined) / 100);
+}
+
+double ClicksFor(double impressions, double ctr) {
+    return checked(impressions * ctr);
+}
 
 double PerDay(FixedPoint ecpm, double impressions) {
     return checked(ecpm.toDouble() * (impressions / 1000));
@@ -17,6 +30,16 @@ FixedPoint AmountFor(Period period, double perDay) {
 
 FixedPoint PerClick(FixedPoint daily, double clicks) {
     return ToFixedPoint(divide(daily.toDouble(), clicks));
+}
+
+std::optional<Amounts> EarningsFor(FixedPoint ecpm, double impressions, double clicks) {
+    if (clicks == 0)
+        return std::nullopt;
+    const double perDay = PerDay(ecpm, impressions);
+    Amounts amounts;
+    for (const Period period : kAllPeriods)
+        amounts[static_cast<std::size_t>(period)] = AmountFor(period, perDay);
+    return amounts;
 }
 
 } // namespace calc

@@ -4,14 +4,22 @@
 #include "fixed_point.h"
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 // What the figures earn: the arithmetic behind the "Earnings" column, for anyone who needs the
 // same amounts the window shows.
 namespace calc {
 
 enum class Period { Day, Week, Month, Year };
-inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month,
-                                           Period::Year};
+inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month, Period::Year};
+
+// The CTR as a fraction (0.025 for 2.5 %) from the texts of its two boxes, the whole percent
+// and the tenths. A point in the whole percent is a type mismatch. Raises overflow.
+double CtrFromBoxes(std::string_view wholePercent, std::string_view tenths);
+
+// The clicks a day at the CTR, a fraction, unrounded. Raises overflow.
+double ClicksFor(double impressions, double ctr);
 
 // A day's earnings at the eCPM for the impressions a day. Raises overflow.
 double PerDay(FixedPoint ecpm, double impressions);
@@ -22,5 +30,10 @@ FixedPoint AmountFor(Period period, double perDay);
 
 // The average earnings per click; the clicks are not 0. Raises overflow.
 FixedPoint PerClick(FixedPoint daily, double clicks);
+
+// The amounts for the four periods, all computed before any is shown. There are none while
+// there are no clicks: the "Earnings" column then shows $0.00. Raises overflow.
+using Amounts = std::array<FixedPoint, kAllPeriods.size()>;
+std::optional<Amounts> EarningsFor(FixedPoint ecpm, double impressions, double clicks);
 
 } // namespace calc

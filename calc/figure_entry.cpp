@@ -90,7 +90,10 @@ Entry EnterFigures(const TypedFigures& typed) {
         if (const auto fault = FigureFault(figure, *text))
             return EntryProblem{*fault, figure};
     }
+    return PasteFigures(figures);
+}
 
+Entry PasteFigures(const TypedFigures& figures) {
     FirstMessage messages;
     const auto calculator = Calculator::Headless(messages);
     const auto paste = [&](Figure figure, Box box, std::string_view text) {

@@ -3,10 +3,13 @@
 
 #include "application_facts.h"
 #include "batch.h"
+#include "plan.h"
+#include "plan_output.h"
 #include "projection.h"
 #include "single_output.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -17,7 +20,34 @@ namespace {
 constexpr const char* kUsage =
     "Usage: varnelcalc-cli [--impressions N] [--ctr P | --clicks N] [--ecpm D]\n"
     "                      [--format text|csv|json] [--numbers] [--no-header]\n"
+    "       varnelcalc-cli [--goal D [--per PERIOD] [--solve impressions|ecpm]]\n"
+    "                      [--impressions N | --pageviews N] [--ads-per-page N]\n"
+    "                      [--fill-rate P] [--ctr P] [--ecpm D] [--growth P [--months N]]\n"
+    "                      [--format text|csv|json] [--numbers] [--no-header]\n"
     "       varnelcalc-cli --batch FILE [--format csv|json] [--numbers] [--no-header]\n";
+
+// Worked examples, their answers as the program prints them.
+constexpr const char* kExamples =
+    "\n"
+    "Examples:\n"
+    "  varnelcalc-cli --impressions 5000 --ctr 2.5 --ecpm 2\n"
+    "      What 5000 impressions a day earn at a 2.5 % CTR and a $2.00 eCPM:\n"
+    "      Monthly $304.10.\n"
+    "  varnelcalc-cli --goal 1000 --ctr 2.5 --ecpm 2.5\n"
+    "      The impressions a day that earn $1,000.00 a month: Needed impressions\n"
+    "      13154 (Monthly $1,000.03; 13153 would show $999.96).\n"
+    "  varnelcalc-cli --goal 50 --per day --solve ecpm --impressions 20000 --ctr 1\n"
+    "      The eCPM at which 20000 impressions earn $50.00 a day: Needed eCPM $2.50.\n"
+    "  varnelcalc-cli --goal 1000 --pageviews 4000 --ads-per-page 3 --fill-rate 85 \\\n"
+    "                 --ctr 2.5 --ecpm 2.5\n"
+    "      The page views a day that show the needed 13154 impressions with 3 ads a\n"
+    "      page filled 85 % of the time: Needed page views 5159.\n"
+    "  varnelcalc-cli --impressions 10000 --ctr 2.5 --ecpm 2.5 --growth 5 --months 12\n"
+    "      Twelve months of 5 % more impressions a day each month: month 12 has\n"
+    "      17105 impressions and earns $1,300.41, $12,101.29 in all.\n"
+    "  varnelcalc-cli --batch sites.csv --format json\n"
+    "      Every site in sites.csv (columns impressions, ctr or clicks, ecpm), one\n"
+    "      JSON object a line.\n";
 constexpr const char* kTryHelp = "Try 'varnelcalc-cli --help' for more information.\n";
 
 struct Options {
@@ -36,12 +66,47 @@ struct Options {
                                "CSV: plain numbers instead of the captions ($1,095.00 as "
                                "1095.00)."};
     QCommandLineOption noHeader{{"H", "no-header"}, "CSV: no header record, for appending."};
+    QCommandLineOption goal{{"g", "goal"},
+                            "Plans for an income goal in dollars: the least impressions a "
+                            "day that earn it, as the window shows the earnings.",
+                            "D"};
+    QCommandLineOption per{"per", "The goal's period: day, week, month (the default) or year.",
+                           "PERIOD"};
+    QCommandLineOption solve{"solve",
+                             "Solves the goal for the impressions (the default) or for the "
+                             "eCPM, which needs the impressions or the page views.",
+                             "impressions|ecpm"};
+    QCommandLineOption pageViews{"pageviews",
+                                 "Page views a day, instead of the impressions: they make "
+                                 "page views x ads per page x fill rate impressions.",
+                                 "N"};
+    QCommandLineOption adsPerPage{"ads-per-page", "Ads on each page (1 by default).", "N"};
+    QCommandLineOption fillRate{"fill-rate",
+                                "Percent of the ads shown that are filled (100 by default).", "P"};
+    QCommandLineOption growth{{"G", "growth"},
+                              "Grows the impressions a day by P percent a month, up to two "
+                              "decimals, negative for a decline: a month table.",
+                              "P"};
+    QCommandLineOption months{
+        {"m", "months"}, "Months in the table, 1 to 120 (12 by default).", "N"};
     QCommandLineOption help{{"h", "help"}, "Shows this help and ends."};
     QCommandLineOption version{{"v", "version"}, "Shows the version and ends."};
 
-    std::array<const QCommandLineOption*, 10> all() const {
-        return {&impressions, &ctr,     &clicks,   &ecpm, &format,
-                &batch,       &numbers, &noHeader, &help, &version};
+    std::array<const QCommandLineOption*, 18> all() const {
+        return {&impressions, &ctr,       &clicks,     &ecpm,     &goal,   &per,
+                &solve,       &pageViews, &adsPerPage, &fillRate, &growth, &months,
+                &format,      &batch,     &numbers,    &noHeader, &help,   &version};
+    }
+
+    // The options that make a run a plan.
+    std::array<const QCommandLineOption*, 8> planOnly() const {
+        return {&goal, &per, &solve, &pageViews, &adsPerPage, &fillRate, &growth, &months};
+    }
+
+    const QCommandLineOption& of(calc::PlanInput input) const {
+        const std::array inputs = {&goal, &impressions, &pageViews, &adsPerPage, &fillRate,
+                                   &ctr,  &ecpm,        &growth,    &months};
+        return *inputs[static_cast<std::size_t>(input)];
     }
 
     const QCommandLineOption& of(Figure figure) const {
@@ -74,7 +139,8 @@ void SetUp(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription(
         "Projects a publisher's ad earnings from impressions, CTR or clicks, and\n"
         "eCPM, with the same figures and captions as the Varnel Interactive\n"
-        "Calculator window.");
+        "Calculator window; plans the traffic or the eCPM an income goal needs, and\n"
+        "the months of a growing traffic.");
     for (const QCommandLineOption* option : options.all())
         parser.addOption(*option);
 }
@@ -147,7 +213,11 @@ public:
             }
         }
         if (!batch)
-            return std::nullopt;
+            return planProblem();
+        for (const QCommandLineOption* option : options_.planOnly()) {
+            if (parser_.isSet(*option))
+                return Dashed(option->names().last()) + " is for a single run";
+        }
         for (const Figure figure : kAllFigures) {
             if (parser_.isSet(options_.of(figure)))
                 return std::string("--batch takes its figures from the file, not from --") +
@@ -160,6 +230,22 @@ public:
 
     std::string formatName() const { return parser_.value(options_.format).toStdString(); }
 
+    bool plan() const {
+        return std::ranges::any_of(options_.planOnly(), [&](const QCommandLineOption* option) {
+            return parser_.isSet(*option);
+        });
+    }
+
+    // The plan's inputs as given; their own checks are the engine's.
+    calc::PlanTexts planTexts() const {
+        calc::PlanTexts texts;
+        for (const calc::PlanInput input : calc::kAllPlanInputs)
+            texts[input] = parser_.value(options_.of(input)).toStdString();
+        texts.per = calc::PeriodNamed(value(options_.per)).value_or(calc::Period::Month);
+        texts.solve = calc::SolveNamed(value(options_.solve)).value_or(calc::Solve::Impressions);
+        return texts;
+    }
+
     Output output() const {
         Output output;
         const std::optional<Format> named = FormatNamed(formatName());
@@ -170,6 +256,40 @@ public:
     }
 
 private:
+    std::string value(const QCommandLineOption& option) const {
+        return parser_.value(option).toLower().toStdString();
+    }
+
+    std::optional<std::string> planProblem() const {
+        if (!plan())
+            return std::nullopt;
+        if (parser_.isSet(options_.clicks))
+            return "a plan takes the CTR, not the clicks";
+        for (const calc::PlanInput input : calc::kAllPlanInputs) {
+            const QCommandLineOption& option = options_.of(input);
+            if (parser_.isSet(option) && parser_.value(option).trimmed().isEmpty())
+                return Dashed(option.names().last()) + " needs a value";
+        }
+        const auto needs = [&](const QCommandLineOption& option, const QCommandLineOption& with) {
+            return parser_.isSet(option) && !parser_.isSet(with);
+        };
+        if (needs(options_.per, options_.goal) || needs(options_.solve, options_.goal))
+            return Dashed((parser_.isSet(options_.per) ? options_.per : options_.solve)
+                              .names()
+                              .last()) +
+                   " is for a goal: give --goal too";
+        if (needs(options_.months, options_.growth))
+            return "--months is for a growth: give --growth too";
+        if (parser_.isSet(options_.per) && !calc::PeriodNamed(value(options_.per)))
+            return "period " + Quoted(value(options_.per)) +
+                   ": it must be day, week, month or year";
+        if (parser_.isSet(options_.solve) && !calc::SolveNamed(value(options_.solve)))
+            return "solve " + Quoted(value(options_.solve)) + ": it must be impressions or ecpm";
+        if (value(options_.solve) == "ecpm" && parser_.isSet(options_.ecpm))
+            return "--solve ecpm finds the eCPM: leave out --ecpm";
+        return std::nullopt;
+    }
+
     const QCommandLineParser& parser_;
     const Options& options_;
 };
@@ -177,7 +297,7 @@ private:
 // Qt's first line names the program only when a QCoreApplication runs: ours names both forms.
 std::string HelpText(const QCommandLineParser& parser) {
     const QString text = parser.helpText();
-    return kUsage + text.mid(text.indexOf('\n') + 1).toStdString();
+    return kUsage + text.mid(text.indexOf('\n') + 1).toStdString() + kExamples;
 }
 
 // A problem with the command line: one line in the program's words and where to learn more.
@@ -189,6 +309,21 @@ int UsageError(std::ostream& err, const std::string& message) {
 int Fail(std::ostream& err, const std::string& message) {
     ErrorLine(err) << message << '\n';
     return kExitBadInput;
+}
+
+// A refusal of what the command line asks is a usage problem; the others are the figures'.
+int RunPlan(const calc::PlanTexts& texts, const Output& output, std::ostream& out,
+            std::ostream& err) {
+    const calc::PlanAnswer answer = calc::MakePlan(texts);
+    if (const auto* refusal = std::get_if<calc::PlanRefusal>(&answer)) {
+        using calc::RefusalKind;
+        const bool asked = refusal->kind == RefusalKind::BadInput ||
+                           refusal->kind == RefusalKind::Missing ||
+                           refusal->kind == RefusalKind::Conflict;
+        return asked ? UsageError(err, refusal->sentence) : Fail(err, refusal->sentence);
+    }
+    out << RenderPlan(std::get<calc::Plan>(answer), output);
+    return kExitOk;
 }
 
 int RunOnce(const QCommandLineParser& parser, const Options& options, const Output& output,
@@ -246,6 +381,8 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
     }
     if (parser.isSet(options.batch))
         return RunBatchFrom(parser.value(options.batch), usage.output(), in, out, err);
+    if (usage.plan())
+        return RunPlan(usage.planTexts(), usage.output(), out, err);
     return RunOnce(parser, options, usage.output(), out, err);
 }
 

@@ -62,18 +62,22 @@ void AppendJsonResults(std::string& out, const calc::Captions* captions) {
     for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
             out += ',';
-        AppendJsonString(out, calc::kResults[field].field);
-        out += ':';
-        if (!captions) {
-            out += "null";
+        if (captions) {
+            AppendJsonFigure(out, calc::kResults[field].field, (*captions)[field]);
             continue;
         }
-        out += "{\"shown\":";
-        AppendJsonString(out, (*captions)[field]);
-        out += ",\"value\":";
-        out += calc::CaptionNumber((*captions)[field]);
-        out += '}';
+        AppendJsonString(out, calc::kResults[field].field);
+        out += ":null";
     }
+}
+
+void AppendJsonFigure(std::string& out, std::string_view name, std::string_view caption) {
+    AppendJsonString(out, name);
+    out += ":{\"shown\":";
+    AppendJsonString(out, caption);
+    out += ",\"value\":";
+    out += calc::CaptionNumber(caption);
+    out += '}';
 }
 
 } // namespace cli

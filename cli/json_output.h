@@ -12,6 +12,9 @@ namespace cli {
 // so the output stays valid JSON whatever the input file's encoding.
 void AppendJsonString(std::string& out, std::string_view text);
 
+// One member "name":{"shown":caption,"value":number}, without a comma.
+void AppendJsonFigure(std::string& out, std::string_view name, std::string_view caption);
+
 // The nine members "name":{"shown":caption,"value":number}, comma-separated, without the
 // braces of the object; each member is null when there are no captions.
 void AppendJsonResults(std::string& out, const calc::Captions* captions);
