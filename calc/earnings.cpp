@@ -8,11 +8,14 @@
 
 namespace calc {
 
+std::string CtrText(std::string_view wholePercent, std::string_view tenths) {
+    return PlainNumberText(LeadingValue(wholePercent)) + "." +
+           PlainNumberText(LeadingValue(tenths));
+}
+
 double CtrFromBoxes(std::string_view wholePercent, std::string_view tenths) {
     // A point typed into the whole-percent box gives two points here: a type mismatch.
-    const std::string joined =
-        PlainNumberText(LeadingValue(wholePercent)) + "." + PlainNumberText(LeadingValue(tenths));
-    return checked(StrictValue(joined) / 100);
+    return checked(StrictValue(CtrText(wholePercent, tenths)) / 100);
 }
 
 double ClicksFor(double impressions, double ctr) {

@@ -3,11 +3,11 @@
 
 #include "accessible_roles.h"
 #include "application_facts.h"
-#include "conversions.h"
 #include "copyright_line.h"
 #include "design.h"
 #include "design_palette.h"
 #include "drop_shadow.h"
+#include "earnings.h"
 #include "figure_copy.h"
 #include "figure_readout.h"
 #include "fonts.h"
@@ -39,6 +39,25 @@ constexpr QColor kWindowText(64, 64, 64);
 constexpr QColor kHeaderLine(128, 128, 128);
 constexpr QRect kWebLinkGeometry = ToRect(3720, 7320, 2415, 255);
 constexpr QRect kCopyrightGeometry = ToRect(120, 7320, 9615, 255);
+
+// A plan of the figures in the boxes now, for a goal of $1,000 a month and a steady traffic.
+calc::PlanTexts PlanStart(const calc::Calculator& calculator) {
+    const auto typed = [&](calc::Box box) {
+        return calculator.box(box).text();
+    };
+    calc::PlanTexts start;
+    start[calc::PlanInput::Goal] = "1000";
+    start[calc::PlanInput::Impressions] = typed(calc::Box::Impressions);
+    try {
+        start[calc::PlanInput::CTR] = calc::CtrText(typed(calc::Box::CTR), typed(calc::Box::Dec));
+    } catch (const calc::CalcError&) {
+        // A CTR beyond the range is left for the user to type.
+    }
+    start[calc::PlanInput::ECPM] = typed(calc::Box::ECPM);
+    start[calc::PlanInput::Growth] = "0";
+    start[calc::PlanInput::Months] = "12";
+    return start;
+}
 
 } // namespace
 
@@ -198,17 +217,7 @@ void frmMain::showAbout() {
 
 void frmMain::showPlan() {
     if (!plan_) {
-        const auto shown = [this](calc::Caption caption) {
-            return QString::fromStdString(calc::CaptionNumber(calculator().caption(caption)));
-        };
-        plan::Fields start;
-        start.goal = QStringLiteral("1000");
-        start.impressions = shown(calc::Caption::ActualImpressions);
-        start.ctr = shown(calc::Caption::ProjectedCTR);
-        start.ecpm = shown(calc::Caption::ECPM);
-        start.growth = QStringLiteral("0");
-        start.months = QStringLiteral("12");
-        plan_ = new PlanWindow(start, *this);
+        plan_ = new PlanWindow(PlanStart(calculator()), *this);
         plan_->show();
     }
     plan_->raise();

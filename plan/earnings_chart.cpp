@@ -31,7 +31,7 @@ void EarningsChart::setGoal(std::optional<double> amount) {
 }
 
 QSize EarningsChart::sizeHint() const {
-    return {360, 220};
+    return {360, 160};
 }
 
 QSize EarningsChart::minimumSizeHint() const {

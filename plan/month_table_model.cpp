@@ -1,14 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "month_table_model.h"
 
-namespace {
-
-const QStringList kHeadings = {QStringLiteral("Month"), QStringLiteral("Impressions a day"),
-                               QStringLiteral("Clicks a day"), QStringLiteral("Monthly earnings"),
-                               QStringLiteral("Total")};
-
-} // namespace
-
 void MonthTableModel::setRows(std::vector<Row> rows) {
     beginResetModel();
     rows_ = std::move(rows);
@@ -20,7 +12,7 @@ int MonthTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int MonthTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : int(calc::kMonthFields.size());
 }
 
 QVariant MonthTableModel::data(const QModelIndex& index, int role) const {
@@ -33,14 +25,16 @@ QVariant MonthTableModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case kAmountRole:
-        return index.column() == Monthly ? QVariant(row.monthly) : QVariant();
+        return index.column() == columnOf(calc::MonthColumn::Monthly) ? QVariant(row.monthly)
+                                                                      : QVariant();
     default:
         return {};
     }
 }
 
 QVariant MonthTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+        section >= columnCount())
         return {};
-    return kHeadings.value(section);
+    return QString::fromLatin1(calc::kMonthFields[std::size_t(section)].heading);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "plan.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <vector>
@@ -11,13 +13,14 @@ class MonthTableModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Month, Impressions, Clicks, Monthly, Total, ColumnCount };
+    // The columns are the engine's (calc::MonthColumn), under its headings.
+    static int columnOf(calc::MonthColumn column) { return static_cast<int>(column); }
 
     // The monthly earnings as a number, for drawing bars: the same amount the Monthly cell shows.
     static constexpr int kAmountRole = Qt::UserRole;
 
     struct Row {
-        QStringList cells; // one shown text per column
+        QStringList cells; // the engine's shown text for each column
         double monthly = 0;
     };
 

@@ -2,58 +2,29 @@
 #pragma once
 
 #include "month_table_model.h"
+#include "plan.h"
 
 #include <QString>
 #include <array>
 #include <optional>
 #include <vector>
 
-// What the Plan window hands the engine and what it shows of the answer: texts in, captions
-// out. Every figure is the engine's; the window only places them.
+// What the Plan window shows of the engine's plan: its captions as they are, named as the
+// engine names them. The window computes nothing of its own.
 namespace plan {
 
-enum class Solve { Impressions, ECPM };
-
-// The fields as typed; an empty optional field is one not given.
-struct Fields {
-    QString goal;
-    int period = 2; // the index of calc::Period: day, week, month, year
-    Solve solve = Solve::Impressions;
-    QString impressions;
-    QString ctr;
-    QString ecpm;
-    QString pageViews;
-    QString adsPerPage;
-    QString fillRate;
-    QString growth;
-    QString months;
-};
-
-// The figures a plan may give, in the order the window shows them.
-enum class Result {
-    NeededImpressions,
-    NeededPageViews,
-    NeededClicks,
-    NeededECPM,
-    Daily,
-    Weekly,
-    Monthly,
-    Yearly,
-};
-inline constexpr std::array kResultNames = {
-    "Needed impressions a day", "Needed page views a day", "Needed clicks a day", "Needed eCPM",
-    "Daily earnings",           "Weekly earnings",         "Monthly earnings",    "Yearly earnings",
-};
+// The results in the window's order: what the goal needs, then the earnings of the four
+// periods at those figures (or at today's, without a goal).
+inline constexpr std::size_t kResultCount = calc::kNeededResults.size() + calc::kAllPeriods.size();
+QString ResultName(std::size_t result); // "Needed impressions", ..., "Monthly earnings", ...
 
 struct View {
     QString refusal; // the sentence that says why there is no plan; empty when there is one
-    // The captions of the results, in the order of Result; empty where the plan has none.
-    std::array<QString, kResultNames.size()> results;
+    std::array<QString, kResultCount> results; // as shown; empty where the plan has none
     std::vector<MonthTableModel::Row> months;
-    std::optional<double> goalLine; // in the units of the rows' monthly amounts
+    std::optional<double> goalLine; // a monthly goal, in the units of the monthly amounts
 };
 
-// The plan for the fields, worked out by the engine.
-View Work(const Fields& fields);
+View Work(const calc::PlanTexts& texts);
 
 } // namespace plan

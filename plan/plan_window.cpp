@@ -10,7 +10,6 @@
 #include "window_place.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,26 +27,28 @@
 
 namespace {
 
+using calc::PlanInput;
+
 struct FieldSpec {
+    PlanInput input;
     const char* name;
     const char* label;
-    QString plan::Fields::*text;
 };
 
-// The figures a plan starts from, after the goal, in the order of the window.
+// The figures a plan starts from, in the order of the window; the goal has its own group.
 constexpr std::array<FieldSpec, 8> kFigureFields = {{
-    {"txtPlanImpressions", "Impressions a &day:", &plan::Fields::impressions},
-    {"txtPlanCTR", "C&TR (%):", &plan::Fields::ctr},
-    {"txtPlanECPM", "eCP&M ($):", &plan::Fields::ecpm},
-    {"txtPageViews", "Page &views a day:", &plan::Fields::pageViews},
-    {"txtAdsPerPage", "&Ads per page:", &plan::Fields::adsPerPage},
-    {"txtFillRate", "&Fill rate (%):", &plan::Fields::fillRate},
-    {"txtGrowth", "Gro&wth (% a month):", &plan::Fields::growth},
-    {"txtMonths", "Mo&nths:", &plan::Fields::months},
+    {PlanInput::Impressions, "txtPlanImpressions", "Impressions a &day:"},
+    {PlanInput::CTR, "txtPlanCTR", "C&TR (%):"},
+    {PlanInput::ECPM, "txtPlanECPM", "eCP&M ($):"},
+    {PlanInput::PageViews, "txtPageViews", "Page &views a day:"},
+    {PlanInput::AdsPerPage, "txtAdsPerPage", "&Ads per page:"},
+    {PlanInput::FillRate, "txtFillRate", "&Fill rate (%):"},
+    {PlanInput::Growth, "txtGrowth", "Gro&wth (% a month):"},
+    {PlanInput::Months, "txtMonths", "Mo&nths:"},
 }};
-constexpr std::size_t kFirstTraffic = 3; // the optional page views, ads per page, fill rate
+constexpr std::size_t kFirstTraffic = 3; // page views, ads per page, fill rate: optional
 constexpr std::size_t kFirstGrowth = 6;
-constexpr std::size_t kECPMField = 2;
+constexpr const char* kGoalLabel = "&Goal ($):";
 
 const QStringList kPeriods = {QStringLiteral("Day"), QStringLiteral("Week"),
                               QStringLiteral("Month"), QStringLiteral("Year")};
@@ -55,15 +56,13 @@ const QStringList kPeriods = {QStringLiteral("Day"), QStringLiteral("Week"),
 const QKeySequence kCopyKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 // What a reader calls a field: its label without the mnemonic and the colon.
-QString SpokenName(const QString& label) {
-    QString name = label;
-    return name.remove(QLatin1Char('&')).remove(QLatin1Char(':'));
+QString SpokenName(const char* label) {
+    return QString::fromLatin1(label).remove(QLatin1Char('&')).remove(QLatin1Char(':'));
 }
 
 QLabel* AddLabelled(QGridLayout& grid, int row, const QString& label, QWidget& field) {
     auto* caption = new QLabel(label);
     caption->setBuddy(&field);
-    field.setAccessibleName(SpokenName(label));
     grid.addWidget(caption, row, 0);
     grid.addWidget(&field, row, 1);
     return caption;
@@ -72,13 +71,14 @@ QLabel* AddLabelled(QGridLayout& grid, int row, const QString& label, QWidget& f
 QLineEdit* AddField(QGridLayout& grid, int row, const char* name, const char* label) {
     auto* field = new QLineEdit;
     field->setObjectName(QString::fromLatin1(name));
+    field->setAccessibleName(SpokenName(label));
     AddLabelled(grid, row, QString::fromLatin1(label), *field);
     return field;
 }
 
 } // namespace
 
-PlanWindow::PlanWindow(const plan::Fields& start, QWidget& owner) : QWidget(&owner, Qt::Window) {
+PlanWindow::PlanWindow(const calc::PlanTexts& start, QWidget& owner) : QWidget(&owner, Qt::Window) {
     setObjectName(QStringLiteral("frmPlan"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Plan - ") + application::Title());
@@ -124,42 +124,37 @@ PlanWindow::PlanWindow(const plan::Fields& start, QWidget& owner) : QWidget(&own
 
     fill(start);
     refresh();
+    adjustSize();
     if (const QScreen* screen = owner.screen())
-        move(desktop::CentredPlace(sizeHint(), screen->availableGeometry()));
-    goal_->setFocus();
-    goal_->selectAll();
+        move(desktop::CentredPlace(size(), screen->availableGeometry()));
+    QLineEdit* goal = fields_[std::size_t(PlanInput::Goal)];
+    goal->setFocus();
+    goal->selectAll();
 }
 
 QGroupBox* PlanWindow::createGoal() {
     auto* group = new QGroupBox(QStringLiteral("Goal"));
     auto* grid = new QGridLayout(group);
-    goal_ = AddField(*grid, 0, "txtGoal", "&Goal ($):");
+    fields_[std::size_t(PlanInput::Goal)] = AddField(*grid, 0, "txtGoal", kGoalLabel);
     period_ = new QComboBox;
     period_->setObjectName(QStringLiteral("cboPeriod"));
     period_->addItems(kPeriods);
-    AddLabelled(*grid, 1, QStringLiteral("&Per:"), *period_);
     period_->setAccessibleName(QStringLiteral("Goal per"));
+    AddLabelled(*grid, 1, QStringLiteral("&Per:"), *period_);
 
     solveImpressions_ = new QRadioButton(QStringLiteral("&Impressions"));
     solveImpressions_->setObjectName(QStringLiteral("optSolveImpressions"));
     solveECPM_ = new QRadioButton(QStringLiteral("&eCPM"));
     solveECPM_->setObjectName(QStringLiteral("optSolveECPM"));
-    auto* solve = new QWidget;
-    solve->setAccessibleName(QStringLiteral("Solve for"));
-    auto* row = new QHBoxLayout(solve);
-    row->setContentsMargins({});
-    row->addWidget(solveImpressions_);
-    row->addWidget(solveECPM_);
-    row->addStretch();
+    auto* solve = new QHBoxLayout;
+    for (QRadioButton* option : {solveImpressions_, solveECPM_}) {
+        // Read with what it chooses: "Solve for eCPM".
+        option->setAccessibleName(QStringLiteral("Solve for ") + option->text().remove('&'));
+        solve->addWidget(option);
+    }
+    solve->addStretch();
     grid->addWidget(new QLabel(QStringLiteral("Solve for:")), 2, 0);
-    grid->addWidget(solve, 2, 1);
-    // Either choice names the figure solved for: readers hear "Solve for" with it.
-    for (QRadioButton* option : {solveImpressions_, solveECPM_})
-        option->setAccessibleDescription(QStringLiteral("Solve for"));
-
-    connect(goal_, &QLineEdit::textChanged, this, &PlanWindow::refresh);
-    connect(period_, &QComboBox::currentIndexChanged, this, &PlanWindow::refresh);
-    connect(solveECPM_, &QRadioButton::toggled, this, &PlanWindow::refresh);
+    grid->addLayout(solve, 2, 1);
     return group;
 }
 
@@ -169,10 +164,10 @@ QGroupBox* PlanWindow::createFigures() {
     for (std::size_t i = 0; i < kFigureFields.size(); ++i) {
         // Blank rows part the traffic, which may stand in for the impressions, and the growth.
         const int row = int(i) + (i >= kFirstTraffic) + (i >= kFirstGrowth);
-        figures_[i] = AddField(*grid, row, kFigureFields[i].name, kFigureFields[i].label);
-        connect(figures_[i], &QLineEdit::textChanged, this, &PlanWindow::refresh);
+        const FieldSpec& spec = kFigureFields[i];
+        fields_[std::size_t(spec.input)] = AddField(*grid, row, spec.name, spec.label);
     }
-    figures_[kFirstTraffic]->setPlaceholderText(QStringLiteral("optional"));
+    fields_[std::size_t(PlanInput::PageViews)]->setPlaceholderText(QStringLiteral("optional"));
     grid->setRowMinimumHeight(int(kFirstTraffic), fontMetrics().height() / 2);
     grid->setRowMinimumHeight(int(kFirstGrowth) + 1, fontMetrics().height() / 2);
     return group;
@@ -181,13 +176,14 @@ QGroupBox* PlanWindow::createFigures() {
 QGroupBox* PlanWindow::createResults() {
     auto* group = new QGroupBox(QStringLiteral("Results"));
     auto* grid = new QGridLayout(group);
-    for (std::size_t i = 0; i < plan::kResultNames.size(); ++i) {
+    for (std::size_t i = 0; i < plan::kResultCount; ++i) {
         auto* result = new QLineEdit;
+        result->setObjectName(QStringLiteral("txtResult%1").arg(i));
         result->setReadOnly(true);
         result->setFrame(false);
         result->setAlignment(Qt::AlignRight);
-        result->setObjectName(QStringLiteral("txtResult%1").arg(i));
-        const QString name = QString::fromLatin1(plan::kResultNames[i]);
+        const QString name = plan::ResultName(i);
+        result->setAccessibleName(name);
         resultLabels_[i] = AddLabelled(*grid, int(i), name + QLatin1Char(':'), *result);
         results_[i] = result;
     }
@@ -195,8 +191,8 @@ QGroupBox* PlanWindow::createResults() {
     refusal_->setObjectName(QStringLiteral("lblRefusal"));
     refusal_->setWordWrap(true);
     refusal_->setTextFormat(Qt::PlainText);
-    grid->addWidget(refusal_, int(plan::kResultNames.size()), 0, 1, 2);
-    grid->setRowStretch(int(plan::kResultNames.size()) + 1, 1);
+    grid->addWidget(refusal_, int(plan::kResultCount), 0, 1, 2);
+    grid->setRowStretch(int(plan::kResultCount) + 1, 1);
     return group;
 }
 
@@ -212,74 +208,74 @@ QGroupBox* PlanWindow::createMonths() {
     table->setTabKeyNavigation(false);
     const int rowHeight = fontMetrics().height() + 6;
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
-    table->setMinimumHeight(7 * rowHeight);
+    table->setMinimumHeight(6 * rowHeight);
     (new QVBoxLayout(group))->addWidget(table);
     return group;
 }
 
 QGroupBox* PlanWindow::createChart() {
     auto* group = new QGroupBox(QStringLiteral("Monthly earnings"));
-    chart_ = new EarningsChart(months_, MonthTableModel::Month, MonthTableModel::Monthly,
+    chart_ = new EarningsChart(months_, MonthTableModel::columnOf(calc::MonthColumn::Month),
+                               MonthTableModel::columnOf(calc::MonthColumn::Monthly),
                                MonthTableModel::kAmountRole);
     chart_->setObjectName(QStringLiteral("picEarningsChart"));
     (new QVBoxLayout(group))->addWidget(chart_);
     return group;
 }
 
-void PlanWindow::fill(const plan::Fields& start) {
-    goal_->setText(start.goal);
-    period_->setCurrentIndex(start.period);
-    (start.solve == plan::Solve::ECPM ? solveECPM_ : solveImpressions_)->setChecked(true);
-    for (std::size_t i = 0; i < kFigureFields.size(); ++i)
-        figures_[i]->setText(start.*kFigureFields[i].text);
+void PlanWindow::fill(const calc::PlanTexts& start) {
+    period_->setCurrentIndex(int(start.per));
+    (start.solve == calc::Solve::ECPM ? solveECPM_ : solveImpressions_)->setChecked(true);
+    for (const PlanInput input : calc::kAllPlanInputs)
+        fields_[std::size_t(input)]->setText(QString::fromStdString(start[input]));
+    // Every keystroke works the plan afresh, once the fields hold their first texts.
+    for (QLineEdit* field : fields_)
+        connect(field, &QLineEdit::textChanged, this, &PlanWindow::refresh);
+    connect(period_, &QComboBox::currentIndexChanged, this, &PlanWindow::refresh);
+    connect(solveECPM_, &QRadioButton::toggled, this, &PlanWindow::refresh);
 }
 
-plan::Fields PlanWindow::fields() const {
-    plan::Fields typed;
-    typed.goal = goal_->text();
-    typed.period = period_->currentIndex();
-    typed.solve = solveECPM_->isChecked() ? plan::Solve::ECPM : plan::Solve::Impressions;
-    for (std::size_t i = 0; i < kFigureFields.size(); ++i)
-        typed.*kFigureFields[i].text = figures_[i]->text();
+calc::PlanTexts PlanWindow::texts() const {
+    calc::PlanTexts typed;
+    typed.per = calc::kAllPeriods[std::size_t(period_->currentIndex())];
+    typed.solve = solveECPM_->isChecked() ? calc::Solve::ECPM : calc::Solve::Impressions;
+    for (const PlanInput input : calc::kAllPlanInputs)
+        typed[input] = fields_[std::size_t(input)]->text().toStdString();
     return typed;
 }
 
 void PlanWindow::refresh() {
-    if (!chart_)
-        return; // still filling the fields
-    const plan::Fields typed = fields();
+    const calc::PlanTexts typed = texts();
     // Solving for the eCPM, the typed one plays no part.
-    figures_[kECPMField]->setEnabled(typed.solve == plan::Solve::Impressions);
+    fields_[std::size_t(PlanInput::ECPM)]->setEnabled(typed.solve == calc::Solve::Impressions);
     view_ = plan::Work(typed);
-    const plan::View& view = view_;
     for (std::size_t i = 0; i < results_.size(); ++i) {
-        const bool shown = !view.results[i].isEmpty();
-        results_[i]->setText(view.results[i]);
+        const bool shown = !view_.results[i].isEmpty();
+        results_[i]->setText(view_.results[i]);
         results_[i]->setVisible(shown);
         resultLabels_[i]->setVisible(shown);
     }
     // A refusal is news the focus would not bring: it is told once as it appears.
-    if (!view.refusal.isEmpty() && view.refusal != refusal_->text())
-        widgets::Announce(*this, view.refusal);
-    refusal_->setText(view.refusal);
-    refusal_->setVisible(!view.refusal.isEmpty());
-    months_.setRows(view.months);
-    chart_->setGoal(view.goalLine);
+    if (!view_.refusal.isEmpty() && view_.refusal != refusal_->text())
+        widgets::Announce(*this, view_.refusal);
+    refusal_->setText(view_.refusal);
+    refusal_->setVisible(!view_.refusal.isEmpty());
+    months_.setRows(view_.months);
+    chart_->setGoal(view_.goalLine);
 }
 
 void PlanWindow::copyPlan() {
     std::vector<plan::CopiedFigure> copied = {
-        {QStringLiteral("Goal ($)"), goal_->text()},
-        {QStringLiteral("Goal per"), period_->currentText()},
+        {SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
+        {period_->accessibleName(), period_->currentText()},
         {QStringLiteral("Solve for"),
          solveECPM_->isChecked() ? QStringLiteral("eCPM") : QStringLiteral("Impressions")},
     };
-    for (std::size_t i = 0; i < kFigureFields.size(); ++i)
-        copied.push_back(
-            {SpokenName(QString::fromLatin1(kFigureFields[i].label)), figures_[i]->text()});
+    for (const FieldSpec& spec : kFigureFields)
+        copied.push_back({SpokenName(spec.label), fields_[std::size_t(spec.input)]->text()});
     for (std::size_t i = 0; i < view_.results.size(); ++i) {
         if (!view_.results[i].isEmpty())
-            copied.push_back({QString::fromLatin1(plan::kResultNames[i]), view_.results[i]});
+            copied.push_back({plan::ResultName(i), view_.results[i]});
     }
     QGuiApplication::clipboard()->setMimeData(plan::CopiedPlan(copied, months_));
     widgets::Announce(*this, QStringLiteral("Plan copied"));

@@ -9,7 +9,6 @@
 
 class EarningsChart;
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,20 +16,18 @@ class QRadioButton;
 
 // The Plan window: a goal worked back to the impressions, page views, clicks or eCPM it
 // needs, and the earnings worked forward month by month, in a table and a chart. Every
-// keystroke works the plan afresh. Nothing is kept: each window starts from the figures it
-// is given and deletes itself when closed; Esc closes it.
+// keystroke works the plan afresh, in the engine. Nothing is kept: each window starts from
+// the figures it is given and deletes itself when closed; Esc closes it.
 class PlanWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // A window of its own beside owner, its fields filled from start.
-    PlanWindow(const plan::Fields& start, QWidget& owner);
+    // A window of its own over owner, its fields filled from start.
+    PlanWindow(const calc::PlanTexts& start, QWidget& owner);
 
     // The fields, the results and the month table to the clipboard, as text and HTML:
     // Ctrl+Shift+C and the Copy button.
     void copyPlan();
-
-    const MonthTableModel& months() const { return months_; }
 
 private:
     QGroupBox* createGoal();
@@ -38,17 +35,16 @@ private:
     QGroupBox* createResults();
     QGroupBox* createMonths();
     QGroupBox* createChart();
-    void fill(const plan::Fields& start);
-    plan::Fields fields() const;
+    void fill(const calc::PlanTexts& start);
+    calc::PlanTexts texts() const;
     void refresh();
 
-    QLineEdit* goal_ = nullptr;
     QComboBox* period_ = nullptr;
     QRadioButton* solveImpressions_ = nullptr;
     QRadioButton* solveECPM_ = nullptr;
-    std::array<QLineEdit*, 8> figures_{}; // in the order of kFigureFields in the .cpp
-    std::array<QLabel*, plan::kResultNames.size()> resultLabels_{};
-    std::array<QLineEdit*, plan::kResultNames.size()> results_{};
+    std::array<QLineEdit*, calc::kAllPlanInputs.size()> fields_{}; // in PlanInput's order
+    std::array<QLabel*, plan::kResultCount> resultLabels_{};
+    std::array<QLineEdit*, plan::kResultCount> results_{};
     QLabel* refusal_ = nullptr;
     plan::View view_; // the plan shown
     MonthTableModel months_;
