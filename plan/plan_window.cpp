@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "plan_window.h"
 
+#include "accessible_roles.h"
 #include "announcement.h"
 #include "application_facts.h"
 #include "earnings_chart.h"
 #include "fonts.h"
 #include "images.h"
 #include "plan_copy.h"
+#include "quiet_news.h"
 #include "window_place.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,8 +52,10 @@ constexpr std::size_t kFirstTraffic = 3; // page views, ads per page, fill rate:
 constexpr std::size_t kFirstGrowth = 6;
 constexpr const char* kGoalLabel = "&Goal ($):";
 
+// In the order of calc::Period and calc::Solve.
 const QStringList kPeriods = {QStringLiteral("Day"), QStringLiteral("Week"),
                               QStringLiteral("Month"), QStringLiteral("Year")};
+const QStringList kSolves = {QStringLiteral("&Impressions"), QStringLiteral("&eCPM")};
 
 const QKeySequence kCopyKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
@@ -68,12 +72,55 @@ QLabel* AddLabelled(QGridLayout& grid, int row, const QString& label, QWidget& f
     return caption;
 }
 
+// Tab into a box selects its text, to be typed over, before readers hear of the focus, and
+// leaving it unselects the text: that news is kept back, or it would be heard before the box's
+// name or the next control's.
+class QuietSelection final : public QObject {
+public:
+    explicit QuietSelection(QLineEdit& box) : QObject(&box) {
+        widgets::QuietWhileUnfocused(box);
+        box.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            widgets::QuietUntilFocused(*watched);
+        return false;
+    }
+};
+
 QLineEdit* AddField(QGridLayout& grid, int row, const char* name, const char* label) {
     auto* field = new QLineEdit;
     field->setObjectName(QString::fromLatin1(name));
+    new QuietSelection(*field);
     field->setAccessibleName(SpokenName(label));
     AddLabelled(grid, row, QString::fromLatin1(label), *field);
     return field;
+}
+
+// A row of option buttons, one of them on, each read with what it chooses: "Goal per Month".
+// The arrow keys move between them.
+QButtonGroup* AddChoices(QGridLayout& grid, int row, const char* label, const char* spoken,
+                         const QStringList& choices) {
+    auto* group = new QButtonGroup(grid.parentWidget());
+    auto* buttons = new QHBoxLayout;
+    for (const QString& choice : choices) {
+        auto* option = new QRadioButton(choice);
+        option->setAccessibleName(QString::fromLatin1(spoken) + QLatin1Char(' ') +
+                                  QString(choice).remove(QLatin1Char('&')));
+        group->addButton(option, int(buttons->count()));
+        buttons->addWidget(option);
+    }
+    buttons->addStretch();
+    // Tab enters the row at the choice that is on, as the arrow keys leave it.
+    QObject::connect(group, &QButtonGroup::idToggled, group, [group] {
+        for (QAbstractButton* option : group->buttons())
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    });
+    grid.addWidget(new QLabel(QString::fromLatin1(label)), row, 0);
+    grid.addLayout(buttons, row, 1);
+    return group;
 }
 
 } // namespace
@@ -136,25 +183,8 @@ QGroupBox* PlanWindow::createGoal() {
     auto* group = new QGroupBox(QStringLiteral("Goal"));
     auto* grid = new QGridLayout(group);
     fields_[std::size_t(PlanInput::Goal)] = AddField(*grid, 0, "txtGoal", kGoalLabel);
-    period_ = new QComboBox;
-    period_->setObjectName(QStringLiteral("cboPeriod"));
-    period_->addItems(kPeriods);
-    period_->setAccessibleName(QStringLiteral("Goal per"));
-    AddLabelled(*grid, 1, QStringLiteral("&Per:"), *period_);
-
-    solveImpressions_ = new QRadioButton(QStringLiteral("&Impressions"));
-    solveImpressions_->setObjectName(QStringLiteral("optSolveImpressions"));
-    solveECPM_ = new QRadioButton(QStringLiteral("&eCPM"));
-    solveECPM_->setObjectName(QStringLiteral("optSolveECPM"));
-    auto* solve = new QHBoxLayout;
-    for (QRadioButton* option : {solveImpressions_, solveECPM_}) {
-        // Read with what it chooses: "Solve for eCPM".
-        option->setAccessibleName(QStringLiteral("Solve for ") + option->text().remove('&'));
-        solve->addWidget(option);
-    }
-    solve->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Solve for:")), 2, 0);
-    grid->addLayout(solve, 2, 1);
+    period_ = AddChoices(*grid, 1, "Per:", "Goal per", kPeriods);
+    solve_ = AddChoices(*grid, 2, "Solve for:", "Solve for", kSolves);
     return group;
 }
 
@@ -182,9 +212,12 @@ QGroupBox* PlanWindow::createResults() {
         result->setReadOnly(true);
         result->setFrame(false);
         result->setAlignment(Qt::AlignRight);
-        const QString name = plan::ResultName(i);
-        result->setAccessibleName(name);
-        resultLabels_[i] = AddLabelled(*grid, int(i), name + QLatin1Char(':'), *result);
+        // Read by its name, which carries the figure: Orca 43 reads the text of a box one
+        // character short as the focus enters it ("1315" for 13154).
+        widgets::SetAccessibleRole(*result, QAccessible::StaticText);
+        resultLabels_[i] = new QLabel(plan::ResultName(i) + QLatin1Char(':'));
+        grid->addWidget(resultLabels_[i], int(i), 0);
+        grid->addWidget(result, int(i), 1);
         results_[i] = result;
     }
     refusal_ = new QLabel;
@@ -209,6 +242,7 @@ QGroupBox* PlanWindow::createMonths() {
     const int rowHeight = fontMetrics().height() + 6;
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
     table->setMinimumHeight(6 * rowHeight);
+    table->installEventFilter(this);
     (new QVBoxLayout(group))->addWidget(table);
     return group;
 }
@@ -223,22 +257,35 @@ QGroupBox* PlanWindow::createChart() {
     return group;
 }
 
+// Entering the table makes its first month current, so that a reader reads a month, not only
+// the table's size. Not before: Qt tells readers a new current cell as if it had the focus.
+bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* table = qobject_cast<QTableView*>(watched);
+    if (table && event->type() == QEvent::FocusIn && !table->currentIndex().isValid())
+        table->selectionModel()->setCurrentIndex(months_.index(0, 0),
+                                                 QItemSelectionModel::NoUpdate);
+    return false;
+}
+
 void PlanWindow::fill(const calc::PlanTexts& start) {
-    period_->setCurrentIndex(int(start.per));
-    (start.solve == calc::Solve::ECPM ? solveECPM_ : solveImpressions_)->setChecked(true);
+    period_->button(int(start.per))->setChecked(true);
+    solve_->button(int(start.solve))->setChecked(true);
     for (const PlanInput input : calc::kAllPlanInputs)
         fields_[std::size_t(input)]->setText(QString::fromStdString(start[input]));
     // Every keystroke works the plan afresh, once the fields hold their first texts.
     for (QLineEdit* field : fields_)
         connect(field, &QLineEdit::textChanged, this, &PlanWindow::refresh);
-    connect(period_, &QComboBox::currentIndexChanged, this, &PlanWindow::refresh);
-    connect(solveECPM_, &QRadioButton::toggled, this, &PlanWindow::refresh);
+    for (QButtonGroup* choices : {period_, solve_})
+        connect(choices, &QButtonGroup::idToggled, this, [this](int, bool on) {
+            if (on)
+                refresh();
+        });
 }
 
 calc::PlanTexts PlanWindow::texts() const {
     calc::PlanTexts typed;
-    typed.per = calc::kAllPeriods[std::size_t(period_->currentIndex())];
-    typed.solve = solveECPM_->isChecked() ? calc::Solve::ECPM : calc::Solve::Impressions;
+    typed.per = calc::kAllPeriods[std::size_t(period_->checkedId())];
+    typed.solve = static_cast<calc::Solve>(solve_->checkedId());
     for (const PlanInput input : calc::kAllPlanInputs)
         typed[input] = fields_[std::size_t(input)]->text().toStdString();
     return typed;
@@ -252,6 +299,8 @@ void PlanWindow::refresh() {
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const bool shown = !view_.results[i].isEmpty();
         results_[i]->setText(view_.results[i]);
+        results_[i]->setAccessibleName(plan::ResultName(i) + QStringLiteral(": ") +
+                                       view_.results[i]);
         results_[i]->setVisible(shown);
         resultLabels_[i]->setVisible(shown);
     }
@@ -267,9 +316,8 @@ void PlanWindow::refresh() {
 void PlanWindow::copyPlan() {
     std::vector<plan::CopiedFigure> copied = {
         {SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
-        {period_->accessibleName(), period_->currentText()},
-        {QStringLiteral("Solve for"),
-         solveECPM_->isChecked() ? QStringLiteral("eCPM") : QStringLiteral("Impressions")},
+        {QStringLiteral("Goal per"), period_->checkedButton()->text()},
+        {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&'))},
     };
     for (const FieldSpec& spec : kFigureFields)
         copied.push_back({SpokenName(spec.label), fields_[std::size_t(spec.input)]->text()});

@@ -8,11 +8,10 @@
 #include <array>
 
 class EarningsChart;
-class QComboBox;
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 
 // The Plan window: a goal worked back to the impressions, page views, clicks or eCPM it
 // needs, and the earnings worked forward month by month, in a table and a chart. Every
@@ -29,6 +28,9 @@ public:
     // Ctrl+Shift+C and the Copy button.
     void copyPlan();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QGroupBox* createGoal();
     QGroupBox* createFigures();
@@ -39,9 +41,8 @@ private:
     calc::PlanTexts texts() const;
     void refresh();
 
-    QComboBox* period_ = nullptr;
-    QRadioButton* solveImpressions_ = nullptr;
-    QRadioButton* solveECPM_ = nullptr;
+    QButtonGroup* period_ = nullptr;                               // ids in calc::Period's order
+    QButtonGroup* solve_ = nullptr;                                // ids in calc::Solve's order
     std::array<QLineEdit*, calc::kAllPlanInputs.size()> fields_{}; // in PlanInput's order
     std::array<QLabel*, plan::kResultCount> resultLabels_{};
     std::array<QLineEdit*, plan::kResultCount> results_{};
