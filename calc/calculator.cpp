@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
 
+#include "click_tie.h"
 #include "conversions.h"
 #include "earnings.h"
 #include "input_check.h"
@@ -209,7 +210,7 @@ void Calculator::txtPresentImpressions_Change() {
             checked(LeadingValue(WithoutPercentSign(caption(Caption::ProjectedCTR))) / 100);
         setCaption(Caption::ProjectedCTR, CaptionText(state_.dblProjectedCTR, Pattern::Percent));
 
-        state_.dblProjectedClicks = ClicksFor(state_.dblImpressions, state_.dblProjectedCTR);
+        state_.dblProjectedClicks = ClicksAt(state_.dblImpressions, state_.dblProjectedCTR);
         setCaption(Caption::ProjectedClicks,
                    CaptionText(state_.dblProjectedClicks, Pattern::Clicks));
 
@@ -223,15 +224,12 @@ void Calculator::txtPresentClicks_Change() {
         ChangeHead(Box::Clicks);
 
         state_.dblPresentClicks = LeadingValue(clicks.text());
-        // The clicks used from here on are the typed clicks as shown, to one decimal.
-        const std::string shownClicks = CaptionText(state_.dblPresentClicks, Pattern::Clicks);
+        const std::string shownClicks = ClicksAsShown(clicks.text());
         state_.dblProjectedClicks = LeadingValue(shownClicks);
         setCaption(Caption::ProjectedClicks, shownClicks);
 
         state_.dblImpressions = LeadingValue(box(Box::Impressions).text());
-        state_.dblProjectedCTR = state_.dblImpressions != 0
-                                     ? divide(state_.dblProjectedClicks, state_.dblImpressions)
-                                     : 0;
+        state_.dblProjectedCTR = CtrOfClicks(state_.dblProjectedClicks, state_.dblImpressions);
         setCaption(Caption::ProjectedCTR, CaptionText(state_.dblProjectedCTR, Pattern::Percent));
 
         RefreshEarnings(RefreshForm::Zeroing);
@@ -249,14 +247,14 @@ void Calculator::txtPresentCTR_Change() {
         if (TenthsAboveLimit(ctr.text(), tenths.text()))
             tenths.setText("0");
 
-        state_.dblPresentCTR = CtrFromBoxes(ctr.text(), tenths.text());
+        state_.dblPresentCTR = CtrOfBoxes(ctr.text(), tenths.text());
 
         state_.dblProjectedCTR = state_.dblPresentCTR;
         setCaption(Caption::ProjectedCTR,
                    CaptionText(PlainNumberText(state_.dblPresentCTR), Pattern::PercentOfText));
 
         state_.dblImpressions = LeadingValue(box(Box::Impressions).text());
-        state_.dblProjectedClicks = ClicksFor(state_.dblImpressions, state_.dblProjectedCTR);
+        state_.dblProjectedClicks = ClicksAt(state_.dblImpressions, state_.dblProjectedCTR);
         setCaption(Caption::ProjectedClicks,
                    CaptionText(state_.dblProjectedClicks, Pattern::Clicks));
 

@@ -4,9 +4,12 @@
 #include "calc_error.h"
 #include "decimal_digits.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace calc {
 namespace {
@@ -195,9 +198,127 @@ std::string Render(const DecimalDigits& value, Pattern pattern) {
     return text;
 }
 
+// Digits with at most one point among them and at least one digit: what from_chars reads
+// whole, exactly as the scan would.
+bool IsPlainFigure(std::string_view text) {
+    bool sawPoint = false;
+    bool sawDigit = false;
+    for (const char c : text) {
+        if (IsDigit(c)) {
+            sawDigit = true;
+        } else if (c == '.' && !sawPoint) {
+            sawPoint = true;
+        } else {
+            return false;
+        }
+    }
+    return sawDigit;
+}
+
+// Most texts are a figure and nothing else, short enough to stay well inside the double range:
+// those are read as they stand, with no copy made for the scan.
+std::optional<double> PlainFigureValue(std::string_view text) {
+    constexpr std::size_t kShortFigure = 20;
+    if (text.empty() || text.size() > kShortFigure || !IsPlainFigure(text))
+        return std::nullopt;
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    return value;
+}
+
+// At least a unit in the last place of the value, and not much more; for values below 1,
+// that of 1.
+double UnitInTheLastPlace(double value) {
+    return (std::fabs(value) + 1) * std::numeric_limits<double>::epsilon();
+}
+
+// The count of ten-thousandths, where the double's product with 10,000 settles it: far enough
+// from a half that the shortest decimal form of the value, which the exact route rounds,
+// cannot lie on the other side of it. Elsewhere (halves, huge or odd values) the exact route
+// decides.
+std::optional<FixedPoint> QuickFixedPoint(double value) {
+    constexpr double kWellInsideTheRange = 1e15; // ten-thousandths a double holds to a unit
+    const double scaled = value * 10000;
+    if (!(std::fabs(scaled) < kWellInsideTheRange))
+        return std::nullopt;
+    const double nearest = std::nearbyint(scaled);
+    const double offHalf = std::fabs(std::fabs(scaled - nearest) - 0.5);
+    // The shortest decimal form and the product each stray from the value times 10,000 by
+    // about a unit in the last place of the product: eight of them leave room to spare.
+    if (offHalf < 8 * UnitInTheLastPlace(scaled))
+        return std::nullopt;
+    return FixedPoint{static_cast<std::int64_t>(nearest)};
+}
+
+// The pattern's text for a count of its last decimal places (cents for the dollar patterns,
+// tenths for the clicks), as Render lays out the rounded digits.
+std::string LaidOut(bool negative, std::uint64_t count, const PatternShape& shape) {
+    std::uint64_t unit = 1;
+    for (int i = 0; i < shape.decimals; ++i)
+        unit *= 10;
+    // Written from the right: the decimals, the point, then the whole part in groups.
+    std::array<char, 48> text{};
+    char* first = text.data() + text.size();
+    if (shape.percent)
+        *--first = '%';
+    std::uint64_t fraction = count % unit;
+    for (int i = 0; i < shape.decimals; ++i, fraction /= 10)
+        *--first = static_cast<char>('0' + fraction % 10);
+    *--first = '.';
+    int written = 0;
+    for (std::uint64_t whole = count / unit; whole > 0; whole /= 10, ++written) {
+        if (shape.grouped && written > 0 && written % 3 == 0)
+            *--first = ',';
+        *--first = static_cast<char>('0' + whole % 10);
+    }
+    for (const char* prefix = shape.prefix + std::strlen(shape.prefix); prefix != shape.prefix;)
+        *--first = *--prefix;
+    if (negative && count > 0)
+        *--first = '-';
+    return std::string(first, text.data() + text.size());
+}
+
+// The dollar patterns of an exact amount, in whole cents: halves away from zero, as the
+// digits route rounds them.
+std::string RenderCents(FixedPoint value, const PatternShape& shape) {
+    const bool negative = value.tenThousandths < 0;
+    const std::uint64_t magnitude = negative ? ~static_cast<std::uint64_t>(value.tenThousandths) + 1
+                                             : static_cast<std::uint64_t>(value.tenThousandths);
+    return LaidOut(negative, magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0), shape);
+}
+
+// The nearest whole number to scaled where rounding the value's fifteen-digit form, as the
+// digits route does, cannot come out otherwise: far enough from a half that neither those
+// fifteen digits nor the product could lie on its other side. None elsewhere.
+std::optional<double> SettledNearest(double scaled) {
+    constexpr double kWellInsideTheRange = 1e15;
+    const double magnitude = std::fabs(scaled);
+    if (!(magnitude < kWellInsideTheRange))
+        return std::nullopt;
+    const double nearest = std::nearbyint(scaled);
+    const double offHalf = std::fabs(std::fabs(scaled - nearest) - 0.5);
+    if (offHalf < 1e-12 * magnitude + 8 * UnitInTheLastPlace(scaled))
+        return std::nullopt;
+    return nearest;
+}
+
+// A pattern's text for an ordinary value, without going through its digits.
+std::optional<std::string> QuickRender(double value, Pattern pattern) {
+    const PatternShape shape = ShapeOf(pattern);
+    double scale = shape.percent ? 100 : 1;
+    for (int i = 0; i < shape.decimals; ++i)
+        scale *= 10;
+    const auto nearest = SettledNearest(value * scale);
+    if (!nearest)
+        return std::nullopt;
+    return LaidOut(std::signbit(*nearest), static_cast<std::uint64_t>(std::fabs(*nearest)), shape);
+}
+
 } // namespace
 
 double LeadingValue(std::string_view text) {
+    if (const auto plain = PlainFigureValue(text))
+        return *plain;
     return ValueOf(ScanNumber(text, true));
 }
 
@@ -206,6 +327,8 @@ double StrictValue(std::string_view text) {
     if (first == std::string_view::npos)
         raiseTypeMismatch();
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (const auto plain = PlainFigureValue(text))
+        return *plain;
     const ScannedNumber scan = ScanNumber(text, false);
     if (!scan.hasDigits || scan.end != text.size())
         raiseTypeMismatch();
@@ -213,6 +336,14 @@ double StrictValue(std::string_view text) {
 }
 
 std::string PlainNumberText(double value) {
+    // Whole figures below 1E+15 are their own fifteen digits.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        std::array<char, 24> digits{};
+        char* end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                  static_cast<std::int64_t>(value))
+                        .ptr;
+        return std::string(digits.data(), end);
+    }
     const DecimalDigits decimal = DecimalDigits::FromDouble15(checked(value));
     if (decimal.isZero())
         return "0";
@@ -235,6 +366,8 @@ std::string PlainNumberText(double value) {
 }
 
 FixedPoint ToFixedPoint(double value) {
+    if (const auto quick = QuickFixedPoint(value))
+        return *quick;
     const DecimalDigits rounded = DecimalDigits::FromDoubleShortest(checked(value))
                                       .roundedTo(4, DecimalDigits::Halves::ToEven);
     if (rounded.isZero())
@@ -256,10 +389,14 @@ FixedPoint ToFixedPoint(double value) {
 }
 
 std::string FormatPattern(double value, Pattern pattern) {
-    return Render(DecimalDigits::FromDouble15(checked(value)), pattern);
+    if (auto quick = QuickRender(checked(value), pattern))
+        return std::move(*quick);
+    return Render(DecimalDigits::FromDouble15(value), pattern);
 }
 
 std::string FormatPattern(FixedPoint value, Pattern pattern) {
+    if (const PatternShape shape = ShapeOf(pattern); !shape.percent && shape.decimals == 2)
+        return RenderCents(value, shape);
     return Render(DecimalDigits::FromTenThousandths(value.tenThousandths), pattern);
 }
 

@@ -4,22 +4,12 @@
 #include "calc_error.h"
 #include "conversions.h"
 
-#include <string>
-
 namespace calc {
 
-std::string CtrText(std::string_view wholePercent, std::string_view tenths) {
-    return PlainNumberText(LeadingValue(wholePercent)) + "." +
-           PlainNumberText(LeadingValue(tenths));
-}
-
-double CtrFromBoxes(std::string_view wholePercent, std::string_view tenths) {
-    // A point typed into the whole-percent box gives two points here: a type mismatch.
-    return checked(StrictValue(CtrText(wholePercent, tenths)) / 100);
-}
-
-double ClicksFor(double impressions, double ctr) {
-    return checked(impressions * ctr);
+Caption EarningsCaption(Period period) {
+    constexpr std::array captions = {Caption::DailyEarnings, Caption::WeeklyEarnings,
+                                     Caption::MonthlyEarnings, Caption::YearlyEarnings};
+    return captions[static_cast<std::size_t>(period)];
 }
 
 double PerDay(FixedPoint ecpm, double impressions) {

@@ -2,29 +2,21 @@
 #pragma once
 
 #include "fixed_point.h"
+#include "results.h"
 
 #include <array>
 #include <optional>
-#include <string>
-#include <string_view>
 
 // What the figures earn: the arithmetic behind the "Earnings" column, for anyone who needs the
 // same amounts the window shows.
 namespace calc {
 
 enum class Period { Day, Week, Month, Year };
-inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month, Period::Year};
+inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month,
+                                           Period::Year};
 
-// The CTR in percent as one text from the texts of its two boxes, the whole percent and the
-// tenths: "2" and "5" give "2.5". Raises overflow.
-std::string CtrText(std::string_view wholePercent, std::string_view tenths);
-
-// The CTR as a fraction (0.025 for 2.5 %) from the texts of its two boxes. A point in the
-// whole percent is a type mismatch. Raises overflow.
-double CtrFromBoxes(std::string_view wholePercent, std::string_view tenths);
-
-// The clicks a day at the CTR, a fraction, unrounded. Raises overflow.
-double ClicksFor(double impressions, double ctr);
+// The caption of the period's earnings: Period::Month's is Caption::MonthlyEarnings.
+Caption EarningsCaption(Period period);
 
 // A day's earnings at the eCPM for the impressions a day. Raises overflow.
 double PerDay(FixedPoint ecpm, double impressions);

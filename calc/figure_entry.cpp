@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "figure_entry.h"
 
+#include "click_tie.h"
+#include "conversions.h"
+#include "earnings.h"
 #include "input_check.h"
 
 #include <algorithm>
@@ -66,6 +69,78 @@ private:
     std::optional<EntryProblem> message_;
 };
 
+// The figures as the boxes keep them, without blanks, to the route that works out the
+// captions, or the first figure the boxes would not take whole.
+template <typename Route> Entry Enter(const TypedFigures& typed, Route route) {
+    const auto hasBlank = [](const std::optional<std::string>& text) {
+        return text && text->find(' ') != std::string::npos;
+    };
+    if (std::ranges::any_of(typed.texts, hasBlank)) {
+        TypedFigures figures = typed;
+        for (std::optional<std::string>& text : figures.texts) {
+            if (text)
+                *text = WithoutBlanks(std::move(*text));
+        }
+        return Enter(figures, route);
+    }
+    for (const Figure figure : kAllFigures) {
+        if (const auto& text = typed[figure]) {
+            if (const auto fault = FigureFault(figure, *text))
+                return EntryProblem{*fault, figure};
+        }
+    }
+    return route(typed);
+}
+
+// What the calculator's handlers work out when the figures are pasted in, one box after the
+// other, without the boxes: the same rules in the same order. A box given the text it holds
+// already raises no change; each caption then keeps a text the rules would give it anyway.
+// Raises what the handlers would report.
+Captions WorkedOut(const TypedFigures& figures) {
+    Captions captions;
+    const auto shown = [&captions](Caption caption) -> std::string& {
+        return captions[static_cast<std::size_t>(caption)];
+    };
+    for (const Result& result : kResults)
+        shown(result.caption) = result.startCaption;
+
+    const double impressions =
+        LeadingValue(figures[Figure::Impressions].value_or(StartText(Box::Impressions)));
+    shown(Caption::ActualImpressions) = PlainNumberText(impressions);
+
+    double clicks = 0;
+    const auto& ctr = figures[Figure::CTR];
+    const auto& typedClicks = figures[Figure::Clicks];
+    // Clicks go in after the CTR and win over it, unless they leave their box as it was.
+    if (typedClicks && (!ctr || *typedClicks != StartText(Box::Clicks))) {
+        shown(Caption::ProjectedClicks) = ClicksAsShown(*typedClicks);
+        clicks = LeadingValue(shown(Caption::ProjectedClicks));
+        shown(Caption::ProjectedCTR) =
+            CaptionText(CtrOfClicks(clicks, impressions), Pattern::Percent);
+    } else if (ctr) {
+        const CtrParts parts = SplitCtr(*ctr);
+        const double rate =
+            CtrOfBoxes(parts.wholePercent, parts.tenths.value_or(StartText(Box::Dec)));
+        shown(Caption::ProjectedCTR) = CaptionText(PlainNumberText(rate), Pattern::PercentOfText);
+        clicks = ClicksAt(impressions, rate);
+        shown(Caption::ProjectedClicks) = CaptionText(clicks, Pattern::Clicks);
+    }
+
+    const FixedPoint ecpm =
+        figures[Figure::ECPM] ? ToFixedPoint(LeadingValue(*figures[Figure::ECPM])) : FixedPoint{};
+    shown(Caption::ECPM) = CaptionText(ecpm, Pattern::ECPM);
+    const auto amounts = EarningsFor(ecpm, impressions, clicks);
+    if (!amounts)
+        return captions;
+    for (const Period period : kAllPeriods) {
+        shown(EarningsCaption(period)) =
+            CaptionText((*amounts)[static_cast<std::size_t>(period)], Pattern::Earnings);
+    }
+    const FixedPoint daily = (*amounts)[static_cast<std::size_t>(Period::Day)];
+    shown(Caption::EPC) = CaptionText(PerClick(daily, clicks), Pattern::EPC);
+    return captions;
+}
+
 } // namespace
 
 Box BoxOf(Figure figure) {
@@ -78,19 +153,6 @@ CtrParts SplitCtr(std::string_view ctr) {
     if (point == std::string_view::npos)
         return {ctr, std::nullopt};
     return {ctr.substr(0, point), ctr.substr(point + 1)};
-}
-
-Entry EnterFigures(const TypedFigures& typed) {
-    TypedFigures figures = typed;
-    for (const Figure figure : kAllFigures) {
-        std::optional<std::string>& text = figures[figure];
-        if (!text)
-            continue;
-        *text = WithoutBlanks(std::move(*text));
-        if (const auto fault = FigureFault(figure, *text))
-            return EntryProblem{*fault, figure};
-    }
-    return PasteFigures(figures);
 }
 
 Entry PasteFigures(const TypedFigures& figures) {
@@ -119,6 +181,21 @@ Entry PasteFigures(const TypedFigures& figures) {
     for (const Caption caption : kAllCaptions)
         captions[static_cast<std::size_t>(caption)] = calculator->caption(caption);
     return captions;
+}
+
+Entry EnterFigures(const TypedFigures& figures) {
+    return Enter(figures, [](const TypedFigures& taken) -> Entry {
+        try {
+            return WorkedOut(taken);
+        } catch (const CalcError&) {
+            // The boxes say what went wrong, and in which handler.
+            return PasteFigures(taken);
+        }
+    });
+}
+
+Entry EnterFiguresThroughBoxes(const TypedFigures& figures) {
+    return Enter(figures, PasteFigures);
 }
 
 } // namespace calc

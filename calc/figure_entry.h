@@ -70,9 +70,13 @@ using Entry = std::variant<Captions, EntryProblem>;
 // computed; the first refusal, or the first message the calculator shows, is the answer.
 Entry EnterFigures(const TypedFigures& figures);
 
-// The captions once the figures are pasted, without the checks for what a box would refuse: for
-// figures made by code, which a box stores whole however long they are. The first message the
-// calculator shows is the answer.
+// The same, through a calculator's boxes and handlers as the window takes them: the measure of
+// the quicker route above, which works out the captions without the boxes.
+Entry EnterFiguresThroughBoxes(const TypedFigures& figures);
+
+// The captions once the figures are pasted into a calculator's boxes, without the checks for
+// what a box would refuse: for figures made by code, which a box stores whole however long they
+// are. The first message the calculator shows is the answer.
 Entry PasteFigures(const TypedFigures& figures);
 
 } // namespace calc

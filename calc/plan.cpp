@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "plan.h"
 
+#include "click_tie.h"
 #include "figure_entry.h"
 #include "plan_months.h"
 #include "plan_reading.h"
@@ -46,7 +47,7 @@ struct BoxFigures {
 
 BoxFigures CtrBoxes(std::int64_t tenths) {
     BoxFigures boxes{std::to_string(tenths / 10), std::to_string(tenths % 10), 0};
-    boxes.ctr = CtrFromBoxes(boxes.ctrPercent, boxes.ctrTenths);
+    boxes.ctr = CtrOfBoxes(boxes.ctrPercent, boxes.ctrTenths);
     return boxes;
 }
 
@@ -122,12 +123,6 @@ const char* PeriodName(Period period) {
 
 std::optional<Period> PeriodNamed(std::string_view name) {
     return Named<Period>(kPeriodNames, name);
-}
-
-Caption EarningsCaption(Period period) {
-    constexpr std::array captions = {Caption::DailyEarnings, Caption::WeeklyEarnings,
-                                     Caption::MonthlyEarnings, Caption::YearlyEarnings};
-    return captions[static_cast<std::size_t>(period)];
 }
 
 PlanAnswer MakePlan(const PlanTexts& texts) {

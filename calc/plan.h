@@ -28,7 +28,6 @@ std::optional<Solve> SolveNamed(std::string_view name);
 
 const char* PeriodName(Period period); // "day", "week", "month", "year"
 std::optional<Period> PeriodNamed(std::string_view name);
-Caption EarningsCaption(Period period); // Period::Month: Caption::MonthlyEarnings
 
 // The plan's inputs as typed; an empty text is not given. The impressions or the page views
 // (with the ads per page and the fill rate, 1 ad and 100 % when not given) are today's traffic.

@@ -2,6 +2,7 @@
 #include "plan_months.h"
 
 #include "calc_error.h"
+#include "click_tie.h"
 #include "conversions.h"
 #include "plan_reading.h"
 #include "plan_search.h"
@@ -15,7 +16,7 @@ namespace {
 PlanMonth MonthAt(int month, std::int64_t impressions, double ctr, FixedPoint ecpm,
                   std::int64_t totalCents) {
     const auto count = static_cast<double>(impressions);
-    const double clicks = ClicksFor(count, ctr);
+    const double clicks = ClicksAt(count, ctr);
     const auto amounts = EarningsFor(ecpm, count, clicks);
     const FixedPoint monthly =
         amounts ? (*amounts)[static_cast<std::size_t>(Period::Month)] : FixedPoint{};

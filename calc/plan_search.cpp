@@ -2,6 +2,7 @@
 #include "plan_search.h"
 
 #include "calc_error.h"
+#include "click_tie.h"
 #include "conversions.h"
 #include "plan_reading.h"
 #include "plan_traffic.h"
@@ -31,7 +32,7 @@ std::optional<std::int64_t> Least(std::int64_t first, std::int64_t most, Reached
 bool Reaches(const Goal& goal, FixedPoint ecpm, std::int64_t impressions) {
     try {
         const auto count = static_cast<double>(impressions);
-        const auto amounts = EarningsFor(ecpm, count, ClicksFor(count, goal.ctr));
+        const auto amounts = EarningsFor(ecpm, count, ClicksAt(count, goal.ctr));
         return amounts && ShownCents((*amounts)[static_cast<std::size_t>(goal.per)]) >= goal.cents;
     } catch (const CalcError&) {
         return true;

@@ -3,6 +3,7 @@
 
 #include "columns.h"
 #include "csv_reader.h"
+#include "plan.h"
 #include "projection.h"
 #include "row_writer.h"
 
@@ -25,10 +26,21 @@ std::string Listed(const std::vector<std::string>& names) {
     return list;
 }
 
-// Where the figures stand among the columns.
+// Where the figures stand among the columns, and a plan's other inputs.
 struct FigureColumns {
     std::array<std::optional<std::size_t>, kAllFigures.size()> column;
+    std::array<std::optional<std::size_t>, calc::kAllPlanInputs.size()> plan;
+
+    bool planned() const {
+        return std::ranges::any_of(plan, [](const auto& at) { return at.has_value(); });
+    }
 };
+
+// The cell in the column, when the row has one and it is not empty.
+const std::string* CellAt(const std::vector<std::string>& cells,
+                          const std::optional<std::size_t>& column) {
+    return column && *column < cells.size() && !cells[*column].empty() ? &cells[*column] : nullptr;
+}
 
 class Batch {
 public:
@@ -80,6 +92,13 @@ private:
                     return false;
                 }
                 column = i;
+            } else if (const auto input = PlanColumnOf(name)) {
+                auto& column = figures_.plan[static_cast<std::size_t>(*input)];
+                if (column) {
+                    fail(Line(record.line) + "two columns hold " + calc::PlanInputName(*input));
+                    return false;
+                }
+                column = i;
             } else if (const auto meant = MisspeltFigure(name)) {
                 warn(record.line, "the column " + Quoted(name) +
                                       " is carried through; did you mean " + FigureName(*meant) +
@@ -100,14 +119,20 @@ private:
                 return false;
             }
         }
-        for (const calc::Result& result : calc::kResults) {
-            if (seen.contains(result.field)) {
-                fail(Line(record.line) + "a column has the name of the result " +
-                     Quoted(result.field));
+        std::vector<const char*> results;
+        for (const calc::NeededResult& result : calc::kNeededResults) {
+            if (figures_.planned())
+                results.push_back(result.field);
+        }
+        for (const calc::Result& result : calc::kResults)
+            results.push_back(result.field);
+        for (const char* result : results) {
+            if (seen.contains(result)) {
+                fail(Line(record.line) + "a column has the name of the result " + Quoted(result));
                 return false;
             }
         }
-        writer_.emplace(output_, header);
+        writer_.emplace(output_, header, figures_.planned());
         writer_->appendHeader(buffer_);
         return true;
     }
@@ -117,14 +142,16 @@ private:
         const std::size_t columns = writer_->columns().size();
         Figures figures;
         for (const Figure figure : kAllFigures) {
-            const auto& column = figures_.column[static_cast<std::size_t>(figure)];
-            if (column && *column < cells.size() && !cells[*column].empty())
-                figures[figure] = cells[*column];
+            if (const std::string* cell =
+                    CellAt(cells, figures_.column[static_cast<std::size_t>(figure)]))
+                figures[figure] = *cell;
         }
         std::optional<calc::Captions> captions;
         if (cells.size() != columns) {
             report(record.line, std::to_string(cells.size()) + " fields where the header has " +
                                     std::to_string(columns));
+        } else if (plansRow(cells)) {
+            return takePlanRow(record, figures);
         } else if (auto projection = Project(figures);
                    std::holds_alternative<Problem>(projection)) {
             report(record.line, std::get<Problem>(projection).description);
@@ -133,6 +160,37 @@ private:
         }
 
         writer_->appendRow(buffer_, cells, captions ? &*captions : nullptr);
+        return flush(kFlushSize);
+    }
+
+    // A row with a goal or page views is a plan's; others are the calculator's as ever.
+    bool plansRow(const std::vector<std::string>& cells) const {
+        return std::ranges::any_of(figures_.plan,
+                                   [&](const auto& column) { return CellAt(cells, column); });
+    }
+
+    bool takePlanRow(const CsvRecord& record, const Figures& figures) {
+        const calc::Plan* plan = nullptr;
+        calc::PlanAnswer answer;
+        if (figures[Figure::Clicks]) {
+            report(record.line, "a plan takes the CTR, not the clicks");
+        } else {
+            calc::PlanTexts texts;
+            texts[calc::PlanInput::Impressions] = figures[Figure::Impressions].value_or("");
+            texts[calc::PlanInput::CTR] = figures[Figure::CTR].value_or("");
+            texts[calc::PlanInput::ECPM] = figures[Figure::ECPM].value_or("");
+            for (const calc::PlanInput input : calc::kAllPlanInputs) {
+                if (const std::string* cell =
+                        CellAt(record.fields, figures_.plan[static_cast<std::size_t>(input)]))
+                    texts[input] = *cell;
+            }
+            answer = calc::MakePlan(texts);
+            plan = std::get_if<calc::Plan>(&answer);
+            if (!plan)
+                report(record.line, std::get<calc::PlanRefusal>(answer).sentence);
+        }
+        writer_->appendRow(buffer_, record.fields, plan ? &plan->figures : nullptr,
+                           plan ? &plan->needed : nullptr);
         return flush(kFlushSize);
     }
 

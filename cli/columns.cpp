@@ -40,6 +40,17 @@ std::size_t EditDistance(const QByteArray& from, std::string_view to) {
 
 } // namespace
 
+std::optional<calc::PlanInput> PlanColumnOf(std::string_view name) {
+    using calc::PlanInput;
+    const QByteArray normal = Normalised(name);
+    for (const PlanInput input :
+         {PlanInput::Goal, PlanInput::PageViews, PlanInput::AdsPerPage, PlanInput::FillRate}) {
+        if (normal == calc::PlanInputName(input))
+            return input;
+    }
+    return std::nullopt;
+}
+
 std::optional<Figure> FigureOfColumn(std::string_view name) {
     const QByteArray normal = Normalised(name);
     for (const Figure figure : kAllFigures) {

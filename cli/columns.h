@@ -2,6 +2,7 @@
 #pragma once
 
 #include "figures.h"
+#include "plan_refusal.h"
 
 #include <optional>
 #include <string_view>
@@ -16,5 +17,9 @@ std::optional<Figure> FigureOfColumn(std::string_view name);
 // The figure a column that holds none seems meant for: a name one letter off a figure's
 // name (two for the longer names), such as "ctr%" or "impresions".
 std::optional<Figure> MisspeltFigure(std::string_view name);
+
+// The plan's input a column holds beside the figures: "goal", "pageviews", "ads_per_page" or
+// "fill_rate", in any case, blanks around the name ignored.
+std::optional<calc::PlanInput> PlanColumnOf(std::string_view name);
 
 } // namespace cli

@@ -3,6 +3,7 @@
 
 #include "application_facts.h"
 #include "batch.h"
+#include "columns.h"
 #include "plan.h"
 #include "plan_output.h"
 #include "projection.h"
@@ -22,8 +23,9 @@ constexpr const char* kUsage =
     "                      [--format text|csv|json] [--numbers] [--no-header]\n"
     "       varnelcalc-cli [--goal D [--per PERIOD] [--solve impressions|ecpm]]\n"
     "                      [--impressions N | --pageviews N] [--ads-per-page N]\n"
-    "                      [--fill-rate P] [--ctr P] [--ecpm D] [--growth P [--months N]]\n"
-    "                      [--format text|csv|json] [--numbers] [--no-header]\n"
+    "                      [--fill-rate P] [--ctr P] [--ecpm D]\n"
+    "                      [--growth P [--months N]] [--format text|csv|json]\n"
+    "                      [--numbers] [--no-header]\n"
     "       varnelcalc-cli --batch FILE [--format csv|json] [--numbers] [--no-header]\n";
 
 // Worked examples, their answers as the program prints them.
@@ -70,19 +72,19 @@ struct Options {
                             "Plans for an income goal in dollars: the least impressions a "
                             "day that earn it, as the window shows the earnings.",
                             "D"};
-    QCommandLineOption per{"per", "The goal's period: day, week, month (the default) or year.",
-                           "PERIOD"};
-    QCommandLineOption solve{"solve",
+    QCommandLineOption per{
+        {"p", "per"}, "The goal's period: day, week, month (the default) or year.", "PERIOD"};
+    QCommandLineOption solve{{"s", "solve"},
                              "Solves the goal for the impressions (the default) or for the "
                              "eCPM, which needs the impressions or the page views.",
                              "impressions|ecpm"};
-    QCommandLineOption pageViews{"pageviews",
+    QCommandLineOption pageViews{{"P", "pageviews"},
                                  "Page views a day, instead of the impressions: they make "
                                  "page views x ads per page x fill rate impressions.",
                                  "N"};
-    QCommandLineOption adsPerPage{"ads-per-page", "Ads on each page (1 by default).", "N"};
-    QCommandLineOption fillRate{"fill-rate",
-                                "Percent of the ads shown that are filled (100 by default).", "P"};
+    QCommandLineOption adsPerPage{{"a", "ads-per-page"}, "Ads on each page (1 by default).", "N"};
+    QCommandLineOption fillRate{
+        {"F", "fill-rate"}, "Percent of the ads shown that are filled (100 by default).", "P"};
     QCommandLineOption growth{{"G", "growth"},
                               "Grows the impressions a day by P percent a month, up to two "
                               "decimals, negative for a decline: a month table.",
@@ -215,8 +217,14 @@ public:
         if (!batch)
             return planProblem();
         for (const QCommandLineOption* option : options_.planOnly()) {
-            if (parser_.isSet(*option))
-                return Dashed(option->names().last()) + " is for a single run";
+            if (!parser_.isSet(*option))
+                continue;
+            QString name = option->names().last();
+            std::string problem = Dashed(name) + " is for a single run";
+            if (const auto column = PlanColumnOf(name.replace('-', '_').toStdString()))
+                problem += std::string("; a batch reads it from the column ") +
+                           calc::PlanInputName(*column);
+            return problem;
         }
         for (const Figure figure : kAllFigures) {
             if (parser_.isSet(options_.of(figure)))

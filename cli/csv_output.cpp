@@ -3,19 +3,25 @@
 
 #include "results.h"
 
+#include <algorithm>
+
 namespace cli {
 
 void AppendCsvField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const auto special = [](char c) {
+        return c == ',' || c == '"' || c == '\r' || c == '\n';
+    };
+    if (std::ranges::none_of(field, special)) {
         out += field;
         return;
     }
     out += '"';
-    for (const char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    for (auto quote = field.find('"'); quote != std::string_view::npos; quote = field.find('"')) {
+        out += field.substr(0, quote + 1);
+        out += '"';
+        field.remove_prefix(quote + 1);
     }
+    out += field;
     out += '"';
 }
 

@@ -9,8 +9,8 @@
 
 namespace cli {
 
-RowWriter::RowWriter(const Output& output, std::vector<std::string> columns)
-    : output_(output), columns_(std::move(columns)) {}
+RowWriter::RowWriter(const Output& output, std::vector<std::string> columns, bool needed)
+    : output_(output), columns_(std::move(columns)), needed_(needed) {}
 
 void RowWriter::appendHeader(std::string& out) const {
     if (output_.format != Format::Csv || !output_.header)
@@ -19,20 +19,32 @@ void RowWriter::appendHeader(std::string& out) const {
         AppendCsvField(out, column);
         out += ',';
     }
+    for (const calc::NeededResult& result : calc::kNeededResults) {
+        if (needed_)
+            out += std::string(result.field) + ',';
+    }
     AppendCsvResultHeader(out);
     out += kCsvRecordEnd;
 }
 
 void RowWriter::appendRow(std::string& out, const std::vector<std::string>& cells,
-                          const calc::Captions* captions) const {
+                          const calc::Captions* captions, const Needed* needed) const {
     if (output_.format == Format::Csv)
-        appendCsvRow(out, cells, captions);
+        appendCsvRow(out, cells, captions, needed);
     else
-        appendJsonRow(out, cells, captions);
+        appendJsonRow(out, cells, captions, needed);
+}
+
+// A result's field: its caption, its number or, without a result, nothing.
+void RowWriter::appendCsvField(std::string& out, const std::string* caption) const {
+    if (caption && output_.numbers)
+        out += calc::CaptionNumber(*caption);
+    else if (caption)
+        AppendCsvField(out, *caption);
 }
 
 void RowWriter::appendCsvRow(std::string& out, const std::vector<std::string>& cells,
-                             const calc::Captions* captions) const {
+                             const calc::Captions* captions, const Needed* needed) const {
     for (const std::string& cell : cells) {
         AppendCsvField(out, cell);
         out += ',';
@@ -40,24 +52,35 @@ void RowWriter::appendCsvRow(std::string& out, const std::vector<std::string>& c
     // A short row is filled up, so that the results stay under their headings.
     for (std::size_t i = cells.size(); i < columns_.size(); ++i)
         out += ',';
+    for (std::size_t field = 0; needed_ && field < calc::kNeededResults.size(); ++field) {
+        appendCsvField(out, needed && (*needed)[field] ? &*(*needed)[field] : nullptr);
+        out += ',';
+    }
     for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
             out += ',';
-        if (captions && output_.numbers)
-            out += calc::CaptionNumber((*captions)[field]);
-        else if (captions)
-            AppendCsvField(out, (*captions)[field]);
+        appendCsvField(out, captions ? &(*captions)[field] : nullptr);
     }
     out += kCsvRecordEnd;
 }
 
 void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& cells,
-                              const calc::Captions* captions) const {
+                              const calc::Captions* captions, const Needed* needed) const {
     out += '{';
     for (std::size_t i = 0; i < cells.size(); ++i) {
         AppendJsonString(out, i < columns_.size() ? columns_[i] : extraName(i));
         out += ':';
         AppendJsonString(out, cells[i]);
+        out += ',';
+    }
+    for (std::size_t field = 0; needed_ && field < calc::kNeededResults.size(); ++field) {
+        const std::optional<std::string>* caption = needed ? &(*needed)[field] : nullptr;
+        if (caption && *caption) {
+            AppendJsonFigure(out, calc::kNeededResults[field].field, **caption);
+        } else {
+            AppendJsonString(out, calc::kNeededResults[field].field);
+            out += ":null";
+        }
         out += ',';
     }
     AppendJsonResults(out, captions);

@@ -7,7 +7,7 @@
 #include "design.h"
 #include "design_palette.h"
 #include "drop_shadow.h"
-#include "earnings.h"
+#include "click_tie.h"
 #include "figure_copy.h"
 #include "figure_readout.h"
 #include "fonts.h"

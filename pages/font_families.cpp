@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "font_families.h"
 
+#include "fonts.h"
+
 #include <QFontDatabase>
-#include <fonts.h>
 
 namespace pages {
 

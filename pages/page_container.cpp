@@ -34,7 +34,7 @@ void FillBorder(QPainter& painter, const litehtml::border& border, const QRect& 
 
 } // namespace
 
-PageContainer::PageContainer(QString pageAddress, WebPane::ResourceReader read)
+PageContainer::PageContainer(QString pageAddress, ResourceReader read)
     : pageAddress_(std::move(pageAddress)), read_(std::move(read)) {}
 
 litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName, int size,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "web_pane.h"
+#include "page_callbacks.h"
 
 #include <QFont>
 #include <QImage>
@@ -19,7 +19,7 @@ namespace pages {
 class PageContainer final : public litehtml::document_container {
 public:
     // Pictures are read through read, by their address relative to pageAddress.
-    PageContainer(QString pageAddress, WebPane::ResourceReader read);
+    PageContainer(QString pageAddress, ResourceReader read);
     PageContainer(const PageContainer&) = delete;
     PageContainer& operator=(const PageContainer&) = delete;
     ~PageContainer() = default;
@@ -77,7 +77,7 @@ private:
     };
 
     QString pageAddress_;
-    WebPane::ResourceReader read_;
+    ResourceReader read_;
     QSize clientSize_;
     QString caption_;
     std::string cursor_;

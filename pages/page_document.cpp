@@ -43,12 +43,11 @@ void FindLinks(const litehtml::element::ptr& element, std::vector<litehtml::elem
 
 } // namespace
 
-PageDocument::PageDocument(QString address, const WebPane::ResourceReader& read)
+PageDocument::PageDocument(QString address, const ResourceReader& read)
     : address_(std::move(address)), container_(address_, read) {}
 
 std::shared_ptr<PageDocument> PageDocument::create(const QByteArray& html, const QString& address,
-                                                   QSize clientSize,
-                                                   const WebPane::ResourceReader& read) {
+                                                   QSize clientSize, const ResourceReader& read) {
     std::shared_ptr<PageDocument> document(new PageDocument(address, read));
     document->container_.setClientSize(clientSize);
     document->html_ =

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "page_callbacks.h"
 #include "page_container_p.h"
 #include "page_element_p.h"
 #include "page_nodes_p.h"
 #include "page_text_p.h"
-#include "web_pane.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -29,13 +29,10 @@ namespace pages {
 // hold it.
 class PageDocument {
 public:
-    using ClickHandler = WebPane::ClickHandler;
-
     // Parses html (ASCII or UTF-8) shown at address and lays it out for clientSize. Images
     // named by the page are read here through read, relative to address.
     static std::shared_ptr<PageDocument> create(const QByteArray& html, const QString& address,
-                                                QSize clientSize,
-                                                const WebPane::ResourceReader& read);
+                                                QSize clientSize, const ResourceReader& read);
 
     PageDocument(const PageDocument&) = delete;
     PageDocument& operator=(const PageDocument&) = delete;
@@ -111,7 +108,7 @@ public:
     void paint(QPainter& painter, QPoint scroll, const QRect& clip, const PaintStyle& style);
 
 private:
-    PageDocument(QString address, const WebPane::ResourceReader& read);
+    PageDocument(QString address, const ResourceReader& read);
     void render(int width);
 
     QString address_;

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "page_callbacks.h"
 #include "page_element.h"
-#include "pane_keys.h"
 
 #include <QAbstractScrollArea>
-#include <QByteArray>
-#include <QElapsedTimer>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+class QAccessibleInterface;
+
 namespace pages {
+
+class PageRenderer;
 
 // A pane that shows one page from the program's built-in resources. Addresses that name
 // nothing built in show the pane's own "not found" page: nothing is ever read from disk or
@@ -22,11 +23,6 @@ class WebPane : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    // Told which element a click landed on; returns false to cancel the pane's own action.
-    using ClickHandler = std::function<bool(const PageElement& clicked)>;
-    // The content at address (a page or a picture), or nothing when address names nothing.
-    using ResourceReader = std::function<std::optional<QByteArray>(const QString& address)>;
-
     explicit WebPane(QWidget* parent = nullptr);
     ~WebPane() override;
 
@@ -38,10 +34,6 @@ public:
     // event loop once the pane is shown, and announced by documentComplete; of several
     // requests made before that, only the last is loaded.
     void navigate(const QString& address);
-
-    // Like navigate, but shows html as if it had been read from address (its images are
-    // looked up relative to address).
-    void setHtml(const QByteArray& html, const QString& address);
 
     // Makes handler see every click in the page shown now, before the pane acts on it. One
     // handler at a time: setting another replaces it, and an empty one detaches. The next
@@ -78,8 +70,6 @@ public:
     // asks for it; anchor and caret equal take the selection away.
     void select(int anchor, int caret);
 
-    class Private;
-
 signals:
     // The page at address is laid out with its images. frame is this pane.
     void documentComplete(QWidget* frame, const QString& address);
@@ -100,33 +90,14 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    struct Request {
-        QString address;
-        std::optional<QByteArray> html;
-    };
+    // What assistive technology is told of a pane: its renderer's account, or Qt's own.
+    static QAccessibleInterface* accessibleFor(const QString& className, QObject* object);
 
-    void request(Request request);
     void loadRequested();
-    // Lays out html as the page at address, in place of the page shown. Each renderer has
-    // its own.
-    void showPage(const QString& address, const QByteArray& html);
-    void updateScrollBars();
-    void pressAt(QPoint viewportPos, int clicks, bool extend);
-    void followDrag(QPoint viewportPos);
-    void linkFocusChanged();
-    void scroll(PaneKey key);
-    void moveCaretByLines(int lines);
-    void caretMoved(bool selectionChanged);
-    void copy() const;
 
-    std::unique_ptr<Private> d_;
     ResourceReader read_;
-    std::optional<Request> requested_;
-    QPoint pressPos_;
-    bool dragging_ = false; // the left button selects text since it went down
-    bool dragged_ = false;  // and has moved far enough not to be a click
-    QElapsedTimer sinceDoubleClick_;
-    QPoint doubleClickPos_;
+    std::optional<QString> requested_; // the address to load once the pane is shown
+    std::unique_ptr<PageRenderer> renderer_;
 };
 
 } // namespace pages

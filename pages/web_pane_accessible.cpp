@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "web_pane_accessible.h"
+#include "litehtml_renderer_p.h"
+#include "web_pane_accessible_p.h"
 
-#include "web_pane_p.h"
-
+#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QTextBoundaryFinder>
-#include <mutex>
 #include <unordered_map>
 
 namespace pages {
@@ -92,11 +91,12 @@ private:
 
 class WebPaneAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit WebPaneAccessible(WebPane* pane) : QAccessibleWidget(pane, QAccessible::Document) {}
+    WebPaneAccessible(QAbstractScrollArea& pane, LitehtmlRenderer& renderer)
+        : QAccessibleWidget(&pane, QAccessible::Document), renderer_(renderer) {}
     ~WebPaneAccessible() override { forgetNodes(); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface && DocumentOf(*pane()))
+        if (type == QAccessible::TextInterface && renderer_.document())
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
@@ -115,7 +115,7 @@ public:
     }
 
     QAccessibleInterface* focusChild() const override {
-        const std::shared_ptr<PageDocument> document = DocumentOf(*pane());
+        const std::shared_ptr<PageDocument>& document = renderer_.document();
         if (!document || !pane()->hasFocus() || !document->focusedLink())
             return nullptr;
         return interfaceOf(document->focusedLink());
@@ -129,19 +129,19 @@ public:
     }
     int selectionCount() const override { return document()->hasSelection() ? 1 : 0; }
     void addSelection(int startOffset, int endOffset) override {
-        pane()->select(startOffset, endOffset);
+        renderer_.select(startOffset, endOffset);
     }
     void removeSelection(int selectionIndex) override {
         if (selectionIndex == 0)
-            pane()->select(document()->caret(), document()->caret());
+            renderer_.select(document()->caret(), document()->caret());
     }
     void setSelection(int selectionIndex, int startOffset, int endOffset) override {
         if (selectionIndex == 0)
-            pane()->select(startOffset, endOffset);
+            renderer_.select(startOffset, endOffset);
     }
     int cursorPosition() const override { return document()->caret(); }
     void setCursorPosition(int position) override {
-        pane()->select(position, position);
+        renderer_.select(position, position);
         scrollToSubstring(position, position + 1);
     }
     QString text(int startOffset, int endOffset) const override {
@@ -176,7 +176,7 @@ public:
     int offsetAtPoint(const QPoint& point) const override {
         // The character under point, where a caret placed there would stand after it
         // when the point is on its right half.
-        const QPoint onPage = pane()->viewport()->mapFromGlobal(point) + pane()->scrollPosition();
+        const QPoint onPage = pane()->viewport()->mapFromGlobal(point) + renderer_.scrollPosition();
         const int offset = document()->text().offsetAt(onPage);
         const bool onLeft =
             offset > 0 && document()->text().characterRect(offset - 1).contains(onPage);
@@ -187,7 +187,7 @@ public:
         for (const QRect& box : document()->text().rangeRects(startIndex, endIndex))
             area |= box;
         if (!area.isEmpty())
-            pane()->showArea(area);
+            renderer_.showArea(area);
     }
     QString attributes(int offset, int* startOffset, int* endOffset) const override {
         *startOffset = 0;
@@ -195,12 +195,13 @@ public:
         return {};
     }
 
-    WebPane* pane() const { return static_cast<WebPane*>(widget()); }
+    QAbstractScrollArea* pane() const { return static_cast<QAbstractScrollArea*>(widget()); }
+    LitehtmlRenderer& renderer() const { return renderer_; }
 
     // The interface of node, a child of parent (nullptr: of the page itself), made once per
     // page shown.
     QAccessibleInterface* nodeInterface(const PageNode& node, const PageNode* parent) const {
-        const std::shared_ptr<PageDocument> document = DocumentOf(*pane());
+        const std::shared_ptr<PageDocument>& document = renderer_.document();
         if (document != nodesOf_) {
             forgetNodes();
             nodesOf_ = document;
@@ -216,13 +217,13 @@ public:
     }
 
     const std::vector<PageNode>* nodes() const {
-        const std::shared_ptr<PageDocument> document = DocumentOf(*pane());
+        const std::shared_ptr<PageDocument>& document = renderer_.document();
         return document ? &document->nodes() : nullptr;
     }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && pane()->accessibleName().isEmpty() && DocumentOf(*pane()))
-            return DocumentOf(*pane())->title();
+        if (t == QAccessible::Name && pane()->accessibleName().isEmpty() && renderer_.document())
+            return renderer_.document()->title();
         return QAccessibleWidget::text(t);
     }
 
@@ -256,23 +257,23 @@ public:
     }
     QRect screenRect(const QRect& onPage) const {
         const QWidget* viewport = pane()->viewport();
-        return QRect(viewport->mapToGlobal(onPage.topLeft() - pane()->scrollPosition()),
+        return QRect(viewport->mapToGlobal(onPage.topLeft() - renderer_.scrollPosition()),
                      onPage.size());
     }
 
     bool isFocused(const litehtml::element::ptr& element) const {
-        const std::shared_ptr<PageDocument> document = DocumentOf(*pane());
+        const std::shared_ptr<PageDocument>& document = renderer_.document();
         return document && pane()->hasFocus() && document->focusedLink() == element;
     }
 
     // Whether node belongs to the page shown now.
     bool shows(const PageNode& node) const {
-        return nodesOf_ && nodesOf_ == DocumentOf(*pane()) && !node.element.expired();
+        return nodesOf_ && nodesOf_ == renderer_.document() && !node.element.expired();
     }
 
 private:
     // Only asked while a page is shown: a pane without one has no text interface.
-    const PageDocument* document() const { return DocumentOf(*pane()).get(); }
+    const PageDocument* document() const { return renderer_.document().get(); }
 
     QAccessibleInterface* findIn(const std::vector<PageNode>& nodes, const PageNode* parent,
                                  const litehtml::element::ptr& element) const {
@@ -291,6 +292,7 @@ private:
         ids_.clear();
     }
 
+    LitehtmlRenderer& renderer_;
     // The interfaces made for the page nodesOf_; they point into its nodes.
     mutable std::shared_ptr<PageDocument> nodesOf_;
     mutable std::unordered_map<const PageNode*, QAccessible::Id> ids_;
@@ -389,28 +391,24 @@ void PageNodeAccessible::doAction(const QString& actionName) {
     if (actionName != pressAction() || !pressable() || !isValid())
         return;
     if (const litehtml::element::ptr element = node_.element.lock())
-        ClickElement(*pane_.pane(), element);
-}
-
-QAccessibleInterface* MakeWebPaneAccessible(const QString&, QObject* object) {
-    if (auto* pane = qobject_cast<WebPane*>(object))
-        return new WebPaneAccessible(pane);
-    return nullptr;
+        pane_.renderer().click(element);
 }
 
 } // namespace
 
-void InstallWebPaneAccessibility() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(MakeWebPaneAccessible); });
+QAccessibleInterface* MakeWebPaneAccessible(QAbstractScrollArea& pane, LitehtmlRenderer& renderer) {
+    return new WebPaneAccessible(pane, renderer);
 }
 
-void ReportFocusedLink(WebPane& pane) {
-    if (!QAccessible::isActive() || !DocumentOf(pane) || !pane.hasFocus())
+void ReportFocusedLink(QWidget& pane) {
+    if (!QAccessible::isActive() || !pane.hasFocus())
         return;
     auto* accessible =
         static_cast<WebPaneAccessible*>(QAccessible::queryAccessibleInterface(&pane));
-    if (QAccessibleInterface* link = accessible->interfaceOf(DocumentOf(pane)->focusedLink())) {
+    const std::shared_ptr<PageDocument>& document = accessible->renderer().document();
+    if (!document)
+        return;
+    if (QAccessibleInterface* link = accessible->interfaceOf(document->focusedLink())) {
         QAccessibleEvent focused(link, QAccessible::Focus);
         QAccessible::updateAccessibility(&focused);
     }

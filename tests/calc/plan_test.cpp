@@ -6,22 +6,31 @@
 
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 
 namespace {
 
 using calc::PlanInput;
 using calc::RefusalKind;
 
-// The texts in the order of the inputs: goal, impressions, page views, ads per page, fill
-// rate, CTR, eCPM, growth, months; "" is not given.
-using Texts = std::array<const char*, calc::kAllPlanInputs.size()>;
-
-calc::PlanTexts TextsOf(const Texts& texts, calc::Period per = calc::Period::Month,
-                        calc::Solve solve = calc::Solve::Impressions) {
-    calc::PlanTexts plan{{}, per, solve};
-    for (const PlanInput input : calc::kAllPlanInputs)
-        plan[input] = texts[static_cast<std::size_t>(input)];
-    return plan;
+// "goal=1000 ctr=2.5 per=day": the inputs by their names, with the period and what to solve for.
+calc::PlanTexts TextsOf(const std::string& given) {
+    calc::PlanTexts texts;
+    std::istringstream words(given);
+    for (std::string word; words >> word;) {
+        const auto equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        const std::string value = word.substr(equals + 1);
+        if (name == "per")
+            texts.per = *calc::PeriodNamed(value);
+        else if (name == "solve")
+            texts.solve = *calc::SolveNamed(value);
+        for (const PlanInput input : calc::kAllPlanInputs) {
+            if (name == calc::PlanInputName(input))
+                texts[input] = value;
+        }
+    }
+    return texts;
 }
 
 calc::Plan PlanOf(const calc::PlanTexts& texts) {
@@ -31,90 +40,46 @@ calc::Plan PlanOf(const calc::PlanTexts& texts) {
     return std::get_if<calc::Plan>(&answer) ? std::get<calc::Plan>(answer) : calc::Plan{};
 }
 
-struct GoalRow {
+struct PlanRow {
     const char* name;
-    Texts texts;
-    calc::Period per;
-    calc::Solve solve;
-    std::array<const char*, calc::kNeededResults.size()> needed; // null: not given
+    const char* given;
+    const char* shown;      // the needed figures, or each month's impressions; "-": none
+    const char* total = ""; // the month table's last total
 };
 
-std::ostream& operator<<(std::ostream& out, const GoalRow& row) {
+std::ostream& operator<<(std::ostream& out, const PlanRow& row) {
     return out << row.name;
 }
 
-class PlanGoalTest : public ::testing::TestWithParam<GoalRow> {};
+class PlanGoalTest : public ::testing::TestWithParam<PlanRow> {};
 
 TEST_P(PlanGoalTest, NeedsTheLeastFiguresThatReachTheGoal) {
-    const GoalRow& row = GetParam();
-    const calc::Plan plan = PlanOf(TextsOf(row.texts, row.per, row.solve));
-    for (const calc::NeededResult& result : calc::kNeededResults) {
-        const char* expected = row.needed[static_cast<std::size_t>(result.needed)];
-        EXPECT_EQ(plan[result.needed].value_or("(none)"), expected ? expected : "(none)")
-            << result.field;
-    }
+    const calc::Plan plan = PlanOf(TextsOf(GetParam().given));
+    std::string needed;
+    for (const calc::NeededResult& result : calc::kNeededResults)
+        needed += (needed.empty() ? "" : " ") + plan[result.needed].value_or("-");
+    EXPECT_EQ(needed, GetParam().shown);
 }
-
-constexpr auto kDay = calc::Period::Day;
-constexpr auto kWeek = calc::Period::Week;
-constexpr auto kMonth = calc::Period::Month;
-constexpr auto kYear = calc::Period::Year;
-constexpr auto kForImpressions = calc::Solve::Impressions;
-constexpr auto kForEcpm = calc::Solve::ECPM;
 
 // 9994 impressions earn $9.994 a day, shown $9.99; 9995 earn $9.995, shown $10.00.
 INSTANTIATE_TEST_SUITE_P(
     Goals, PlanGoalTest,
-    ::testing::Values(GoalRow{"Month",
-                              {"1000", "", "", "", "", "2.5", "2.5", "", ""},
-                              kMonth,
-                              kForImpressions,
-                              {"13154", nullptr, "328.9", nullptr}},
-                      GoalRow{"DayReachedAsShown",
-                              {"10", "", "", "", "", "1", "1", "", ""},
-                              kDay,
-                              kForImpressions,
-                              {"9995", nullptr, "100.0", nullptr}},
-                      GoalRow{"Week",
-                              {"70", "", "", "", "", "1", "1", "", ""},
-                              kWeek,
-                              kForImpressions,
-                              {"10000", nullptr, "100.0", nullptr}},
-                      GoalRow{"Year",
-                              {"$365.00", "", "", "", "", "0.1", "1", "", ""},
-                              kYear,
-                              kForImpressions,
-                              {"1000", nullptr, "1.0", nullptr}},
-                      GoalRow{"BeyondTheBoxes",
-                              {"1000000", "", "", "", "", "2.5", "2.5", "", ""},
-                              kMonth,
-                              kForImpressions,
-                              {"13153568", nullptr, "328839.2", nullptr}},
-                      GoalRow{"PageViews",
-                              {"1000", "", "", "3", "85.5", "2.5", "2.5", "", ""},
-                              kMonth,
-                              kForImpressions,
-                              {"13154", "5129", "328.9", nullptr}},
-                      GoalRow{"Ecpm",
-                              {"1000", "10000", "", "", "", "2.5", "", "", ""},
-                              kMonth,
-                              kForEcpm,
-                              {nullptr, nullptr, nullptr, "$3.29"}},
-                      GoalRow{"EcpmFromPageViews",
-                              {"1000", "", "5000", "2", "", "2.5", "9", "", ""},
-                              kMonth,
-                              kForEcpm,
-                              {nullptr, nullptr, nullptr, "$3.29"}},
-                      GoalRow{"NoGoal",
-                              {"", "", "5000", "2", "50", "2.5", "2", "", ""},
-                              kMonth,
-                              kForImpressions,
-                              {nullptr, nullptr, nullptr, nullptr}}));
+    ::testing::Values(
+        PlanRow{"Month", "goal=1000 ctr=2.5 ecpm=2.5", "13154 - 328.9 -"},
+        PlanRow{"DayReachedAsShown", "goal=10 per=day ctr=1 ecpm=1", "9995 - 100.0 -"},
+        PlanRow{"Week", "goal=70 per=week ctr=1 ecpm=1", "10000 - 100.0 -"},
+        PlanRow{"Year", "goal=$365.00 per=year ctr=0.1 ecpm=1", "1000 - 1.0 -"},
+        PlanRow{"BeyondTheBoxes", "goal=1000000 ctr=2.5 ecpm=2.5", "13153568 - 328839.2 -"},
+        PlanRow{"PageViews", "goal=1000 ads_per_page=3 fill_rate=85.5 ctr=2.5 ecpm=2.5",
+                "13154 5129 328.9 -"},
+        PlanRow{"Ecpm", "goal=1000 solve=ecpm impressions=10000 ctr=2.5", "- - - $3.29"},
+        PlanRow{"EcpmFromPageViews", "goal=1000 solve=ecpm pageviews=5000 ads_per_page=2 ctr=2.5",
+                "- - - $3.29"},
+        PlanRow{"NoGoal", "pageviews=5000 ads_per_page=2 fill_rate=50 ctr=2.5 ecpm=2", "- - - -"}));
 
 struct RefusalRow {
     const char* name;
-    Texts texts;
-    calc::Solve solve;
+    std::string given;
     RefusalKind kind;
     PlanInput input;
 };
@@ -126,193 +91,89 @@ std::ostream& operator<<(std::ostream& out, const RefusalRow& row) {
 class PlanRefusalTest : public ::testing::TestWithParam<RefusalRow> {};
 
 TEST_P(PlanRefusalTest, RefusesWithOneSentence) {
-    const RefusalRow& row = GetParam();
-    const calc::PlanAnswer answer = calc::MakePlan(TextsOf(row.texts, kDay, row.solve));
+    const calc::PlanAnswer answer = calc::MakePlan(TextsOf(GetParam().given));
     const auto* refusal = std::get_if<calc::PlanRefusal>(&answer);
     ASSERT_NE(refusal, nullptr);
-    EXPECT_EQ(refusal->kind, row.kind);
-    EXPECT_EQ(refusal->input, row.input);
+    EXPECT_EQ(refusal->kind, GetParam().kind);
+    EXPECT_EQ(refusal->input, GetParam().input);
     EXPECT_TRUE(refusal->sentence.ends_with('.')) << refusal->sentence;
 }
 
 constexpr auto kBad = RefusalKind::BadInput;
 constexpr auto kUnreachable = RefusalKind::Unreachable;
 constexpr auto kBeyond = RefusalKind::BeyondRange;
+const std::string kMost = "999999999999999";
 
-// A goal a day, so that the year can leave the range.
-
+// A year is 365 days: a day's goal near the range makes a year beyond it.
 INSTANTIATE_TEST_SUITE_P(
     Refusals, PlanRefusalTest,
-    ::testing::Values(RefusalRow{"GoalNotANumber",
-                                 {"1e3", "", "", "", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::Goal},
-                      RefusalRow{"GoalZero",
-                                 {"0.00", "", "", "", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::Goal},
-                      RefusalRow{"GoalThirdDecimal",
-                                 {"1.005", "", "", "", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::Goal},
-                      RefusalRow{"ImpressionsBeyondCount",
-                                 {"", "1000000000000000", "", "", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::Impressions},
-                      RefusalRow{"NegativePageViews",
-                                 {"", "", "-5", "", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::PageViews},
-                      RefusalRow{"AdsAbove100",
-                                 {"", "", "5", "101", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::AdsPerPage},
-                      RefusalRow{"FillAbove100",
-                                 {"", "", "5", "", "100.01", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::FillRate},
-                      RefusalRow{"CtrTwoDecimals",
-                                 {"1", "", "", "", "", "2.55", "2", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::CTR},
-                      RefusalRow{"EcpmFifthDecimal",
-                                 {"1", "", "", "", "", "2", "0.00001", "", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::ECPM},
-                      RefusalRow{"GrowthMinus100",
-                                 {"", "5", "", "", "", "2", "2", "-100", ""},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::Growth},
-                      RefusalRow{"Months121",
-                                 {"", "5", "", "", "", "2", "2", "5", "121"},
-                                 kForImpressions,
-                                 kBad,
-                                 PlanInput::Months},
-                      RefusalRow{"ImpressionsAndPageViews",
-                                 {"", "5", "5", "", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 RefusalKind::Conflict,
-                                 PlanInput::PageViews},
-                      RefusalRow{"NothingToPlan",
-                                 {"", "", "", "", "", "2", "2", "5", ""},
-                                 kForImpressions,
-                                 RefusalKind::Missing,
-                                 PlanInput::Goal},
-                      RefusalRow{"EcpmWithoutTraffic",
-                                 {"1", "", "", "", "", "2", "", "", ""},
-                                 kForEcpm,
-                                 RefusalKind::Missing,
-                                 PlanInput::Impressions},
-                      RefusalRow{"NoCtr",
-                                 {"1", "", "", "", "", "", "2", "", ""},
-                                 kForImpressions,
-                                 kUnreachable,
-                                 PlanInput::CTR},
-                      RefusalRow{"NoEcpm",
-                                 {"1", "", "", "", "", "2", "0", "", ""},
-                                 kForImpressions,
-                                 kUnreachable,
-                                 PlanInput::ECPM},
-                      RefusalRow{"NoAds",
-                                 {"1", "", "", "0", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kUnreachable,
-                                 PlanInput::AdsPerPage},
-                      RefusalRow{"NoFill",
-                                 {"1", "", "", "", "0", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kUnreachable,
-                                 PlanInput::FillRate},
-                      RefusalRow{"EcpmForNoImpressions",
-                                 {"1", "0", "", "", "", "2", "", "", ""},
-                                 kForEcpm,
-                                 kUnreachable,
-                                 PlanInput::Impressions},
-                      RefusalRow{"ImpressionsBeyondRange",
-                                 {"9999999999999.99", "", "", "", "", "2", "0.0001", "", ""},
-                                 kForImpressions,
-                                 kBeyond,
-                                 PlanInput::Goal},
-                      RefusalRow{"PageViewsBeyondRange",
-                                 {"10000000000", "", "", "", "0.01", "100", "1", "", ""},
-                                 kForImpressions,
-                                 kBeyond,
-                                 PlanInput::Goal},
-                      RefusalRow{"EcpmBeyondRange",
-                                 {"9999999999999", "1", "", "", "", "100", "", "", ""},
-                                 kForEcpm,
-                                 kBeyond,
-                                 PlanInput::Goal},
-                      RefusalRow{"YearBeyondRange",
-                                 {"9000000000000", "", "", "", "", "100", "99999999999", "", ""},
-                                 kForImpressions,
-                                 kBeyond,
-                                 PlanInput::Goal},
-                      RefusalRow{"PageViewsMakeTooMany",
-                                 {"", "", "999999999999999", "2", "", "2", "2", "", ""},
-                                 kForImpressions,
-                                 kBeyond,
-                                 PlanInput::PageViews},
-                      RefusalRow{"GrowthBeyondRange",
-                                 {"", "999999999999999", "", "", "", "2", "2", "1000", "2"},
-                                 kForImpressions,
-                                 kBeyond,
-                                 PlanInput::Growth}));
+    ::testing::Values(
+        RefusalRow{"GoalNotANumber", "goal=1e3 ctr=2 ecpm=2", kBad, PlanInput::Goal},
+        RefusalRow{"GoalZero", "goal=0.00 ctr=2 ecpm=2", kBad, PlanInput::Goal},
+        RefusalRow{"GoalThirdDecimal", "goal=1.005 ctr=2 ecpm=2", kBad, PlanInput::Goal},
+        RefusalRow{"ImpressionsBeyond", "impressions=1" + kMost, kBad, PlanInput::Impressions},
+        RefusalRow{"NegativePageViews", "pageviews=-5", kBad, PlanInput::PageViews},
+        RefusalRow{"AdsAbove100", "pageviews=5 ads_per_page=101", kBad, PlanInput::AdsPerPage},
+        RefusalRow{"FillAbove100", "pageviews=5 fill_rate=100.01", kBad, PlanInput::FillRate},
+        RefusalRow{"CtrTwoDecimals", "goal=1 ctr=2.55 ecpm=2", kBad, PlanInput::CTR},
+        RefusalRow{"EcpmFifthDecimal", "goal=1 ctr=2 ecpm=0.00001", kBad, PlanInput::ECPM},
+        RefusalRow{"GrowthMinus100", "impressions=5 growth=-100", kBad, PlanInput::Growth},
+        RefusalRow{"Months121", "impressions=5 growth=5 months=121", kBad, PlanInput::Months},
+        RefusalRow{"ImpressionsAndPageViews", "impressions=5 pageviews=5", RefusalKind::Conflict,
+                   PlanInput::PageViews},
+        RefusalRow{"NothingToPlan", "ctr=2 ecpm=2 growth=5", RefusalKind::Missing, PlanInput::Goal},
+        RefusalRow{"EcpmWithoutTraffic", "goal=1 solve=ecpm ctr=2", RefusalKind::Missing,
+                   PlanInput::Impressions},
+        RefusalRow{"NoCtr", "goal=1 ecpm=2", kUnreachable, PlanInput::CTR},
+        RefusalRow{"NoEcpm", "goal=1 ctr=2 ecpm=0", kUnreachable, PlanInput::ECPM},
+        RefusalRow{"NoAds", "goal=1 ads_per_page=0 ctr=2 ecpm=2", kUnreachable,
+                   PlanInput::AdsPerPage},
+        RefusalRow{"NoFill", "goal=1 fill_rate=0 ctr=2 ecpm=2", kUnreachable, PlanInput::FillRate},
+        RefusalRow{"EcpmForNoImpressions", "goal=1 solve=ecpm impressions=0 ctr=2", kUnreachable,
+                   PlanInput::Impressions},
+        RefusalRow{"ImpressionsBeyondRange", "goal=9999999999999.99 per=day ctr=2 ecpm=0.0001",
+                   kBeyond, PlanInput::Goal},
+        RefusalRow{"PageViewsBeyondRange", "goal=10000000000 per=day fill_rate=0.01 ctr=100 ecpm=1",
+                   kBeyond, PlanInput::Goal},
+        RefusalRow{"EcpmBeyondRange", "goal=9999999999999 solve=ecpm impressions=1 ctr=100",
+                   kBeyond, PlanInput::Goal},
+        RefusalRow{"YearBeyondRange", "goal=9000000000000 per=day ctr=100 ecpm=99999999999",
+                   kBeyond, PlanInput::Goal},
+        RefusalRow{"PageViewsMakeTooMany", "pageviews=" + kMost + " ads_per_page=2", kBeyond,
+                   PlanInput::PageViews},
+        RefusalRow{"GrowthBeyondRange", "impressions=" + kMost + " growth=1000 months=2", kBeyond,
+                   PlanInput::Growth}));
 
-struct GrowthRow {
-    const char* name;
-    Texts texts;
-    const char* impressions; // each month's, joined by blanks
-    const char* lastTotal;
-};
-
-std::ostream& operator<<(std::ostream& out, const GrowthRow& row) {
-    return out << row.name;
-}
-
-class PlanGrowthTest : public ::testing::TestWithParam<GrowthRow> {};
+class PlanGrowthTest : public ::testing::TestWithParam<PlanRow> {};
 
 TEST_P(PlanGrowthTest, GrowsToTheNearestImpressionHalvesUp) {
-    const GrowthRow& row = GetParam();
-    const calc::Plan plan = PlanOf(TextsOf(row.texts));
+    const calc::Plan plan = PlanOf(TextsOf(GetParam().given));
     std::string impressions;
     for (const calc::PlanMonth& month : plan.months)
         impressions += (impressions.empty() ? "" : " ") + month[calc::MonthColumn::Impressions];
-    EXPECT_EQ(impressions, row.impressions);
+    EXPECT_EQ(impressions, GetParam().shown);
     ASSERT_FALSE(plan.months.empty());
-    EXPECT_EQ(plan.months.back()[calc::MonthColumn::Total], row.lastTotal);
+    EXPECT_EQ(plan.months.back()[calc::MonthColumn::Total], GetParam().total);
 }
 
 // 10 × 1.05 = 10.5 goes up to 11; 10 × 0.85 = 8.5 goes up to 9; 1 × 0.4 goes down to 0, which
 // earns nothing; without impressions given the months start from the needed ones.
 INSTANTIATE_TEST_SUITE_P(
     Months, PlanGrowthTest,
-    ::testing::Values(
-        GrowthRow{
-            "HalvesUp", {"", "10", "", "", "", "10", "1000", "5", "3"}, "10 11 12", "$1,003.53"},
-        GrowthRow{
-            "Shrinking", {"", "10", "", "", "", "10", "1000", "-15", "3"}, "10 9 8", "$821.07"},
-        GrowthRow{"DownToNone", {"", "1", "", "", "", "10", "1000", "-60", "2"}, "1 0", "$30.41"},
-        GrowthRow{"HundredthsOfAPercent",
-                  {"", "100", "", "", "", "1", "1", "0.5", "2"},
-                  "100 101",
-                  "$6.11"},
-        GrowthRow{"FromTheNeeded",
-                  {"1000", "", "", "", "", "2.5", "2.5", "10", "2"},
-                  "13154 14469",
-                  "$2,100.04"},
-        GrowthRow{
-            "FromPageViews", {"", "", "1001", "", "50", "1", "1", "0", "1"}, "500", "$15.21"}));
+    ::testing::Values(PlanRow{"HalvesUp", "impressions=10 ctr=10 ecpm=1000 growth=5 months=3",
+                              "10 11 12", "$1,003.53"},
+                      PlanRow{"Shrinking", "impressions=10 ctr=10 ecpm=1000 growth=-15 months=3",
+                              "10 9 8", "$821.07"},
+                      PlanRow{"DownToNone", "impressions=1 ctr=10 ecpm=1000 growth=-60 months=2",
+                              "1 0", "$30.41"},
+                      PlanRow{"HundredthsOfAPercent",
+                              "impressions=100 ctr=1 ecpm=1 growth=0.5 months=2", "100 101",
+                              "$6.11"},
+                      PlanRow{"FromTheNeeded", "goal=1000 ctr=2.5 ecpm=2.5 growth=10 months=2",
+                              "13154 14469", "$2,100.04"},
+                      PlanRow{"FromPageViews",
+                              "pageviews=1001 fill_rate=50 ctr=1 ecpm=1 growth=0 months=1", "500",
+                              "$15.21"}));
 
 // What the window's calculator shows for the figures, pasted into its boxes.
 calc::Captions WindowCaptions(std::int64_t impressions, const std::string& ctr,
@@ -351,8 +212,8 @@ TEST(PlanAgainstTheWindow, ReachesTheGoalExactlyAtTheNeededFigures) {
         const std::string ctr = std::to_string(pick(100)) + "." + std::to_string(1 + pick(9));
         const std::string ecpm = Decimal(1 + pick(1u << (4 + pick(20))));
         const std::string goal = Decimal(1 + pick(1u << (4 + pick(27))));
-        calc::PlanTexts texts =
-            TextsOf({goal.c_str(), "", "", "", "", ctr.c_str(), ecpm.c_str(), "5", "12"}, per);
+        calc::PlanTexts texts = TextsOf("goal=" + goal + " ctr=" + ctr + " ecpm=" + ecpm +
+                                        " growth=5 per=" + calc::PeriodName(per));
         const calc::Plan plan = PlanOf(texts);
         ASSERT_TRUE(plan.neededImpressions) << goal << " " << ctr << " " << ecpm;
         const auto amountAt = [&](std::int64_t impressions) {

@@ -120,4 +120,36 @@ INSTANTIATE_TEST_SUITE_P(
             "BatchFileIsAFolder", {"--batch", "/"}, "cannot read \"/\": it is a folder", false}),
     [](const auto& info) { return info.param.name; });
 
+INSTANTIATE_TEST_SUITE_P(
+    Plans, BadInput,
+    ::testing::Values(
+        BadInputRow{"PerWithoutGoal", {"--per", "day"}, "--per is for a goal: give --goal too"},
+        BadInputRow{"MonthsWithoutGrowth",
+                    {"-i", "5", "--months", "3"},
+                    "--months is for a growth: give --growth too"},
+        BadInputRow{"UnknownPeriod",
+                    {"--goal", "5", "--per", "Fortnight"},
+                    "period \"fortnight\": it must be day, week, month or year"},
+        BadInputRow{"UnknownSolve",
+                    {"--goal", "5", "--solve", "ctr"},
+                    "solve \"ctr\": it must be impressions or ecpm"},
+        BadInputRow{
+            "ClicksInAPlan", {"--goal", "5", "-c", "5"}, "a plan takes the CTR, not the clicks"},
+        BadInputRow{"EcpmSolvedAndGiven",
+                    {"--goal", "5", "--solve", "ecpm", "-i", "5", "-e", "2"},
+                    "--solve ecpm finds the eCPM: leave out --ecpm"},
+        BadInputRow{"EmptyGoal", {"--goal="}, "--goal needs a value"},
+        BadInputRow{"GoalInABatch",
+                    {"--batch", "-", "--goal", "5"},
+                    "--goal is for a single run; a batch reads it from the column goal"},
+        BadInputRow{"EnginesSentenceForAnInput",
+                    {"--goal", "5", "--ctr", "1", "--ecpm", "1", "--growth", "-100"},
+                    "The growth must be a percentage above -100 and up to 1000, with at most two "
+                    "decimals."},
+        BadInputRow{"UnreachableIsNoCommandLineFault",
+                    {"--goal", "5", "--ctr", "1"},
+                    "The goal cannot be reached with an eCPM of $0.00.",
+                    false}),
+    [](const auto& info) { return info.param.name; });
+
 } // namespace

@@ -209,7 +209,21 @@ INSTANTIATE_TEST_SUITE_P(
         BatchRow{"EndlessQuotedFieldStops",
                  "impressions,note\n1000,\"" + std::string(1 << 20, '\n'), "csv",
                  "impressions,note," + kResults + "\r\n",
-                 "varnelcalc-cli: line 2: a record longer than 1 MiB\n", 2}),
+                 "varnelcalc-cli: line 2: a record longer than 1 MiB\n", 2},
+        // A row with a goal or page views is a plan's, the others the calculator's as ever.
+        BatchRow{"PlanColumns",
+                 "ctr,ecpm,Goal,ads_per_page,fill_rate,impressions\n2.5,2.5,1000,3,85,\n"
+                 "2.5,0,1000,,,\n1,2,,,,1000\n",
+                 "csv",
+                 "ctr,ecpm,Goal,ads_per_page,fill_rate,impressions,needed_impressions,"
+                 "needed_pageviews,needed_clicks,needed_ecpm," +
+                     kResults +
+                     "\r\n2.5,2.5,1000,3,85,,13154,5159,328.9,,13154,328.9,2.50%,$2.50,"
+                     "$32.89,$230.20,\"$1,000.03\",\"$12,003.03\",$.10\r\n2.5,0,1000,,,,,,,," +
+                     kNoResults +
+                     "\r\n1,2,,,,1000,,,,,1000,10.0,1.00%,$2.00,$2.00,$14.00,"
+                     "$60.82,$730.00,$.20\r\n",
+                 "varnelcalc-cli: line 3: The goal cannot be reached with an eCPM of $0.00.\n", 1}),
     [](const auto& info) { return info.param.name; });
 
 TEST(BatchFile, ReadsTheNamedFile) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Random figures pasted into the main window and given to varnelcalc-cli: the window's nine
-// captions and the program's, in all three formats, must be the same texts.
+// captions and the program's, in all three formats, must be the same texts; a plan's figures
+// are the window's too.
 #include "calculator.h"
 #include "frm_main_fixture.h"
 #include "run_cli.h"
@@ -41,6 +42,11 @@ private:
 };
 
 // The cells of one CSV record of captions (no line breaks inside).
+// A dollar caption in cents: "$1,000.03" is 100003.
+qint64 Cents(QString caption) {
+    return caption.remove('$').remove(',').remove('.').toLongLong();
+}
+
 QStringList CsvCells(const QString& record) {
     QStringList cells{QString()};
     bool quoted = false;
@@ -125,6 +131,38 @@ private slots:
                 arguments << "--ecpm" << make.ecpm();
             QTest::addRow("%d: %s", row, qPrintable(arguments.join(' '))) << arguments;
         }
+    }
+
+    // The goal is reached in the window at the needed impressions and missed at one fewer;
+    // each month of the growth shows the window's monthly earnings, and the total sums them.
+    void planAsTheWindowShowsIt() {
+        const CliRun goal = RunCli({"-g", "1000", "-r", "2.5", "-e", "2.5", "-f", "json"});
+        const QJsonObject plan =
+            QJsonDocument::fromJson(QByteArray::fromStdString(goal.out)).object();
+        const qint64 needed = plan["needed_impressions"].toObject()["value"].toInteger();
+        pasteInto(calc::Box::CTR, "2");
+        pasteInto(calc::Box::Dec, "5");
+        pasteInto(calc::Box::ECPM, "2.5");
+        const auto monthlyAt = [&](qint64 impressions) {
+            pasteInto(calc::Box::Impressions, QString::number(impressions));
+            return text("lblMonthlyEarnings");
+        };
+        QVERIFY(Cents(monthlyAt(needed)) >= 100000);
+        QVERIFY(Cents(monthlyAt(needed - 1)) < 100000);
+
+        const CliRun growth =
+            RunCli({"-i", "10000", "-r", "2.5", "-e", "2.5", "-G", "5", "-m", "12", "-f", "json"});
+        const QList<QByteArray> lines = QByteArray::fromStdString(growth.out).trimmed().split('\n');
+        QCOMPARE(lines.size(), 13);
+        qint64 sum = 0;
+        for (const QByteArray& line : lines.mid(1)) {
+            const QJsonObject month = QJsonDocument::fromJson(line).object();
+            const QString shown = month["monthly"].toObject()["shown"].toString();
+            QCOMPARE(shown, monthlyAt(month["impressions"].toObject()["value"].toInteger()));
+            sum += Cents(shown);
+            QCOMPARE(Cents(month["total"].toObject()["shown"].toString()), sum);
+        }
+        QCOMPARE(messages->messages.size(), size_t(0));
     }
 
     void sameCaptions() {

@@ -148,7 +148,10 @@ TEST(CliHelp, ShowsBothFormsAndEveryOption) {
     EXPECT_TRUE(run.out.starts_with("Usage: varnelcalc-cli [--impressions N]")) << run.out;
     for (const char* option :
          {"-b, --batch <FILE>", "-i, --impressions <N>", "-r, --ctr <P>", "-c, --clicks <N>",
-          "-e, --ecpm <D>", "-f, --format", "-n, --numbers", "-H, --no-header", "-v, --version"})
+          "-e, --ecpm <D>", "-f, --format", "-n, --numbers", "-H, --no-header", "-v, --version",
+          "-g, --goal <D>", "-p, --per <PERIOD>", "-s, --solve", "-P, --pageviews",
+          "-a, --ads-per-page", "-F, --fill-rate", "-G, --growth <P>", "-m, --months <N>",
+          "Examples:"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);)
@@ -163,5 +166,49 @@ TEST(CliUsage, NoArgumentsPrintTheUsageOnStderr) {
     EXPECT_TRUE(run.err.starts_with("Usage: varnelcalc-cli")) << run.err;
     EXPECT_TRUE(run.err.ends_with("Try 'varnelcalc-cli --help' for more information.\n"));
 }
+
+// Plans: the needed figures before the window's nine, and the month table after them.
+INSTANTIATE_TEST_SUITE_P(
+    Plans, SingleRun,
+    ::testing::Values(
+        SingleRunRow{"TextTableAlignedUnderItsHeadings",
+                     {"--impressions", "10", "--ctr", "10", "--ecpm", "1000", "--growth", "5",
+                      "--months", "3"},
+                     "Impressions  10\nClicks       1.0\nCTR          10.00%\n"
+                     "eCPM         $1,000.00\nDaily        $10.00\nWeekly       $70.00\n"
+                     "Monthly      $304.10\nYearly       $3,650.00\nAverage EPC  $10.00\n\n"
+                     "Month  Impressions  Clicks  Monthly      Total\n"
+                     "    1           10     1.0  $304.10    $304.10\n"
+                     "    2           11     1.1  $334.51    $638.61\n"
+                     "    3           12     1.2  $364.92  $1,003.53\n"},
+        SingleRunRow{"CsvNeededFieldsFirst",
+                     {"--goal", "70", "--per", "WEEK", "--pageviews", "5000", "--fill-rate", "50",
+                      "--ctr", "1", "--ecpm", "1", "--format", "csv"},
+                     "needed_impressions,needed_pageviews,needed_clicks," + kCsvHeader +
+                         "10000,20000,100.0,10000,100.0,1.00%,$1.00,$10.00,$70.00,$304.10,"
+                         "\"$3,650.00\",$.10\r\n"},
+        SingleRunRow{"CsvMonthsAfterAnEmptyRecord",
+                     {"-i", "10", "-r", "10", "-e", "1000", "-G", "-15", "-m", "2", "-f", "csv",
+                      "--numbers", "--no-header"},
+                     "10,1.0,10.00,1000.00,10.00,70.00,304.10,3650.00,10.00\r\n\r\n"
+                     "1,10,1.0,304.10,304.10\r\n2,9,0.9,273.69,577.79\r\n"},
+        SingleRunRow{"JsonAMonthALine",
+                     {"--goal", "50", "--per", "day", "--solve", "ecpm", "--pageviews", "10000",
+                      "--ads-per-page", "2", "--ctr", "1", "--growth", "0", "--months", "1",
+                      "--format", "json"},
+                     "{\"needed_ecpm\":{\"shown\":\"$2.50\",\"value\":2.50},"
+                     "\"actual_impressions\":{\"shown\":\"20000\",\"value\":20000},"
+                     "\"actual_clicks\":{\"shown\":\"200.0\",\"value\":200.0},"
+                     "\"actual_ctr\":{\"shown\":\"1.00%\",\"value\":1.00},"
+                     "\"actual_ecpm\":{\"shown\":\"$2.50\",\"value\":2.50},"
+                     "\"daily\":{\"shown\":\"$50.00\",\"value\":50.00},"
+                     "\"weekly\":{\"shown\":\"$350.00\",\"value\":350.00},"
+                     "\"monthly\":{\"shown\":\"$1,520.50\",\"value\":1520.50},"
+                     "\"yearly\":{\"shown\":\"$18,250.00\",\"value\":18250.00},"
+                     "\"epc\":{\"shown\":\"$.25\",\"value\":0.25}}\n"
+                     "{\"month\":1,\"impressions\":{\"shown\":\"20000\",\"value\":20000},"
+                     "\"clicks\":{\"shown\":\"200.0\",\"value\":200.0},"
+                     "\"monthly\":{\"shown\":\"$1,520.50\",\"value\":1520.50},"
+                     "\"total\":{\"shown\":\"$1,520.50\",\"value\":1520.50}}\n"}));
 
 } // namespace

@@ -14,6 +14,7 @@ using pages_test::ClickElement;
 using pages_test::Elements;
 using pages_test::FindPoint;
 using pages_test::PagesWindow;
+using pages_test::ShowHtml;
 using pages_test::WaitForPage;
 
 namespace {
@@ -153,8 +154,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, text);
         pages::WebPane& gold = *w->panes.gold;
-        gold.setHtml(kOddElements, pages::PageAddress(pages::kGoldSuffix));
-        QVERIFY(WaitForPage(gold));
+        QVERIFY(ShowHtml(gold, kOddElements, pages::PageAddress(pages::kGoldSuffix)));
 
         ClickElement(gold, Elements(gold, tag.toLatin1())[static_cast<size_t>(index)]);
         QCOMPARE(w->messages.messages.size(), 1u);
@@ -174,8 +174,7 @@ private slots:
     void otherElementsWithTheSlotIdAreIgnored() {
         QFETCH(QByteArray, tag);
         pages::WebPane& gold = *w->panes.gold;
-        gold.setHtml(kOddElements, pages::PageAddress(pages::kGoldSuffix));
-        QVERIFY(WaitForPage(gold));
+        QVERIFY(ShowHtml(gold, kOddElements, pages::PageAddress(pages::kGoldSuffix)));
         for (const auto& element : Elements(gold, tag)) {
             if (element.id == u"idx_gold")
                 ClickElement(gold, element);
@@ -199,8 +198,7 @@ private slots:
     // opened it must end quietly, and the new page must work as the old one did.
     void pageReplacedWhileTheBoxIsUp() {
         pages::WebPane& gold = *w->panes.gold;
-        gold.setHtml(kOddElements, pages::PageAddress(pages::kGoldSuffix));
-        QVERIFY(WaitForPage(gold));
+        QVERIFY(ShowHtml(gold, kOddElements, pages::PageAddress(pages::kGoldSuffix)));
         w->messages.whileShown = [&gold](const auto&) {
             gold.navigate(pages::PageAddress(pages::kGoldSuffix));
             QVERIFY(WaitForPage(gold));
@@ -231,8 +229,7 @@ private slots:
 
     void helpPageClicksAreNotCaught() {
         pages::WebPane& help = *w->panes.help;
-        help.setHtml(kOddElements, pages::PageAddress(pages::kHelpSuffix));
-        QVERIFY(WaitForPage(help));
+        QVERIFY(ShowHtml(help, kOddElements, pages::PageAddress(pages::kHelpSuffix)));
         const auto links = Elements(help, "a");
         for (size_t i : {0, 1, 2}) // foreign id, no id, id in capitals
             ClickElement(help, links[i]);

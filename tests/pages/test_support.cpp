@@ -5,6 +5,7 @@
 #include <QTest>
 #include <open_link.h>
 #include <page_address.h>
+#include <resource_resolver.h>
 
 namespace pages_test {
 namespace {
@@ -96,6 +97,16 @@ std::optional<QPoint> FindPoint(const pages::WebPane& pane, const QString& tagNa
         }
     }
     return std::nullopt;
+}
+
+bool ShowHtml(pages::WebPane& pane, const QByteArray& html, const QString& address) {
+    pane.setResourceReader([html, address](const QString& asked) {
+        return asked == address ? std::optional(html) : pages::ReadBuiltIn(asked);
+    });
+    pane.navigate(address);
+    const bool complete = WaitForPage(pane);
+    pane.setResourceReader(pages::ReadBuiltIn);
+    return complete;
 }
 
 void ClickAt(pages::WebPane& pane, QPoint onPage, Qt::MouseButton button) {

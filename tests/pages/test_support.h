@@ -55,6 +55,11 @@ public:
 // Waits until pane reports its next page complete.
 bool WaitForPage(pages::WebPane& pane);
 
+// Shows html in pane as if read from address (its pictures are looked up relative to
+// address), through the pane's resource reader, and waits until it is complete. For a pane
+// that reads the built-in resources: it reads them again afterwards, address included.
+bool ShowHtml(pages::WebPane& pane, const QByteArray& html, const QString& address);
+
 // The elements of the page in pane with tag (lower case), in document order.
 std::vector<pages::PageElement> Elements(const pages::WebPane& pane, const char* tag);
 

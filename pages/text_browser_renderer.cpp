@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The pane laid out by Qt's rich-text browser, for builds without litehtml. Qt reads the
+// The pages laid out by Qt's rich-text browser, for builds without litehtml. Qt reads the
 // pages, draws them and gives the keyboard and the selection; this file only feeds it the
-// built-in resources and turns its clicks into the facts a click handler is told.
+// pane's resources and turns its clicks into the facts a click handler is told.
 #include "page_log_p.h"
+#include "page_renderer_p.h"
 #include "resource_resolver.h"
 #include "scroll_into_view_p.h"
-#include "web_pane.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -131,7 +131,7 @@ std::vector<QRect> LineBoxes(const QTextDocument& document, int from, int to) {
 
 } // namespace
 
-// The browser inside the pane: it reads pictures through the pane's reader and tells which
+// The browser inside the pane: it reads pictures through the page's reader and tells which
 // mouse release it is handling, so that a link it activates there is not taken twice.
 class PageBrowser final : public QTextBrowser {
 public:
@@ -152,7 +152,7 @@ public:
     }
 
     QString pageAddress;
-    WebPane::ResourceReader read;
+    ResourceReader read;
     bool releasing = false;
     // A left button press and its release with no drag between, in the visible area.
     std::function<void(QPoint pressed, QPoint released)> clicked;
@@ -195,16 +195,39 @@ private:
     bool dragged_ = false;
 };
 
-class WebPane::Private {
+// A text browser filling the pane's visible area; the pane keeps no scroll bars of its own.
+class TextBrowserRenderer final : public PageRenderer {
 public:
-    PageBrowser* browser = nullptr;
-    QString address;
-    bool loaded = false;
-    ClickHandler onClick; // for the page shown
+    TextBrowserRenderer(QAbstractScrollArea& pane, LinkFollower follow);
 
-    const QTextDocument& document() const { return *browser->document(); }
+    void show(const QString& address, const QByteArray& html, const ResourceReader& read) override;
+    void setClickHandler(ClickHandler handler) override;
+    bool hasPage() const override { return loaded_; }
+    QString address() const override { return address_; }
+    QString title() const override;
+    QSize contentSize() const override;
+    std::vector<PageElement> elements(const QString& selector) const override;
+    std::optional<PageElement> elementAt(QPoint onPage) const override;
+    std::optional<PageElement> focusedLink() const override;
+    std::vector<QRect> focusRects() const override;
+    QString selectedText() const override;
+    bool hasSelection() const override;
+    QPoint scrollPosition() const override { return scroll(); }
+    void showArea(const QRect& onPage) override;
+    void select(int anchor, int caret) override;
+    void resized() override;
+
+private:
+    QAbstractScrollArea& pane_;
+    LinkFollower follow_;
+    PageBrowser* browser_ = nullptr;
+    QString address_;
+    bool loaded_ = false;
+    ClickHandler onClick_; // for the page shown
+
+    const QTextDocument& document() const { return *browser_->document(); }
     QPoint scroll() const {
-        return {browser->horizontalScrollBar()->value(), browser->verticalScrollBar()->value()};
+        return {browser_->horizontalScrollBar()->value(), browser_->verticalScrollBar()->value()};
     }
 
     // The character under onPage, or -1 off the text.
@@ -312,195 +335,142 @@ public:
     }
 };
 
-WebPane::WebPane(QWidget* parent) : QAbstractScrollArea(parent), d_(std::make_unique<Private>()) {
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    d_->browser = new PageBrowser(viewport());
-    read_ = ReadBuiltIn;
-    d_->browser->read = [this](const QString& address) {
-        return read_(address);
-    };
-    d_->browser->setFrameShape(QFrame::NoFrame);
+std::unique_ptr<PageRenderer> MakePageRenderer(QAbstractScrollArea& pane, LinkFollower follow) {
+    return std::make_unique<TextBrowserRenderer>(pane, std::move(follow));
+}
+
+TextBrowserRenderer::TextBrowserRenderer(QAbstractScrollArea& pane, LinkFollower follow)
+    : pane_(pane), follow_(std::move(follow)) {
+    pane_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pane_.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    browser_ = new PageBrowser(pane_.viewport());
+    browser_->setFrameShape(QFrame::NoFrame);
     // Links are the pane's to follow, after the click handler has had its say.
-    d_->browser->setOpenLinks(false);
-    d_->browser->setContextMenuPolicy(Qt::PreventContextMenu);
-    d_->browser->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
-    setContextMenuPolicy(Qt::PreventContextMenu);
-    setFocusProxy(d_->browser);
-    setFocusPolicy(Qt::StrongFocus);
-    d_->browser->clicked = [this](QPoint pressed, QPoint released) {
-        const PageElement element = d_->describeAt(released + d_->scroll());
+    browser_->setOpenLinks(false);
+    browser_->setContextMenuPolicy(Qt::PreventContextMenu);
+    browser_->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    pane_.setFocusProxy(browser_);
+    pane_.setFocusPolicy(Qt::StrongFocus);
+    browser_->clicked = [this](QPoint pressed, QPoint released) {
+        const PageElement element = describeAt(released + scroll());
         // Pressed on text and let go on a link, or the other way round, is no click.
-        if (d_->describeAt(pressed + d_->scroll()) != element)
+        if (describeAt(pressed + scroll()) != element)
             return;
         // Held here: the handler may open a modal box during which another page loads.
-        const ClickHandler handler = d_->onClick;
+        const ClickHandler handler = onClick_;
         if (handler && !handler(element))
             return;
         if (element.tagName == u"A" || element.tagName == u"IMG") {
-            const int position = d_->characterAt(released + d_->scroll());
-            const QString href = FormatAt(d_->document(), position).anchorHref();
+            const int position = characterAt(released + scroll());
+            const QString href = FormatAt(document(), position).anchorHref();
             if (!href.isEmpty() && !href.startsWith(u'#'))
-                navigate(ResolveRelative(d_->address, href));
+                follow_(ResolveRelative(address_, href));
         }
     };
     // Enter on a link the keyboard stands on; a mouse click is taken above.
-    connect(d_->browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& href) {
-        if (d_->browser->releasing)
+    QObject::connect(browser_, &QTextBrowser::anchorClicked, &pane_, [this](const QUrl& href) {
+        if (browser_->releasing)
             return;
         const std::optional<PageElement> link = focusedLink();
-        const ClickHandler handler = d_->onClick;
+        const ClickHandler handler = onClick_;
         if (link && handler && !handler(*link))
             return;
         if (!href.toString().startsWith(u'#'))
-            navigate(ResolveRelative(d_->address, href.toString()));
+            follow_(ResolveRelative(address_, href.toString()));
     });
 }
 
-WebPane::~WebPane() = default;
-
-void WebPane::showPage(const QString& address, const QByteArray& html) {
-    d_->address = address;
-    d_->browser->pageAddress = address;
-    d_->onClick = {};
-    d_->browser->setHtml(WithoutSpanningCellWidths(QString::fromUtf8(html)));
+void TextBrowserRenderer::show(const QString& address, const QByteArray& html,
+                               const ResourceReader& read) {
+    address_ = address;
+    browser_->pageAddress = address;
+    browser_->read = read;
+    onClick_ = {};
+    browser_->setHtml(WithoutSpanningCellWidths(QString::fromUtf8(html)));
     // Qt keeps 4 pixels around a document; the pages ask for none inside a 1-pixel frame.
-    d_->browser->document()->setDocumentMargin(1);
-    d_->loaded = true;
+    browser_->document()->setDocumentMargin(1);
+    loaded_ = true;
     // A reader meets the browser inside, which has the focus: it goes by the pane's name.
-    d_->browser->setAccessibleName(accessibleName().isEmpty() ? title() : accessibleName());
+    browser_->setAccessibleName(pane_.accessibleName().isEmpty() ? title()
+                                                                 : pane_.accessibleName());
 }
 
-void WebPane::setClickHandler(ClickHandler handler) {
-    if (d_->loaded)
-        d_->onClick = std::move(handler);
+void TextBrowserRenderer::setClickHandler(ClickHandler handler) {
+    if (loaded_)
+        onClick_ = std::move(handler);
 }
 
-bool WebPane::hasPage() const {
-    return d_->loaded;
+QString TextBrowserRenderer::title() const {
+    return loaded_ ? browser_->documentTitle() : QString();
 }
 
-QString WebPane::address() const {
-    return d_->address;
+QSize TextBrowserRenderer::contentSize() const {
+    return loaded_ ? document().size().toSize() : QSize();
 }
 
-QString WebPane::title() const {
-    return d_->loaded ? d_->browser->documentTitle() : QString();
-}
-
-QSize WebPane::contentSize() const {
-    return d_->loaded ? d_->document().size().toSize() : QSize();
-}
-
-std::vector<PageElement> WebPane::elements(const QString& selector) const {
+std::vector<PageElement> TextBrowserRenderer::elements(const QString& selector) const {
     std::vector<PageElement> found;
-    if (!d_->loaded)
+    if (!loaded_)
         return found;
-    const QTextDocument& doc = d_->document();
+    const QTextDocument& doc = document();
     if (selector != u"a" && selector != u"img") {
-        qCInfo(lcPages, "the text browser finds elements by \"a\" and \"img\" only, not by %ls",
+        qCInfo(lcPages, "the text browser_ finds elements by \"a\" and \"img\" only, not by %ls",
                qUtf16Printable(selector));
         return found;
     }
     for (int position = 0; position < doc.characterCount() - 1; ++position) {
         const QTextCharFormat format = FormatAt(doc, position);
         if (selector == u"img" && format.isImageFormat()) {
-            found.push_back(d_->describe(position));
+            found.push_back(describe(position));
         } else if (selector == u"a" && !format.anchorHref().isEmpty()) {
-            found.push_back(d_->describeLink(position));
+            found.push_back(describeLink(position));
             position = LinkAround(doc, position).second - 1;
         }
     }
     return found;
 }
 
-std::optional<PageElement> WebPane::elementAt(QPoint onPage) const {
-    if (!d_->loaded)
+std::optional<PageElement> TextBrowserRenderer::elementAt(QPoint onPage) const {
+    if (!loaded_)
         return std::nullopt;
-    return d_->describeAt(onPage);
+    return describeAt(onPage);
 }
 
-std::optional<PageElement> WebPane::focusedLink() const {
-    const QTextCursor cursor = d_->browser->textCursor();
-    if (!d_->loaded || !cursor.hasSelection() ||
-        FormatAt(d_->document(), cursor.selectionStart()).anchorHref().isEmpty())
+std::optional<PageElement> TextBrowserRenderer::focusedLink() const {
+    const QTextCursor cursor = browser_->textCursor();
+    if (!loaded_ || !cursor.hasSelection() ||
+        FormatAt(document(), cursor.selectionStart()).anchorHref().isEmpty())
         return std::nullopt;
-    return d_->describeLink(cursor.selectionStart());
+    return describeLink(cursor.selectionStart());
 }
 
-std::vector<QRect> WebPane::focusRects() const {
+std::vector<QRect> TextBrowserRenderer::focusRects() const {
     const std::optional<PageElement> link = focusedLink();
     return link ? link->lineBoxes : std::vector<QRect>();
 }
 
-QString WebPane::selectedText() const {
-    return d_->browser->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
+QString TextBrowserRenderer::selectedText() const {
+    return browser_->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
 }
 
-bool WebPane::hasSelection() const {
-    return d_->browser->textCursor().hasSelection();
+bool TextBrowserRenderer::hasSelection() const {
+    return browser_->textCursor().hasSelection();
 }
 
-QPoint WebPane::scrollPosition() const {
-    return d_->scroll();
+void TextBrowserRenderer::showArea(const QRect& onPage) {
+    ScrollIntoView(*browser_, onPage);
 }
 
-void WebPane::showArea(const QRect& onPage) {
-    ScrollIntoView(*d_->browser, onPage);
-}
-
-void WebPane::select(int anchor, int caret) {
-    QTextCursor cursor(d_->browser->document());
-    const int last = d_->document().characterCount() - 1;
+void TextBrowserRenderer::select(int anchor, int caret) {
+    QTextCursor cursor(browser_->document());
+    const int last = document().characterCount() - 1;
     cursor.setPosition(std::clamp(anchor, 0, last));
     cursor.setPosition(std::clamp(caret, 0, last), QTextCursor::KeepAnchor);
-    d_->browser->setTextCursor(cursor);
+    browser_->setTextCursor(cursor);
 }
 
-bool WebPane::viewportEvent(QEvent* event) {
-    return QAbstractScrollArea::viewportEvent(event);
-}
-
-void WebPane::paintEvent(QPaintEvent*) {}
-
-void WebPane::resizeEvent(QResizeEvent* event) {
-    QAbstractScrollArea::resizeEvent(event);
-    d_->browser->setGeometry(viewport()->rect());
-}
-
-void WebPane::mousePressEvent(QMouseEvent* event) {
-    QAbstractScrollArea::mousePressEvent(event);
-}
-
-void WebPane::mouseDoubleClickEvent(QMouseEvent* event) {
-    QAbstractScrollArea::mouseDoubleClickEvent(event);
-}
-
-void WebPane::mouseReleaseEvent(QMouseEvent* event) {
-    QAbstractScrollArea::mouseReleaseEvent(event);
-}
-
-void WebPane::mouseMoveEvent(QMouseEvent* event) {
-    QAbstractScrollArea::mouseMoveEvent(event);
-}
-
-void WebPane::scrollContentsBy(int, int) {}
-
-void WebPane::keyPressEvent(QKeyEvent* event) {
-    QAbstractScrollArea::keyPressEvent(event);
-}
-
-void WebPane::focusInEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusInEvent(event);
-}
-
-void WebPane::focusOutEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusOutEvent(event);
-}
-
-bool WebPane::focusNextPrevChild(bool next) {
-    return QAbstractScrollArea::focusNextPrevChild(next);
+void TextBrowserRenderer::resized() {
+    browser_->setGeometry(pane_.viewport()->rect());
 }
 
 } // namespace pages

@@ -157,4 +157,4 @@ private slots:
 };
 
 QTEST_MAIN(PageFilesTest)
-#include "tst_page_files.moc"
+#include "page_files_test.moc"

@@ -57,11 +57,12 @@ class WebPaneTest : public QObject {
     // Shows page (a suffix, or html as the help page) at size and waits until it is complete.
     void show(QSize size, const char* suffix, const QByteArray& html = {}) {
         pane->resize(size);
-        if (html.isEmpty())
+        if (html.isEmpty()) {
             pane->navigate(Address(suffix));
-        else
-            pane->setHtml(html, Address(suffix));
-        QVERIFY(WaitForPage(*pane));
+            QVERIFY(WaitForPage(*pane));
+        } else {
+            QVERIFY(pages_test::ShowHtml(*pane, html, Address(suffix)));
+        }
         QCoreApplication::processEvents(); // scroll bars settle from the event loop
     }
 
@@ -395,4 +396,4 @@ private slots:
 };
 
 QTEST_MAIN(WebPaneTest)
-#include "tst_web_pane.moc"
+#include "web_pane_test.moc"

@@ -133,10 +133,10 @@ private slots:
     }
 
     void enterOnAForeignLinkTellsItsId() {
-        w->panes.gold->setHtml("<html><body><p><a href=\"#\" id=\"idx_other\">foreign</a></p>"
-                               "</body></html>",
-                               pages::PageAddress(pages::kGoldSuffix));
-        QVERIFY(WaitForPage(*w->panes.gold));
+        QVERIFY(pages_test::ShowHtml(
+            *w->panes.gold,
+            "<html><body><p><a href=\"#\" id=\"idx_other\">foreign</a></p></body></html>",
+            pages::PageAddress(pages::kGoldSuffix)));
         Press(Qt::Key_Tab);
         QCOMPARE(FocusedPane(), w->panes.gold);
         Press(Qt::Key_Enter, Qt::KeypadModifier);
@@ -322,4 +322,4 @@ private slots:
 };
 
 QTEST_MAIN(PaneKeyboardTest)
-#include "tst_pane_keyboard.moc"
+#include "pane_keyboard_test.moc"

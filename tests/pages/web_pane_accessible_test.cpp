@@ -262,4 +262,4 @@ private slots:
 };
 
 QTEST_MAIN(WebPaneAccessibleTest)
-#include "tst_web_pane_accessible.moc"
+#include "web_pane_accessible_test.moc"

@@ -53,10 +53,10 @@ class PageTextTest : public QObject {
     // Shows body in the pane, sized size, and waits until it is laid out.
     void page(const QByteArray& body, QSize size = {400, 300}) {
         pane->resize(size);
-        pane->setHtml("<html><body style=\"font-family:Verdana; font-size:10pt\">" + body +
-                          "</body></html>",
-                      pages::PageAddress(pages::kHelpSuffix));
-        QVERIFY(pages_test::WaitForPage(*pane));
+        QVERIFY(pages_test::ShowHtml(*pane,
+                                     "<html><body style=\"font-family:Verdana; font-size:10pt\">" +
+                                         body + "</body></html>",
+                                     pages::PageAddress(pages::kHelpSuffix)));
     }
 
     QAccessibleInterface* accessible() const { return QAccessible::queryAccessibleInterface(pane); }
@@ -345,4 +345,4 @@ private slots:
 };
 
 QTEST_MAIN(PageTextTest)
-#include "tst_page_text.moc"
+#include "page_text_test.moc"

@@ -157,4 +157,4 @@ private slots:
 };
 
 QTEST_MAIN(WebPaneDoorTest)
-#include "tst_web_pane_door.moc"
+#include "web_pane_door_test.moc"

@@ -154,4 +154,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(PageAddressTest)
-#include "tst_page_address.moc"
+#include "page_address_test.moc"

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#include "click_tie.h"
+
+#include "calc_error.h"
+#include "conversions.h"
+
+namespace calc {
+
+std::string CtrText(std::string_view wholePercent, std::string_view tenths) {
+    return PlainNumberText(LeadingValue(wholePercent)) + "." +
+           PlainNumberText(LeadingValue(tenths));
+}
+
+double CtrOfBoxes(std::string_view wholePercent, std::string_view tenths) {
+    return checked(StrictValue(CtrText(wholePercent, tenths)) / 100);
+}
+
+double ClicksAt(double impressions, double ctr) {
+    return checked(impressions * ctr);
+}
+
+std::string ClicksAsShown(std::string_view typedClicks) {
+    return CaptionText(LeadingValue(typedClicks), Pattern::Clicks);
+}
+
+double CtrOfClicks(double clicks, double impressions) {
+    return impressions != 0 ? divide(clicks, impressions) : 0;
+}
+
+} // namespace calc
