@@ -7,8 +7,8 @@
 #include "earnings_chart.h"
 #include "fonts.h"
 #include "images.h"
+#include "plan_controls.h"
 #include "plan_copy.h"
-#include "quiet_news.h"
 #include "window_place.h"
 
 #include <QApplication>
@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTableView>
@@ -58,70 +57,6 @@ const QStringList kPeriods = {QStringLiteral("Day"), QStringLiteral("Week"),
 const QStringList kSolves = {QStringLiteral("&Impressions"), QStringLiteral("&eCPM")};
 
 const QKeySequence kCopyKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-
-// What a reader calls a field: its label without the mnemonic and the colon.
-QString SpokenName(const char* label) {
-    return QString::fromLatin1(label).remove(QLatin1Char('&')).remove(QLatin1Char(':'));
-}
-
-QLabel* AddLabelled(QGridLayout& grid, int row, const QString& label, QWidget& field) {
-    auto* caption = new QLabel(label);
-    caption->setBuddy(&field);
-    grid.addWidget(caption, row, 0);
-    grid.addWidget(&field, row, 1);
-    return caption;
-}
-
-// Tab into a box selects its text, to be typed over, before readers hear of the focus, and
-// leaving it unselects the text: that news is kept back, or it would be heard before the box's
-// name or the next control's.
-class QuietSelection final : public QObject {
-public:
-    explicit QuietSelection(QLineEdit& box) : QObject(&box) {
-        widgets::QuietWhileUnfocused(box);
-        box.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn)
-            widgets::QuietUntilFocused(*watched);
-        return false;
-    }
-};
-
-QLineEdit* AddField(QGridLayout& grid, int row, const char* name, const char* label) {
-    auto* field = new QLineEdit;
-    field->setObjectName(QString::fromLatin1(name));
-    new QuietSelection(*field);
-    field->setAccessibleName(SpokenName(label));
-    AddLabelled(grid, row, QString::fromLatin1(label), *field);
-    return field;
-}
-
-// A row of option buttons, one of them on, each read with what it chooses: "Goal per Month".
-// The arrow keys move between them.
-QButtonGroup* AddChoices(QGridLayout& grid, int row, const char* label, const char* spoken,
-                         const QStringList& choices) {
-    auto* group = new QButtonGroup(grid.parentWidget());
-    auto* buttons = new QHBoxLayout;
-    for (const QString& choice : choices) {
-        auto* option = new QRadioButton(choice);
-        option->setAccessibleName(QString::fromLatin1(spoken) + QLatin1Char(' ') +
-                                  QString(choice).remove(QLatin1Char('&')));
-        group->addButton(option, int(buttons->count()));
-        buttons->addWidget(option);
-    }
-    buttons->addStretch();
-    // Tab enters the row at the choice that is on, as the arrow keys leave it.
-    QObject::connect(group, &QButtonGroup::idToggled, group, [group] {
-        for (QAbstractButton* option : group->buttons())
-            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-    });
-    grid.addWidget(new QLabel(QString::fromLatin1(label)), row, 0);
-    grid.addLayout(buttons, row, 1);
-    return group;
-}
 
 } // namespace
 
@@ -182,9 +117,9 @@ PlanWindow::PlanWindow(const calc::PlanTexts& start, QWidget& owner) : QWidget(&
 QGroupBox* PlanWindow::createGoal() {
     auto* group = new QGroupBox(QStringLiteral("Goal"));
     auto* grid = new QGridLayout(group);
-    fields_[std::size_t(PlanInput::Goal)] = AddField(*grid, 0, "txtGoal", kGoalLabel);
-    period_ = AddChoices(*grid, 1, "Per:", "Goal per", kPeriods);
-    solve_ = AddChoices(*grid, 2, "Solve for:", "Solve for", kSolves);
+    fields_[std::size_t(PlanInput::Goal)] = plan::AddField(*grid, 0, "txtGoal", kGoalLabel);
+    period_ = plan::AddChoices(*grid, 1, "Per:", "Goal per", kPeriods);
+    solve_ = plan::AddChoices(*grid, 2, "Solve for:", "Solve for", kSolves);
     return group;
 }
 
@@ -195,7 +130,7 @@ QGroupBox* PlanWindow::createFigures() {
         // Blank rows part the traffic, which may stand in for the impressions, and the growth.
         const int row = int(i) + (i >= kFirstTraffic) + (i >= kFirstGrowth);
         const FieldSpec& spec = kFigureFields[i];
-        fields_[std::size_t(spec.input)] = AddField(*grid, row, spec.name, spec.label);
+        fields_[std::size_t(spec.input)] = plan::AddField(*grid, row, spec.name, spec.label);
     }
     fields_[std::size_t(PlanInput::PageViews)]->setPlaceholderText(QStringLiteral("optional"));
     grid->setRowMinimumHeight(int(kFirstTraffic), fontMetrics().height() / 2);
@@ -315,12 +250,12 @@ void PlanWindow::refresh() {
 
 void PlanWindow::copyPlan() {
     std::vector<plan::CopiedFigure> copied = {
-        {SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
+        {plan::SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
         {QStringLiteral("Goal per"), period_->checkedButton()->text()},
         {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&'))},
     };
     for (const FieldSpec& spec : kFigureFields)
-        copied.push_back({SpokenName(spec.label), fields_[std::size_t(spec.input)]->text()});
+        copied.push_back({plan::SpokenName(spec.label), fields_[std::size_t(spec.input)]->text()});
     for (std::size_t i = 0; i < view_.results.size(); ++i) {
         if (!view_.results[i].isEmpty())
             copied.push_back({plan::ResultName(i), view_.results[i]});
