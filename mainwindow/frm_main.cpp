@@ -3,11 +3,11 @@
 
 #include "accessible_roles.h"
 #include "application_facts.h"
+#include "click_tie.h"
 #include "copyright_line.h"
 #include "design.h"
 #include "design_palette.h"
 #include "drop_shadow.h"
-#include "click_tie.h"
 #include "figure_copy.h"
 #include "figure_readout.h"
 #include "fonts.h"
