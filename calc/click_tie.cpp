@@ -6,10 +6,13 @@
 
 namespace calc {
 
+std::string CtrText(std::string_view wholePercent, std::string_view tenths) {
+    return PlainNumberText(LeadingValue(wholePercent)) + "." +
+           PlainNumberText(LeadingValue(tenths));
+}
+
 double CtrOfBoxes(std::string_view wholePercent, std::string_view tenths) {
-    const std::string joined =
-        PlainNumberText(LeadingValue(wholePercent)) + "." + PlainNumberText(LeadingValue(tenths));
-    return checked(StrictValue(joined) / 100);
+    return checked(StrictValue(CtrText(wholePercent, tenths)) / 100);
 }
 
 double ClicksAt(double impressions, double ctr) {

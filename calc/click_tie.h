@@ -7,6 +7,10 @@
 // The tie between the figures: clicks = impressions × CTR, the CTR a fraction (0.025 is 2.5 %).
 namespace calc {
 
+// The CTR the whole-percent and tenths boxes hold together, joined as one text in percent:
+// "2" and "5" give "2.5". Raises overflow.
+std::string CtrText(std::string_view wholePercent, std::string_view tenths);
+
 // The CTR the whole-percent and tenths boxes hold together, joined as "2.5" and read as a
 // percent. A point in the whole percent makes two points: a type mismatch. Raises.
 double CtrOfBoxes(std::string_view wholePercent, std::string_view tenths);

@@ -68,6 +68,11 @@ QMenu* FigureCopy::createContextMenu(const QLabel& figure, QWidget* parent) cons
     copyAll->setShortcut(kCopyAllKeys);
     copyAll->setShortcutContext(Qt::WidgetShortcut);
     connect(copyAll, &QAction::triggered, menu, [this] { copyTable(); });
+    menu->addSeparator();
+    QAction* plan = menu->addAction(QStringLiteral("Plan\u2026"));
+    plan->setShortcut(kPlanKeys);
+    plan->setShortcutContext(Qt::WidgetShortcut);
+    connect(plan, &QAction::triggered, this, &FigureCopy::planRequested);
     return menu;
 }
 

@@ -3,6 +3,7 @@
 
 #include "calculator_page.h"
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <vector>
@@ -26,7 +27,11 @@ public:
     FigureCopy(QWidget& window, std::vector<CalculatorPage::NamedBox> boxes,
                std::vector<QLabel*> figures);
 
-    // The menu a right-click on figure opens: "Copy", "Copy Number", "Copy All Figures".
+    // The key of the Plan window, shown beside its item.
+    static inline const QKeySequence kPlanKeys{Qt::CTRL | Qt::Key_G};
+
+    // The menu a right-click on figure opens: "Copy", "Copy Number", "Copy All Figures",
+    // and "Plan…", which asks for the Plan window.
     // The caller shows it; it copies when an item is triggered.
     QMenu* createContextMenu(const QLabel& figure, QWidget* parent) const;
 
@@ -44,6 +49,9 @@ public:
     // tabs, line breaks and blanks is one blank, in the HTML too.
     static QString PlainTextTable(const std::vector<Row>& rows);
     static QString HtmlTable(const std::vector<Row>& rows);
+
+signals:
+    void planRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

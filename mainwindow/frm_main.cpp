@@ -3,6 +3,7 @@
 
 #include "accessible_roles.h"
 #include "application_facts.h"
+#include "click_tie.h"
 #include "copyright_line.h"
 #include "design.h"
 #include "design_palette.h"
@@ -16,6 +17,7 @@
 #include "link_label.h"
 #include "open_link.h"
 #include "open_menus.h"
+#include "plan_window.h"
 #include "product.h"
 #include "tab_control.h"
 #include "twips.h"
@@ -37,6 +39,25 @@ constexpr QColor kWindowText(64, 64, 64);
 constexpr QColor kHeaderLine(128, 128, 128);
 constexpr QRect kWebLinkGeometry = ToRect(3720, 7320, 2415, 255);
 constexpr QRect kCopyrightGeometry = ToRect(120, 7320, 9615, 255);
+
+// A plan of the figures in the boxes now, for a goal of $1,000 a month and a steady traffic.
+calc::PlanTexts PlanStart(const calc::Calculator& calculator) {
+    const auto typed = [&](calc::Box box) {
+        return calculator.box(box).text();
+    };
+    calc::PlanTexts start;
+    start[calc::PlanInput::Goal] = "1000";
+    start[calc::PlanInput::Impressions] = typed(calc::Box::Impressions);
+    try {
+        start[calc::PlanInput::CTR] = calc::CtrText(typed(calc::Box::CTR), typed(calc::Box::Dec));
+    } catch (const calc::CalcError&) {
+        // A CTR beyond the range is left for the user to type.
+    }
+    start[calc::PlanInput::ECPM] = typed(calc::Box::ECPM);
+    start[calc::PlanInput::Growth] = "0";
+    start[calc::PlanInput::Months] = "12";
+    return start;
+}
 
 } // namespace
 
@@ -116,7 +137,10 @@ void frmMain::createFigureTools() {
         for (const auto& captioned : column)
             figures.push_back(captioned.figure);
     }
-    new FigureCopy(*this, calculatorPage_->typedFigures(), std::move(figures));
+    auto* copy = new FigureCopy(*this, calculatorPage_->typedFigures(), std::move(figures));
+    connect(copy, &FigureCopy::planRequested, this, &frmMain::showPlan);
+    connect(new QShortcut(FigureCopy::kPlanKeys, this), &QShortcut::activated, this,
+            &frmMain::showPlan);
     auto* readout = new FigureReadout(*this, boxes, calculatorPage_->earnings(),
                                       calculatorPage_->actualNumbers());
     // After Reset no typing is left to tell the earnings of.
@@ -191,4 +215,13 @@ void frmMain::load() {
 void frmMain::showAbout() {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::showPlan() {
+    if (!plan_) {
+        plan_ = new PlanWindow(PlanStart(calculator()), *this);
+        plan_->show();
+    }
+    plan_->raise();
+    plan_->activateWindow();
 }

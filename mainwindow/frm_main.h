@@ -5,10 +5,12 @@
 #include "load_pages.h"
 #include "message_box_service.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
+class PlanWindow;
 class TabControl;
 
 // The main window: a header picture, the tab control with the calculator, the help and the
@@ -33,6 +35,8 @@ private:
     void setFocusOrder();
     void load();
     void showAbout();
+    // Opens the Plan window over the figures shown now, or raises the one already open.
+    void showPlan();
 
     // Message boxes of the calculator and of the pages, modal over this window.
     bind::MessageBoxService messages_{this};
@@ -40,4 +44,5 @@ private:
     std::unique_ptr<CalculatorPage> calculatorPage_;
     Panes panes_{};
     std::vector<CalculatorPage::TabStop> tabStops_;
+    QPointer<PlanWindow> plan_; // while open
 };

@@ -17,7 +17,8 @@ using Edits = QList<QPair<QString, QString>>;
 const Edits kWorkedExample = {
     {"txtPresentCTR", "2"}, {"txtDec", "5"}, {"txtPresentImpressions", "1000"}, {"txtECPM", "2"}};
 
-const QStringList kMenuItems = {"Copy", "Copy Number", "Copy All Figures"};
+// The separator is an item without text.
+const QStringList kMenuItems = {"Copy", "Copy Number", "Copy All Figures", "", "Plan\u2026"};
 
 } // namespace
 

@@ -84,7 +84,8 @@ private slots:
         QStringList items;
         for (const QAction* action : menu->actions())
             items << action->text() + QLatin1Char('|') + action->shortcut().toString();
-        QCOMPARE(items, (QStringList{"Copy|", "Copy Number|", "Copy All Figures|Ctrl+Shift+C"}));
+        QCOMPARE(items, (QStringList{"Copy|", "Copy Number|", "Copy All Figures|Ctrl+Shift+C", "|",
+                                     "Plan\u2026|Ctrl+G"}));
         QCOMPARE(menu->activeAction(), menu->actions().value(0));
         QTest::keyClick(menu, Qt::Key_Return);
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
