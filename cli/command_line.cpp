@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include "application_facts.h"
+#include "arguments.h"
 #include "batch.h"
 #include "columns.h"
 #include "plan.h"
@@ -12,8 +13,10 @@
 #include <QCommandLineParser>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace cli {
 namespace {
@@ -148,7 +151,25 @@ void SetUp(QCommandLineParser& parser, const Options& options) {
 }
 
 std::string Dashed(const QString& name) {
-    return (name.size() == 1 ? "-" : "--") + name.toStdString();
+    return (name.size() == 1 ? "-" : "--") + ArgumentBytes(name);
+}
+
+// "-ctr" is -c with the value "tr": when a stray argument follows it, the long option was meant.
+std::string UnexpectedArgument(const QString& argument, const QStringList& arguments,
+                               const Options& options) {
+    std::string problem = "unexpected argument " + Quoted(ArgumentBytes(argument));
+    const qsizetype at = arguments.indexOf(argument, 1);
+    if (at < 2)
+        return problem;
+    const QString& before = arguments[at - 1];
+    const QCommandLineOption* shortOption = options.named(before.left(2));
+    const QCommandLineOption* meant = options.named('-' + before);
+    if (before.startsWith(QLatin1String("--")) || before.size() < 3 || !shortOption ||
+        shortOption->valueName().isEmpty() || !meant)
+        return problem;
+    return problem + ": " + ArgumentBytes(before.left(2)) + " took " +
+           Quoted(ArgumentBytes(before.mid(2))) + " as its value; did you mean -" +
+           ArgumentBytes(before) + "?";
 }
 
 // "--" ends the options. An option that wants a value and stands just before it takes the
@@ -169,7 +190,7 @@ QStringList WithEndOfOptions(QStringList arguments, const Options& options) {
 std::string ParseProblem(const QCommandLineParser& parser, const QStringList& arguments,
                          const Options& options) {
     if (!parser.unknownOptionNames().isEmpty())
-        return "unknown option " + Dashed(parser.unknownOptionNames().first());
+        return "unknown option " + Quoted(Dashed(parser.unknownOptionNames().first()));
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--"))
@@ -190,13 +211,12 @@ std::string ParseProblem(const QCommandLineParser& parser, const QStringList& ar
 // The usage problems: no value is computed when one of them is found.
 class Usage {
 public:
-    Usage(const QCommandLineParser& parser, const Options& options)
-        : parser_(parser), options_(options) {}
+    Usage(const QCommandLineParser& parser, const QStringList& arguments, const Options& options)
+        : parser_(parser), arguments_(arguments), options_(options) {}
 
     std::optional<std::string> problem() const {
         if (!parser_.positionalArguments().isEmpty())
-            return "unexpected argument " +
-                   Quoted(parser_.positionalArguments().first().toStdString());
+            return UnexpectedArgument(parser_.positionalArguments().first(), arguments_, options_);
         for (const QCommandLineOption* option : options_.all()) {
             qsizetype given = 0;
             for (const QString& name : option->names())
@@ -236,7 +256,7 @@ public:
         return std::nullopt;
     }
 
-    std::string formatName() const { return parser_.value(options_.format).toStdString(); }
+    std::string formatName() const { return ArgumentBytes(parser_.value(options_.format)); }
 
     bool plan() const {
         return std::ranges::any_of(options_.planOnly(), [&](const QCommandLineOption* option) {
@@ -248,7 +268,7 @@ public:
     calc::PlanTexts planTexts() const {
         calc::PlanTexts texts;
         for (const calc::PlanInput input : calc::kAllPlanInputs)
-            texts[input] = parser_.value(options_.of(input)).toStdString();
+            texts[input] = ArgumentBytes(parser_.value(options_.of(input)));
         texts.per = calc::PeriodNamed(value(options_.per)).value_or(calc::Period::Month);
         texts.solve = calc::SolveNamed(value(options_.solve)).value_or(calc::Solve::Impressions);
         return texts;
@@ -265,7 +285,7 @@ public:
 
 private:
     std::string value(const QCommandLineOption& option) const {
-        return parser_.value(option).toLower().toStdString();
+        return ArgumentBytes(parser_.value(option).toLower());
     }
 
     std::optional<std::string> planProblem() const {
@@ -299,6 +319,7 @@ private:
     }
 
     const QCommandLineParser& parser_;
+    const QStringList& arguments_;
     const Options& options_;
 };
 
@@ -339,7 +360,7 @@ int RunOnce(const QCommandLineParser& parser, const Options& options, const Outp
     Figures figures;
     for (const Figure figure : kAllFigures) {
         if (parser.isSet(options.of(figure)))
-            figures[figure] = parser.value(options.of(figure)).toStdString();
+            figures[figure] = ArgumentBytes(parser.value(options.of(figure)));
     }
     const Projection projection = Project(figures);
     if (const auto* problem = std::get_if<Problem>(&projection))
@@ -352,13 +373,17 @@ int RunBatchFrom(const QString& file, const Output& output, std::istream& in, st
                  std::ostream& err) {
     if (file == "-")
         return RunBatch(in, out, err, output);
-    const std::filesystem::path path(file.toStdString());
+    const std::string name = ArgumentBytes(file);
+    const std::filesystem::path path(name);
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        return Fail(err, "cannot read " + Quoted(file.toStdString()) + ": it is a folder");
+        return Fail(err, "cannot read " + Quoted(name) + ": it is a folder");
+    errno = 0;
     std::ifstream stream(path, std::ios::binary);
-    if (!stream)
-        return Fail(err, "cannot open " + Quoted(file.toStdString()));
+    if (!stream) {
+        const std::string reason = errno ? ": " + std::generic_category().message(errno) : "";
+        return Fail(err, "cannot open " + Quoted(name) + reason);
+    }
     return RunBatch(stream, out, err, output);
 }
 
@@ -375,7 +400,7 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
     const QStringList parsed = WithEndOfOptions(arguments, options);
     if (!parser.parse(parsed))
         return UsageError(err, ParseProblem(parser, parsed, options));
-    const Usage usage(parser, options);
+    const Usage usage(parser, parsed, options);
     if (auto problem = usage.problem())
         return UsageError(err, *problem);
 

@@ -226,8 +226,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 3: The goal cannot be reached with an eCPM of $0.00.\n", 1}),
     [](const auto& info) { return info.param.name; });
 
-TEST(BatchFile, ReadsTheNamedFile) {
-    const std::string path = ::testing::TempDir() + "varnelcalc-cli-sites.csv";
+class BatchFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BatchFile, ReadsTheNamedFile) {
+    const std::string path = ::testing::TempDir() + GetParam();
     {
         std::ofstream file(path, std::ios::binary);
         file << "impressions,ctr,ecpm\n1000,2.5,2\n";
@@ -238,6 +240,11 @@ TEST(BatchFile, ReadsTheNamedFile) {
     EXPECT_EQ(run.code, 0);
     std::remove(path.c_str());
 }
+
+// A name in another encoding than UTF-8 is the file's all the same.
+INSTANTIATE_TEST_SUITE_P(Names, BatchFile,
+                         ::testing::Values("varnelcalc-cli-sites.csv",
+                                           "varnelcalc-cli-caf\xe9.csv"));
 
 // A standard output that cannot take anything, like a full disk or a closed pipe.
 class RefusingBuffer final : public std::streambuf {
