@@ -184,11 +184,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "\";\" or a tab\nvarnelcalc-cli: line 1: no figure column among "
                  "\"impressions;ctr\"; expected impressions, ctr, clicks or ecpm\n",
                  2},
-        BatchRow{"MisspeltColumnIsCarriedWithAWarning", "impressions,ctr%\n1000,2\n", "csv",
-                 "impressions,ctr%," + kResults + "\r\n" +
+        BatchRow{"MisspeltColumnIsCarriedWithAWarning", "impressions,ecmp\n1000,2\n", "csv",
+                 "impressions,ecmp," + kResults + "\r\n" +
                      "1000,2,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
-                 "varnelcalc-cli: line 1: warning: the column \"ctr%\" is carried through; did "
-                 "you mean ctr?\n",
+                 "varnelcalc-cli: line 1: warning: the column \"ecmp\" is carried through; did "
+                 "you mean ecpm?\n",
                  0},
         BatchRow{"UnclosedQuoteReportedAtItsFirstLine", "impressions,site\n1000,\"open\nmore\n",
                  "csv", "impressions,site," + kResults + "\r\n",
