@@ -7,6 +7,7 @@
 #include "row_blocks.h"
 #include "row_writer.h"
 
+#include <QByteArray>
 #include <algorithm>
 #include <optional>
 #include <set>
@@ -99,13 +100,17 @@ private:
                  "; expected impressions, ctr, clicks or ecpm");
             return false;
         }
-        // Every column of the output needs a name of its own.
+        // Every column of the output needs a name of its own, as written: JSON writes bytes
+        // that are not UTF-8 as U+FFFD.
         std::set<std::string> seen;
+        std::set<std::string> folded;
         for (const std::string& name : header) {
-            if (!seen.insert(name).second) {
+            const std::string written = output_.format == Format::Json ? Quoted(name) : name;
+            if (!seen.insert(written).second) {
                 fail(Line(record.line) + "two columns are named " + Quoted(name));
                 return false;
             }
+            folded.insert(QByteArray::fromStdString(name).trimmed().toLower().toStdString());
         }
         std::vector<const char*> results;
         for (const calc::NeededResult& result : calc::kNeededResults) {
@@ -114,8 +119,9 @@ private:
         }
         for (const calc::Result& result : calc::kResults)
             results.push_back(result.field);
+        // Names are read trimmed and case-free: " Daily" would be taken for the result.
         for (const char* result : results) {
-            if (seen.contains(result)) {
+            if (folded.contains(result)) {
                 fail(Line(record.line) + "a column has the name of the result " + Quoted(result));
                 return false;
             }

@@ -68,7 +68,11 @@ private:
             recordBytes_ = 0;
         }
         recordBytes_ += inRecord_ ? line.size() : 0;
-        if (recordBytes_ > kLongestRecord)
+        // The line end that closes the record is none of its text.
+        const std::size_t end = line.ends_with("\r\n")                         ? 2
+                                : line.ends_with('\n') || line.ends_with('\r') ? 1
+                                                                               : 0;
+        if (recordBytes_ - std::min(end, recordBytes_) > kLongestRecord)
             return stop(record_.line, kTooLong);
         return true;
     }

@@ -23,7 +23,8 @@ struct CsvReadResult {
 // stays the same however long the input. Fields keep their blanks; quotes are taken off.
 // Lines end in LF, CR LF or CR; blank lines hold no record; a UTF-8 byte order mark at the
 // start is skipped. Reading stops at a malformed record (a stray quote, an unclosed quoted
-// field), a record longer than 1 MiB, a NUL byte, UTF-16 input, or when onRecord returns false.
+// field), a record longer than 1 MiB (its closing line end
+// not counted), a NUL byte, UTF-16 input, or when onRecord returns false.
 CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord);
 
 } // namespace cli

@@ -3,6 +3,7 @@
 // carried through in place, bad rows reported and left empty, the exit code telling which.
 #include "run_cli.h"
 
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -42,6 +43,18 @@ const std::string kNoResults = ",,,,,,,,";
 const std::string kJsonNulls = "\"actual_impressions\":null,\"actual_clicks\":null,"
                                "\"actual_ctr\":null,\"actual_ecpm\":null,\"daily\":null,"
                                "\"weekly\":null,\"monthly\":null,\"yearly\":null,\"epc\":null";
+
+const std::string kOnePercent =
+    "\"actual_impressions\":{\"shown\":\"100\",\"value\":100},"
+    "\"actual_clicks\":{\"shown\":\"1.0\",\"value\":1.0},"
+    "\"actual_ctr\":{\"shown\":\"1.00%\",\"value\":1.00},"
+    "\"actual_ecpm\":{\"shown\":\"$0.00\",\"value\":0.00},\"daily\":{\"shown\":\"$0.00\",\"value\":"
+    "0.00},"
+    "\"weekly\":{\"shown\":\"$0.00\",\"value\":0.00},\"monthly\":{\"shown\":\"$0.00\",\"value\":0."
+    "00},"
+    "\"yearly\":{\"shown\":\"$0.00\",\"value\":0.00},\"epc\":{\"shown\":\"$0.00\",\"value\":0.00}";
+// With "1," before it, a record of exactly 1 MiB.
+const std::string kMiBCell((1 << 20) - 2, 'x');
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, Batch,
@@ -161,6 +174,12 @@ INSTANTIATE_TEST_SUITE_P(
         // The program's own output fed back in would repeat the result columns.
         BatchRow{"CsvColumnCannotTakeAResultsName", "impressions,daily\n1000,x\n", "csv", "",
                  "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2},
+        BatchRow{"JsonNamesDistinctOnlyInBytesThatAreNotText", "caf\xe9,caf\xe8,ctr\n", "json", "",
+                 "varnelcalc-cli: line 1: two columns are named \"caf\xef\xbf\xbd\"\n", 2},
+        BatchRow{"ResultsNameInAnotherCaseWithBlanks", "ctr, Daily\n", "csv", "",
+                 "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2},
+        BatchRow{"JsonCellNotUtf8", "ctr,site\n1,\x80\n", "json",
+                 "{\"ctr\":\"1\",\"site\":\"\xef\xbf\xbd\"," + kOnePercent + "}\n", "", 0},
         BatchRow{"CsvNeedsDistinctColumnNames", "ctr,site,site\n1,a,b\n", "csv", "",
                  "varnelcalc-cli: line 1: two columns are named \"site\"\n", 2},
         BatchRow{"JsonExtraCellKeepsApartFromAColumnOfItsName", "ctr,column 3\n1,a,b\n", "json",
@@ -206,6 +225,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 1: the input is UTF-16 text; it must be UTF-8\n", 2},
         BatchRow{"EndlessLineStops", std::string((1 << 20) + 1, 'x'), "csv", "",
                  "varnelcalc-cli: line 1: a record longer than 1 MiB\n", 2},
+        BatchRow{"RecordOfOneMiBWithoutItsLineEnd", "ctr,note\r\n1," + kMiBCell + "\r\n", "csv",
+                 "ctr,note," + kResults + "\r\n1," + kMiBCell +
+                     ",100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                 "", 0},
         BatchRow{"EndlessQuotedFieldStops",
                  "impressions,note\n1000,\"" + std::string(1 << 20, '\n'), "csv",
                  "impressions,note," + kResults + "\r\n",
@@ -267,6 +290,36 @@ TEST(BatchOutput, FailedWriteStopsTheBatch) {
     EXPECT_EQ(code, 2);
     EXPECT_EQ(err.str(), "varnelcalc-cli: cannot write the output\n");
     EXPECT_LT(in.tellg(), static_cast<std::streamoff>(input.size())) << "read on after the fault";
+}
+
+// An input that never ends a line, counting what is read of it.
+class EndlessLine final : public std::streambuf {
+public:
+    std::size_t read = 0;
+
+protected:
+    int_type underflow() override {
+        read += block_.size();
+        setg(block_.data(), block_.data(), block_.data() + block_.size());
+        return 'x';
+    }
+
+private:
+    std::array<char, 4096> block_ = MakeBlock();
+    static std::array<char, 4096> MakeBlock() {
+        std::array<char, 4096> block;
+        block.fill('x');
+        return block;
+    }
+};
+
+TEST(BatchInput, EndlessRecordStopsWithinItsBoundAndABlock) {
+    EndlessLine endless;
+    std::istream in(&endless);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::Run({"varnelcalc-cli", "--batch", "-"}, in, out, err), 2);
+    EXPECT_LE(endless.read, (1u << 20) + (1u << 16));
 }
 
 } // namespace
