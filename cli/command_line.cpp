@@ -9,6 +9,7 @@
 #include "plan_output.h"
 #include "projection.h"
 #include "single_output.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -366,6 +367,9 @@ int RunOnce(const QCommandLineParser& parser, const Options& options, const Outp
     if (const auto* problem = std::get_if<Problem>(&projection))
         return UsageError(err, problem->description);
     out << RenderCaptions(std::get<calc::Captions>(projection), output);
+    if (!figures[Figure::CTR] && !figures[Figure::Clicks])
+        ErrorLine(err) << "note: without a CTR or clicks there are no clicks, and the earnings "
+                          "are $0.00\n";
     return kExitOk;
 }
 
@@ -409,7 +413,10 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
         return kExitOk;
     }
     if (parser.isSet(options.version)) {
-        out << kProgramName << ' ' << application::VersionText().toStdString() << '\n';
+        // The first line as other tools' have it, then the version as the window shows it.
+        out << kProgramName << ' ' << version::kMajor << '.' << version::kMinor << '.'
+            << version::kRevision << '\n'
+            << application::MainWindowCaption().toStdString() << '\n';
         return kExitOk;
     }
     if (parser.isSet(options.batch))

@@ -44,15 +44,6 @@ const std::string kJsonNulls = "\"actual_impressions\":null,\"actual_clicks\":nu
                                "\"actual_ctr\":null,\"actual_ecpm\":null,\"daily\":null,"
                                "\"weekly\":null,\"monthly\":null,\"yearly\":null,\"epc\":null";
 
-const std::string kOnePercent =
-    "\"actual_impressions\":{\"shown\":\"100\",\"value\":100},"
-    "\"actual_clicks\":{\"shown\":\"1.0\",\"value\":1.0},"
-    "\"actual_ctr\":{\"shown\":\"1.00%\",\"value\":1.00},"
-    "\"actual_ecpm\":{\"shown\":\"$0.00\",\"value\":0.00},\"daily\":{\"shown\":\"$0.00\",\"value\":"
-    "0.00},"
-    "\"weekly\":{\"shown\":\"$0.00\",\"value\":0.00},\"monthly\":{\"shown\":\"$0.00\",\"value\":0."
-    "00},"
-    "\"yearly\":{\"shown\":\"$0.00\",\"value\":0.00},\"epc\":{\"shown\":\"$0.00\",\"value\":0.00}";
 // With "1," before it, a record of exactly 1 MiB.
 const std::string kMiBCell((1 << 20) - 2, 'x');
 
@@ -178,8 +169,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 1: two columns are named \"caf\xef\xbf\xbd\"\n", 2},
         BatchRow{"ResultsNameInAnotherCaseWithBlanks", "ctr, Daily\n", "csv", "",
                  "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2},
-        BatchRow{"JsonCellNotUtf8", "ctr,site\n1,\x80\n", "json",
-                 "{\"ctr\":\"1\",\"site\":\"\xef\xbf\xbd\"," + kOnePercent + "}\n", "", 0},
         BatchRow{"CsvNeedsDistinctColumnNames", "ctr,site,site\n1,a,b\n", "csv", "",
                  "varnelcalc-cli: line 1: two columns are named \"site\"\n", 2},
         BatchRow{"JsonExtraCellKeepsApartFromAColumnOfItsName", "ctr,column 3\n1,a,b\n", "json",
