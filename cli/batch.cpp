@@ -6,6 +6,7 @@
 #include "plan.h"
 #include "row_blocks.h"
 #include "row_writer.h"
+#include "text_table.h"
 
 #include <QByteArray>
 #include <algorithm>
@@ -43,6 +44,8 @@ public:
             blocks_->finish(done_);
             report();
         }
+        if (!stopped_ && output_.format == Format::Text)
+            done_.out = AlignedTable(done_.out, writer_ ? writer_->columns().size() : 0);
         if (!stopped_)
             flush(0);
         if (stopped_)
@@ -136,7 +139,8 @@ private:
         if (!blocks_->add(record, done_))
             return true;
         report();
-        return flush(kFlushSize);
+        // A text table is laid out once its widest field is known.
+        return output_.format == Format::Text || flush(kFlushSize);
     }
 
     // The problems of the rows worked out, each on a line of its own.

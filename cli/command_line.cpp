@@ -24,13 +24,14 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: varnelcalc-cli [--impressions N] [--ctr P | --clicks N] [--ecpm D]\n"
-    "                      [--format text|csv|json] [--numbers] [--no-header]\n"
+    "                      [--format text|csv|tsv|json] [--numbers] [--no-header]\n"
     "       varnelcalc-cli [--goal D [--per PERIOD] [--solve impressions|ecpm]]\n"
     "                      [--impressions N | --pageviews N] [--ads-per-page N]\n"
     "                      [--fill-rate P] [--ctr P] [--ecpm D]\n"
-    "                      [--growth P [--months N]] [--format text|csv|json]\n"
+    "                      [--growth P [--months N]] [--format text|csv|tsv|json]\n"
     "                      [--numbers] [--no-header]\n"
-    "       varnelcalc-cli --batch FILE [--format csv|json] [--numbers] [--no-header]\n";
+    "       varnelcalc-cli --batch FILE [--format text|csv|tsv|json] [--numbers]\n"
+    "                      [--no-header]\n";
 
 // Worked examples, their answers as the program prints them.
 constexpr const char* kExamples =
@@ -63,10 +64,11 @@ struct Options {
     QCommandLineOption clicks{{"c", "clicks"}, "Clicks per day (instead of the CTR).", "N"};
     QCommandLineOption ecpm{{"e", "ecpm"}, "Dollars earned per 1000 impressions.", "D"};
     QCommandLineOption format{
-        {"f", "format"}, "Output as text (the default), csv or json.", "text|csv|json"};
+        {"f", "format"}, "Output as text (the default), csv, tsv or json.", "text|csv|tsv|json"};
     QCommandLineOption batch{{"b", "batch"},
                              "Computes every row of a CSV file of sites, read from standard "
-                             "input when FILE is -; output as csv (the default) or json.",
+                             "input when FILE is -; output as csv (the default), tsv, json or "
+                             "an aligned text table.",
                              "FILE"};
     QCommandLineOption numbers{{"n", "numbers"},
                                "CSV: plain numbers instead of the captions ($1,095.00 as "
@@ -226,13 +228,13 @@ public:
                 return Dashed(option->names().last()) + " is given more than once";
         }
         if (parser_.isSet(options_.format) && !FormatNamed(formatName()))
-            return "format " + Quoted(formatName()) + ": it must be text, csv or json";
+            return "format " + Quoted(formatName()) + ": it must be text, csv, tsv or json";
         const bool batch = parser_.isSet(options_.batch);
         const Format format = output().format;
-        if (format != Format::Csv) {
+        if (format != Format::Csv && format != Format::Tsv) {
             for (const QCommandLineOption* option : {&options_.numbers, &options_.noHeader}) {
                 if (parser_.isSet(*option))
-                    return Dashed(option->names().last()) + " is for csv output";
+                    return Dashed(option->names().last()) + " is for csv or tsv output";
             }
         }
         if (!batch)
@@ -252,8 +254,6 @@ public:
                 return std::string("--batch takes its figures from the file, not from --") +
                        FigureName(figure);
         }
-        if (format == Format::Text)
-            return "a batch is written as csv or json, not as text";
         return std::nullopt;
     }
 

@@ -3,6 +3,7 @@
 // carried through in place, bad rows reported and left empty, the exit code telling which.
 #include "run_cli.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -43,6 +44,13 @@ const std::string kNoResults = ",,,,,,,,";
 const std::string kJsonNulls = "\"actual_impressions\":null,\"actual_clicks\":null,"
                                "\"actual_ctr\":null,\"actual_ecpm\":null,\"daily\":null,"
                                "\"weekly\":null,\"monthly\":null,\"yearly\":null,\"epc\":null";
+
+const std::string kOnePercent = "100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00";
+
+std::string Tsv(std::string csv) {
+    std::ranges::replace(csv, ',', '\t');
+    return csv;
+}
 
 // With "1," before it, a record of exactly 1 MiB.
 const std::string kMiBCell((1 << 20) - 2, 'x');
@@ -153,6 +161,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 4: clicks \"1\": give either the CTR or the clicks, not "
                  "both\n",
                  1},
+        BatchRow{"TsvEscapesTabsLineBreaksAndBackslashes", "site,ctr\n\"a\tb\\c\r\n\",1\n", "tsv",
+                 "site\tctr\t" + Tsv(kResults) + "\na\\tb\\\\c\\r\\n\t1\t" + Tsv(kOnePercent) +
+                     "\n",
+                 "", 0},
+        BatchRow{
+            "TextTableAligned", "site,ctr\ncaf\xc3\xa9,1\nx,2.55\n", "text",
+            "site  ctr   actual_impressions  actual_clicks  actual_ctr  actual_ecpm  daily  "
+            "weekly  monthly  yearly    epc\ncaf\xc3\xa9  1                    100            1.0  "
+            "     1.00%        $0.00  $0.00   $0.00    $0.00   $0.00  $0.00\nx     2.55\n",
+            "varnelcalc-cli: line 3: ctr \"2.55\": more than one decimal\n", 1},
         BatchRow{"JsonNamesCellsBeyondTheHeader", "ctr\n1,b\n", "json",
                  "{\"ctr\":\"1\",\"column 2\":\"b\"," + kJsonNulls + "}\n",
                  "varnelcalc-cli: line 2: 2 fields where the header has 1\n", 1},

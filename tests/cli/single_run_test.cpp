@@ -201,6 +201,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "--numbers", "--no-header"},
                      "10,1.0,10.00,1000.00,10.00,70.00,304.10,3650.00,10.00\r\n\r\n"
                      "1,10,1.0,304.10,304.10\r\n2,9,0.9,273.69,577.79\r\n"},
+        SingleRunRow{"TsvMonthsAfterAnEmptyRecord",
+                     {"-i", "10", "-r", "10", "-e", "1000", "-G", "-15", "-m", "2", "-f", "tsv",
+                      "--numbers", "--no-header"},
+                     "10\t1.0\t10.00\t1000.00\t10.00\t70.00\t304.10\t3650.00\t10.00\n\n"
+                     "1\t10\t1.0\t304.10\t304.10\n2\t9\t0.9\t273.69\t577.79\n"},
         SingleRunRow{"JsonAMonthALine",
                      {"--goal", "50", "--per", "day", "--solve", "ecpm", "--pageviews", "10000",
                       "--ads-per-page", "2", "--ctr", "1", "--growth", "0", "--months", "1",
