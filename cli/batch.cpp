@@ -72,9 +72,10 @@ private:
 
     bool takeHeader(const CsvRecord& record) {
         const std::vector<std::string>& header = record.fields;
-        // A file saved with another separator reads as one column.
-        if (header.size() == 1 && header[0].find_first_of(";\t") != std::string::npos)
-            warn(record.line, "the columns must be separated by \",\", not by \";\" or a tab");
+        // A file saved with tabs reads as one column.
+        if (header.size() == 1 && header[0].find('\t') != std::string::npos)
+            warn(record.line, "the columns must be separated by \",\" or \";\", not by a tab");
+        figures_.decimalComma = record.separator == ';';
         for (std::size_t i = 0; i < header.size(); ++i) {
             const std::string& name = header[i];
             if (const auto figure = FigureOfColumn(name)) {

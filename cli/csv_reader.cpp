@@ -63,6 +63,8 @@ private:
         ++lineNumber_;
         const bool blank = line == "\n" || line == "\r\n" || line == "\r" || line.empty();
         if (!inRecord_ && !blank) {
+            if (record_.line == 0)
+                chooseSeparator(line);
             inRecord_ = true;
             record_.line = lineNumber_;
             recordBytes_ = 0;
@@ -75,6 +77,14 @@ private:
         if (recordBytes_ - std::min(end, recordBytes_) > kLongestRecord)
             return stop(record_.line, kTooLong);
         return true;
+    }
+
+    void chooseSeparator(std::string_view firstLine) {
+        if (firstLine.find(';') == std::string_view::npos ||
+            firstLine.find(',') != std::string_view::npos)
+            return;
+        record_.separator = ';';
+        csv_set_delim(&parser_, ';');
     }
 
     bool stop(long line, const char* message) {

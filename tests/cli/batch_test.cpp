@@ -205,11 +205,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 1: no figure column among \"site\", \"owner\"; expected "
                  "impressions, ctr, clicks or ecpm\n",
                  2},
-        BatchRow{"SemicolonSeparated", "impressions;ctr\n1000;2\n", "csv", "",
-                 "varnelcalc-cli: line 1: warning: the columns must be separated by \",\", not by "
-                 "\";\" or a tab\nvarnelcalc-cli: line 1: no figure column among "
-                 "\"impressions;ctr\"; expected impressions, ctr, clicks or ecpm\n",
-                 2},
+        BatchRow{
+            "SemicolonsWithDecimalCommas", "impressions;ctr;ecpm\n1000;2,5;2\n", "csv",
+            "impressions,ctr,ecpm," + kResults +
+                "\r\n1000,\"2,5\",2,1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n",
+            "", 0},
+        BatchRow{
+            "TabSeparated", "impressions\tctr\n", "csv", "",
+            "varnelcalc-cli: line 1: warning: the columns must be separated by \",\" or \";\", "
+            "not by a tab\nvarnelcalc-cli: line 1: no figure column among "
+            "\"impressions\\tctr\"; expected impressions, ctr, clicks or ecpm\n",
+            2},
         BatchRow{"MisspeltColumnIsCarriedWithAWarning", "impressions,ecmp\n1000,2\n", "csv",
                  "impressions,ecmp," + kResults + "\r\n" +
                      "1000,2,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
