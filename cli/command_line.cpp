@@ -160,19 +160,19 @@ std::string Dashed(const QString& name) {
 // "-ctr" is -c with the value "tr": when a stray argument follows it, the long option was meant.
 std::string UnexpectedArgument(const QString& argument, const QStringList& arguments,
                                const Options& options) {
-    std::string problem = "unexpected argument " + Quoted(ArgumentBytes(argument));
-    const qsizetype at = arguments.indexOf(argument, 1);
-    if (at < 2)
-        return problem;
-    const QString& before = arguments[at - 1];
-    const QCommandLineOption* shortOption = options.named(before.left(2));
-    const QCommandLineOption* meant = options.named('-' + before);
-    if (before.startsWith(QLatin1String("--")) || before.size() < 3 || !shortOption ||
-        shortOption->valueName().isEmpty() || !meant)
-        return problem;
-    return problem + ": " + ArgumentBytes(before.left(2)) + " took " +
-           Quoted(ArgumentBytes(before.mid(2))) + " as its value; did you mean -" +
-           ArgumentBytes(before) + "?";
+    const std::string problem = "unexpected argument " + Quoted(ArgumentBytes(argument));
+    for (qsizetype at = 2; at < arguments.size(); ++at) {
+        const QString& before = arguments[at - 1];
+        const QCommandLineOption* shortOption = options.named(before.left(2));
+        if (arguments[at] != argument || before.startsWith(QLatin1String("--")) ||
+            before.size() < 3 || !shortOption || shortOption->valueName().isEmpty() ||
+            !options.named('-' + before))
+            continue;
+        return problem + ": " + ArgumentBytes(before.left(2)) + " took " +
+               Quoted(ArgumentBytes(before.mid(2))) + " as its value; did you mean -" +
+               ArgumentBytes(before) + "?";
+    }
+    return problem;
 }
 
 // "--" ends the options. An option that wants a value and stands just before it takes the
