@@ -6,7 +6,9 @@
 #include "plan.h"
 #include "row_blocks.h"
 #include "row_writer.h"
+#include "text_table.h"
 
+#include <QByteArray>
 #include <algorithm>
 #include <optional>
 #include <set>
@@ -42,6 +44,8 @@ public:
             blocks_->finish(done_);
             report();
         }
+        if (!stopped_ && output_.format == Format::Text)
+            done_.out = AlignedTable(done_.out, writer_ ? writer_->columns().size() : 0);
         if (!stopped_)
             flush(0);
         if (stopped_)
@@ -68,9 +72,10 @@ private:
 
     bool takeHeader(const CsvRecord& record) {
         const std::vector<std::string>& header = record.fields;
-        // A file saved with another separator reads as one column.
-        if (header.size() == 1 && header[0].find_first_of(";\t") != std::string::npos)
-            warn(record.line, "the columns must be separated by \",\", not by \";\" or a tab");
+        // A file saved with tabs reads as one column.
+        if (header.size() == 1 && header[0].find('\t') != std::string::npos)
+            warn(record.line, "the columns must be separated by \",\" or \";\", not by a tab");
+        figures_.decimalComma = record.separator == ';';
         for (std::size_t i = 0; i < header.size(); ++i) {
             const std::string& name = header[i];
             if (const auto figure = FigureOfColumn(name)) {
@@ -99,13 +104,17 @@ private:
                  "; expected impressions, ctr, clicks or ecpm");
             return false;
         }
-        // Every column of the output needs a name of its own.
+        // Every column of the output needs a name of its own, as written: JSON writes bytes
+        // that are not UTF-8 as U+FFFD.
         std::set<std::string> seen;
+        std::set<std::string> folded;
         for (const std::string& name : header) {
-            if (!seen.insert(name).second) {
+            const std::string written = output_.format == Format::Json ? Quoted(name) : name;
+            if (!seen.insert(written).second) {
                 fail(Line(record.line) + "two columns are named " + Quoted(name));
                 return false;
             }
+            folded.insert(QByteArray::fromStdString(name).trimmed().toLower().toStdString());
         }
         std::vector<const char*> results;
         for (const calc::NeededResult& result : calc::kNeededResults) {
@@ -114,8 +123,9 @@ private:
         }
         for (const calc::Result& result : calc::kResults)
             results.push_back(result.field);
+        // Names are read trimmed and case-free: " Daily" would be taken for the result.
         for (const char* result : results) {
-            if (seen.contains(result)) {
+            if (folded.contains(result)) {
                 fail(Line(record.line) + "a column has the name of the result " + Quoted(result));
                 return false;
             }
@@ -130,7 +140,8 @@ private:
         if (!blocks_->add(record, done_))
             return true;
         report();
-        return flush(kFlushSize);
+        // A text table is laid out once its widest field is known.
+        return output_.format == Format::Text || flush(kFlushSize);
     }
 
     // The problems of the rows worked out, each on a line of its own.

@@ -2,31 +2,36 @@
 #include "command_line.h"
 
 #include "application_facts.h"
+#include "arguments.h"
 #include "batch.h"
 #include "columns.h"
 #include "plan.h"
 #include "plan_output.h"
 #include "projection.h"
 #include "single_output.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace cli {
 namespace {
 
 constexpr const char* kUsage =
     "Usage: varnelcalc-cli [--impressions N] [--ctr P | --clicks N] [--ecpm D]\n"
-    "                      [--format text|csv|json] [--numbers] [--no-header]\n"
+    "                      [--format text|csv|tsv|json] [--numbers] [--no-header]\n"
     "       varnelcalc-cli [--goal D [--per PERIOD] [--solve impressions|ecpm]]\n"
     "                      [--impressions N | --pageviews N] [--ads-per-page N]\n"
     "                      [--fill-rate P] [--ctr P] [--ecpm D]\n"
-    "                      [--growth P [--months N]] [--format text|csv|json]\n"
+    "                      [--growth P [--months N]] [--format text|csv|tsv|json]\n"
     "                      [--numbers] [--no-header]\n"
-    "       varnelcalc-cli --batch FILE [--format csv|json] [--numbers] [--no-header]\n";
+    "       varnelcalc-cli --batch FILE [--format text|csv|tsv|json] [--numbers]\n"
+    "                      [--no-header]\n";
 
 // Worked examples, their answers as the program prints them.
 constexpr const char* kExamples =
@@ -59,10 +64,11 @@ struct Options {
     QCommandLineOption clicks{{"c", "clicks"}, "Clicks per day (instead of the CTR).", "N"};
     QCommandLineOption ecpm{{"e", "ecpm"}, "Dollars earned per 1000 impressions.", "D"};
     QCommandLineOption format{
-        {"f", "format"}, "Output as text (the default), csv or json.", "text|csv|json"};
+        {"f", "format"}, "Output as text (the default), csv, tsv or json.", "text|csv|tsv|json"};
     QCommandLineOption batch{{"b", "batch"},
                              "Computes every row of a CSV file of sites, read from standard "
-                             "input when FILE is -; output as csv (the default) or json.",
+                             "input when FILE is -; output as csv (the default), tsv, json or "
+                             "an aligned text table.",
                              "FILE"};
     QCommandLineOption numbers{{"n", "numbers"},
                                "CSV: plain numbers instead of the captions ($1,095.00 as "
@@ -148,7 +154,25 @@ void SetUp(QCommandLineParser& parser, const Options& options) {
 }
 
 std::string Dashed(const QString& name) {
-    return (name.size() == 1 ? "-" : "--") + name.toStdString();
+    return (name.size() == 1 ? "-" : "--") + ArgumentBytes(name);
+}
+
+// "-ctr" is -c with the value "tr": when a stray argument follows it, the long option was meant.
+std::string UnexpectedArgument(const QString& argument, const QStringList& arguments,
+                               const Options& options) {
+    const std::string problem = "unexpected argument " + Quoted(ArgumentBytes(argument));
+    for (qsizetype at = 2; at < arguments.size(); ++at) {
+        const QString& before = arguments[at - 1];
+        const QCommandLineOption* shortOption = options.named(before.left(2));
+        if (arguments[at] != argument || before.startsWith(QLatin1String("--")) ||
+            before.size() < 3 || !shortOption || shortOption->valueName().isEmpty() ||
+            !options.named('-' + before))
+            continue;
+        return problem + ": " + ArgumentBytes(before.left(2)) + " took " +
+               Quoted(ArgumentBytes(before.mid(2))) + " as its value; did you mean -" +
+               ArgumentBytes(before) + "?";
+    }
+    return problem;
 }
 
 // "--" ends the options. An option that wants a value and stands just before it takes the
@@ -169,7 +193,7 @@ QStringList WithEndOfOptions(QStringList arguments, const Options& options) {
 std::string ParseProblem(const QCommandLineParser& parser, const QStringList& arguments,
                          const Options& options) {
     if (!parser.unknownOptionNames().isEmpty())
-        return "unknown option " + Dashed(parser.unknownOptionNames().first());
+        return "unknown option " + Quoted(Dashed(parser.unknownOptionNames().first()));
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--"))
@@ -190,13 +214,12 @@ std::string ParseProblem(const QCommandLineParser& parser, const QStringList& ar
 // The usage problems: no value is computed when one of them is found.
 class Usage {
 public:
-    Usage(const QCommandLineParser& parser, const Options& options)
-        : parser_(parser), options_(options) {}
+    Usage(const QCommandLineParser& parser, const QStringList& arguments, const Options& options)
+        : parser_(parser), arguments_(arguments), options_(options) {}
 
     std::optional<std::string> problem() const {
         if (!parser_.positionalArguments().isEmpty())
-            return "unexpected argument " +
-                   Quoted(parser_.positionalArguments().first().toStdString());
+            return UnexpectedArgument(parser_.positionalArguments().first(), arguments_, options_);
         for (const QCommandLineOption* option : options_.all()) {
             qsizetype given = 0;
             for (const QString& name : option->names())
@@ -205,13 +228,13 @@ public:
                 return Dashed(option->names().last()) + " is given more than once";
         }
         if (parser_.isSet(options_.format) && !FormatNamed(formatName()))
-            return "format " + Quoted(formatName()) + ": it must be text, csv or json";
+            return "format " + Quoted(formatName()) + ": it must be text, csv, tsv or json";
         const bool batch = parser_.isSet(options_.batch);
         const Format format = output().format;
-        if (format != Format::Csv) {
+        if (format != Format::Csv && format != Format::Tsv) {
             for (const QCommandLineOption* option : {&options_.numbers, &options_.noHeader}) {
                 if (parser_.isSet(*option))
-                    return Dashed(option->names().last()) + " is for csv output";
+                    return Dashed(option->names().last()) + " is for csv or tsv output";
             }
         }
         if (!batch)
@@ -231,12 +254,10 @@ public:
                 return std::string("--batch takes its figures from the file, not from --") +
                        FigureName(figure);
         }
-        if (format == Format::Text)
-            return "a batch is written as csv or json, not as text";
         return std::nullopt;
     }
 
-    std::string formatName() const { return parser_.value(options_.format).toStdString(); }
+    std::string formatName() const { return ArgumentBytes(parser_.value(options_.format)); }
 
     bool plan() const {
         return std::ranges::any_of(options_.planOnly(), [&](const QCommandLineOption* option) {
@@ -248,7 +269,7 @@ public:
     calc::PlanTexts planTexts() const {
         calc::PlanTexts texts;
         for (const calc::PlanInput input : calc::kAllPlanInputs)
-            texts[input] = parser_.value(options_.of(input)).toStdString();
+            texts[input] = ArgumentBytes(parser_.value(options_.of(input)));
         texts.per = calc::PeriodNamed(value(options_.per)).value_or(calc::Period::Month);
         texts.solve = calc::SolveNamed(value(options_.solve)).value_or(calc::Solve::Impressions);
         return texts;
@@ -265,7 +286,7 @@ public:
 
 private:
     std::string value(const QCommandLineOption& option) const {
-        return parser_.value(option).toLower().toStdString();
+        return ArgumentBytes(parser_.value(option).toLower());
     }
 
     std::optional<std::string> planProblem() const {
@@ -299,6 +320,7 @@ private:
     }
 
     const QCommandLineParser& parser_;
+    const QStringList& arguments_;
     const Options& options_;
 };
 
@@ -339,12 +361,15 @@ int RunOnce(const QCommandLineParser& parser, const Options& options, const Outp
     Figures figures;
     for (const Figure figure : kAllFigures) {
         if (parser.isSet(options.of(figure)))
-            figures[figure] = parser.value(options.of(figure)).toStdString();
+            figures[figure] = ArgumentBytes(parser.value(options.of(figure)));
     }
     const Projection projection = Project(figures);
     if (const auto* problem = std::get_if<Problem>(&projection))
         return UsageError(err, problem->description);
     out << RenderCaptions(std::get<calc::Captions>(projection), output);
+    if (!figures[Figure::CTR] && !figures[Figure::Clicks])
+        ErrorLine(err) << "note: without a CTR or clicks there are no clicks, and the earnings "
+                          "are $0.00\n";
     return kExitOk;
 }
 
@@ -352,13 +377,17 @@ int RunBatchFrom(const QString& file, const Output& output, std::istream& in, st
                  std::ostream& err) {
     if (file == "-")
         return RunBatch(in, out, err, output);
-    const std::filesystem::path path(file.toStdString());
+    const std::string name = ArgumentBytes(file);
+    const std::filesystem::path path(name);
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        return Fail(err, "cannot read " + Quoted(file.toStdString()) + ": it is a folder");
+        return Fail(err, "cannot read " + Quoted(name) + ": it is a folder");
+    errno = 0;
     std::ifstream stream(path, std::ios::binary);
-    if (!stream)
-        return Fail(err, "cannot open " + Quoted(file.toStdString()));
+    if (!stream) {
+        const std::string reason = errno ? ": " + std::generic_category().message(errno) : "";
+        return Fail(err, "cannot open " + Quoted(name) + reason);
+    }
     return RunBatch(stream, out, err, output);
 }
 
@@ -375,7 +404,7 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
     const QStringList parsed = WithEndOfOptions(arguments, options);
     if (!parser.parse(parsed))
         return UsageError(err, ParseProblem(parser, parsed, options));
-    const Usage usage(parser, options);
+    const Usage usage(parser, parsed, options);
     if (auto problem = usage.problem())
         return UsageError(err, *problem);
 
@@ -384,7 +413,10 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
         return kExitOk;
     }
     if (parser.isSet(options.version)) {
-        out << kProgramName << ' ' << application::VersionText().toStdString() << '\n';
+        // The first line as other tools' have it, then the version as the window shows it.
+        out << kProgramName << ' ' << version::kMajor << '.' << version::kMinor << '.'
+            << version::kRevision << '\n'
+            << application::MainWindowCaption().toStdString() << '\n';
         return kExitOk;
     }
     if (parser.isSet(options.batch))

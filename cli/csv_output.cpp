@@ -25,10 +25,31 @@ void AppendCsvField(std::string& out, std::string_view field) {
     out += '"';
 }
 
-void AppendCsvResultHeader(std::string& out) {
+void AppendTsvField(std::string& out, std::string_view field) {
+    for (const char c : field) {
+        switch (c) {
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+void AppendResultHeader(std::string& out, char separator) {
     for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
-            out += ',';
+            out += separator;
         out += calc::kResults[field].field;
     }
 }

@@ -63,14 +63,28 @@ private:
         ++lineNumber_;
         const bool blank = line == "\n" || line == "\r\n" || line == "\r" || line.empty();
         if (!inRecord_ && !blank) {
+            if (record_.line == 0)
+                chooseSeparator(line);
             inRecord_ = true;
             record_.line = lineNumber_;
             recordBytes_ = 0;
         }
         recordBytes_ += inRecord_ ? line.size() : 0;
-        if (recordBytes_ > kLongestRecord)
+        // The line end that closes the record is none of its text.
+        const std::size_t end = line.ends_with("\r\n")                         ? 2
+                                : line.ends_with('\n') || line.ends_with('\r') ? 1
+                                                                               : 0;
+        if (recordBytes_ - std::min(end, recordBytes_) > kLongestRecord)
             return stop(record_.line, kTooLong);
         return true;
+    }
+
+    void chooseSeparator(std::string_view firstLine) {
+        if (firstLine.find(';') == std::string_view::npos ||
+            firstLine.find(',') != std::string_view::npos)
+            return;
+        record_.separator = ';';
+        csv_set_delim(&parser_, ';');
     }
 
     bool stop(long line, const char* message) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "arguments.h"
 #include "command_line.h"
 #include "program.h"
 
@@ -9,7 +10,7 @@ int main(int argc, char* argv[]) {
     // No QCoreApplication: the program needs no event loop, and without one it starts faster.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << cli::ArgumentText(argv[i]);
     std::ios::sync_with_stdio(false);
     const int code = cli::Run(arguments, std::cin, std::cout, std::cerr);
     // A batch that failed to write has said so already.

@@ -66,19 +66,20 @@ std::string AsText(const calc::Plan& plan) {
     return out;
 }
 
-// A CSV table: the header unless left out, then a record a row of captions.
-void AppendCsvTable(std::string& out, const std::vector<const char*>& fields,
-                    const std::vector<std::vector<std::string_view>>& rows, const Output& output) {
+// A CSV or TSV table: the header unless left out, then a record a row of captions.
+void AppendTable(std::string& out, const std::vector<const char*>& fields,
+                 const std::vector<std::vector<std::string_view>>& rows, const Output& output,
+                 const Delimited& delimited) {
     const auto appendRecord = [&](const auto& cells, bool captions) {
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (i > 0)
-                out += ',';
+                out += delimited.separator;
             if (captions && output.numbers)
                 out += calc::CaptionNumber(cells[i]);
             else
-                AppendCsvField(out, cells[i]);
+                delimited.appendField(out, cells[i]);
         }
-        out += kCsvRecordEnd;
+        out += delimited.recordEnd;
     };
     if (output.header)
         appendRecord(fields, false);
@@ -86,7 +87,7 @@ void AppendCsvTable(std::string& out, const std::vector<const char*>& fields,
         appendRecord(row, true);
 }
 
-std::string AsCsv(const calc::Plan& plan, const Output& output) {
+std::string AsTable(const calc::Plan& plan, const Output& output, const Delimited& delimited) {
     std::vector<const char*> fields;
     std::vector<std::string_view> record;
     for (const Shown& figure : FiguresOf(plan)) {
@@ -94,18 +95,18 @@ std::string AsCsv(const calc::Plan& plan, const Output& output) {
         record.push_back(figure.text);
     }
     std::string out;
-    AppendCsvTable(out, fields, {record}, output);
+    AppendTable(out, fields, {record}, output, delimited);
     if (plan.months.empty())
         return out;
 
-    out += kCsvRecordEnd;
+    out += delimited.recordEnd;
     fields.clear();
     for (const calc::MonthField& field : calc::kMonthFields)
         fields.push_back(field.field);
     std::vector<std::vector<std::string_view>> rows;
     for (const calc::PlanMonth& month : plan.months)
         rows.emplace_back(month.shown.begin(), month.shown.end());
-    AppendCsvTable(out, fields, rows, output);
+    AppendTable(out, fields, rows, output, delimited);
     return out;
 }
 
@@ -133,7 +134,9 @@ std::string AsJson(const calc::Plan& plan) {
 std::string RenderPlan(const calc::Plan& plan, const Output& output) {
     switch (output.format) {
     case Format::Csv:
-        return AsCsv(plan, output);
+        return AsTable(plan, output, kCsv);
+    case Format::Tsv:
+        return AsTable(plan, output, kTsv);
     case Format::Json:
         return AsJson(plan);
     case Format::Text:

@@ -3,6 +3,7 @@
 
 #include "projection.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace cli {
@@ -22,6 +23,11 @@ std::string Line(long number) {
 const std::string* CellAt(const std::vector<std::string>& cells,
                           const std::optional<std::size_t>& column) {
     return column && *column < cells.size() && !cells[*column].empty() ? &cells[*column] : nullptr;
+}
+
+std::string WithPoint(std::string text) {
+    std::ranges::replace(text, ',', '.');
+    return text;
 }
 
 } // namespace
@@ -104,7 +110,7 @@ void RowBlocks::work(const Row& row, Worked& worked) const {
     for (const Figure figure : kAllFigures) {
         if (const std::string* cell =
                 CellAt(row.cells, columns_.column[static_cast<std::size_t>(figure)]))
-            figures[figure] = *cell;
+            figures[figure] = columns_.decimalComma ? WithPoint(*cell) : *cell;
     }
     // A row with a goal or page views is a plan's; others are the calculator's as ever.
     const auto plans = [&](const auto& column) {
@@ -137,7 +143,7 @@ void RowBlocks::workPlan(const Row& row, const Figures& figures, Worked& worked)
         for (const calc::PlanInput input : calc::kAllPlanInputs) {
             if (const std::string* cell =
                     CellAt(row.cells, columns_.plan[static_cast<std::size_t>(input)]))
-                texts[input] = *cell;
+                texts[input] = columns_.decimalComma ? WithPoint(*cell) : *cell;
         }
         answer = calc::MakePlan(texts);
         plan = std::get_if<calc::Plan>(&answer);

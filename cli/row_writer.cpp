@@ -9,59 +9,61 @@
 
 namespace cli {
 
+// A text table is laid out from TSV once every row is in.
 RowWriter::RowWriter(const Output& output, std::vector<std::string> columns, bool needed)
-    : output_(output), columns_(std::move(columns)), needed_(needed) {}
+    : output_(output), delimited_(output.format == Format::Csv ? kCsv : kTsv),
+      columns_(std::move(columns)), needed_(needed) {}
 
 void RowWriter::appendHeader(std::string& out) const {
-    if (output_.format != Format::Csv || !output_.header)
+    if (output_.format == Format::Json || !output_.header)
         return;
     for (const std::string& column : columns_) {
-        AppendCsvField(out, column);
-        out += ',';
+        delimited_.appendField(out, column);
+        out += delimited_.separator;
     }
     for (const calc::NeededResult& result : calc::kNeededResults) {
         if (needed_)
-            out += std::string(result.field) + ',';
+            out += std::string(result.field) + delimited_.separator;
     }
-    AppendCsvResultHeader(out);
-    out += kCsvRecordEnd;
+    AppendResultHeader(out, delimited_.separator);
+    out += delimited_.recordEnd;
 }
 
 void RowWriter::appendRow(std::string& out, const std::vector<std::string>& cells,
                           const calc::Captions* captions, const Needed* needed) const {
-    if (output_.format == Format::Csv)
-        appendCsvRow(out, cells, captions, needed);
+    if (output_.format != Format::Json)
+        appendDelimitedRow(out, cells, captions, needed);
     else
         appendJsonRow(out, cells, captions, needed);
 }
 
 // A result's field: its caption, its number or, without a result, nothing.
-void RowWriter::appendCsvField(std::string& out, const std::string* caption) const {
+void RowWriter::appendResultField(std::string& out, const std::string* caption) const {
     if (caption && output_.numbers)
         out += calc::CaptionNumber(*caption);
     else if (caption)
-        AppendCsvField(out, *caption);
+        delimited_.appendField(out, *caption);
 }
 
-void RowWriter::appendCsvRow(std::string& out, const std::vector<std::string>& cells,
-                             const calc::Captions* captions, const Needed* needed) const {
+void RowWriter::appendDelimitedRow(std::string& out, const std::vector<std::string>& cells,
+                                   const calc::Captions* captions, const Needed* needed) const {
     for (const std::string& cell : cells) {
-        AppendCsvField(out, cell);
-        out += ',';
+        delimited_.appendField(out, cell);
+        out += delimited_.separator;
     }
     // A short row is filled up, so that the results stay under their headings.
     for (std::size_t i = cells.size(); i < columns_.size(); ++i)
-        out += ',';
+        out += delimited_.separator;
     for (std::size_t field = 0; needed_ && field < calc::kNeededResults.size(); ++field) {
-        appendCsvField(out, needed && (*needed)[field] ? &*(*needed)[field] : nullptr);
-        out += ',';
+        appendResultField(out, needed && (*needed)[field] ? &*(*needed)[field] : nullptr);
+        out += delimited_.separator;
     }
     for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
-            out += ',';
-        appendCsvField(out, captions ? &(*captions)[field] : nullptr);
+            out += delimited_.separator;
+        appendResultField(out, captions ? &(*captions)[field] : nullptr);
     }
-    out += kCsvRecordEnd;
+    out += delimited_.recordEnd;
 }
 
 void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& cells,

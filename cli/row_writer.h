@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "csv_output.h"
 #include "plan.h"
 #include "projection.h"
 #include "single_output.h"
@@ -12,32 +13,34 @@ namespace cli {
 
 // Writes the rows of a run, a single run being a table of one row without input columns: the
 // input cells a row carries followed by the nine results, as CSV (a header, then a record a
-// row) or as JSON (one object a line). A row without captions has empty results (JSON: null).
+// row), as TSV (the same, with tabs and LF) or as JSON (one object a line); text is written as
+// TSV, for a table to be laid out from it. A row without captions has empty results (JSON: null).
 // The rows of a plan have the needed figures before the nine, empty (null) where not asked.
 class RowWriter {
 public:
     using Needed = decltype(calc::Plan::needed);
 
-    // The format is Csv or Json; columns are the names of the input cells.
+    // Columns are the names of the input cells.
     RowWriter(const Output& output, std::vector<std::string> columns, bool needed = false);
 
     const std::vector<std::string>& columns() const { return columns_; }
 
-    // The CSV header record, unless left out; JSON has none.
+    // The CSV or TSV header record, unless left out; JSON has none.
     void appendHeader(std::string& out) const;
 
     void appendRow(std::string& out, const std::vector<std::string>& cells,
                    const calc::Captions* captions, const Needed* needed = nullptr) const;
 
 private:
-    void appendCsvRow(std::string& out, const std::vector<std::string>& cells,
-                      const calc::Captions* captions, const Needed* needed) const;
+    void appendDelimitedRow(std::string& out, const std::vector<std::string>& cells,
+                            const calc::Captions* captions, const Needed* needed) const;
     void appendJsonRow(std::string& out, const std::vector<std::string>& cells,
                        const calc::Captions* captions, const Needed* needed) const;
-    void appendCsvField(std::string& out, const std::string* caption) const;
+    void appendResultField(std::string& out, const std::string* caption) const;
     std::string extraName(std::size_t index) const;
 
     Output output_;
+    Delimited delimited_;
     std::vector<std::string> columns_;
     bool needed_;
 };

@@ -33,6 +33,8 @@ std::optional<Format> FormatNamed(std::string_view name) {
         return Format::Text;
     if (lower == "csv")
         return Format::Csv;
+    if (lower == "tsv")
+        return Format::Tsv;
     if (lower == "json")
         return Format::Json;
     return std::nullopt;

@@ -3,6 +3,7 @@
 // carried through in place, bad rows reported and left empty, the exit code telling which.
 #include "run_cli.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -42,6 +43,16 @@ const std::string kNoResults = ",,,,,,,,";
 const std::string kJsonNulls = "\"actual_impressions\":null,\"actual_clicks\":null,"
                                "\"actual_ctr\":null,\"actual_ecpm\":null,\"daily\":null,"
                                "\"weekly\":null,\"monthly\":null,\"yearly\":null,\"epc\":null";
+
+const std::string kOnePercent = "100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00";
+
+std::string Tsv(std::string csv) {
+    std::ranges::replace(csv, ',', '\t');
+    return csv;
+}
+
+// With "1," before it, a record of exactly 1 MiB.
+const std::string kMiBCell((1 << 20) - 2, 'x');
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, Batch,
@@ -149,6 +160,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 4: clicks \"1\": give either the CTR or the clicks, not "
                  "both\n",
                  1},
+        BatchRow{"TsvEscapesTabsLineBreaksAndBackslashes", "site,ctr\n\"a\tb\\c\r\n\",1\n", "tsv",
+                 "site\tctr\t" + Tsv(kResults) + "\na\\tb\\\\c\\r\\n\t1\t" + Tsv(kOnePercent) +
+                     "\n",
+                 "", 0},
+        BatchRow{
+            "TextTableAligned", "site,ctr\ncaf\xc3\xa9,1\nx,2.55\n", "text",
+            "site  ctr   actual_impressions  actual_clicks  actual_ctr  actual_ecpm  daily  "
+            "weekly  monthly  yearly    epc\ncaf\xc3\xa9  1                    100            1.0  "
+            "     1.00%        $0.00  $0.00   $0.00    $0.00   $0.00  $0.00\nx     2.55\n",
+            "varnelcalc-cli: line 3: ctr \"2.55\": more than one decimal\n", 1},
         BatchRow{"JsonNamesCellsBeyondTheHeader", "ctr\n1,b\n", "json",
                  "{\"ctr\":\"1\",\"column 2\":\"b\"," + kJsonNulls + "}\n",
                  "varnelcalc-cli: line 2: 2 fields where the header has 1\n", 1},
@@ -160,6 +181,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 1: a column has the name of the result \"epc\"\n", 2},
         // The program's own output fed back in would repeat the result columns.
         BatchRow{"CsvColumnCannotTakeAResultsName", "impressions,daily\n1000,x\n", "csv", "",
+                 "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2},
+        BatchRow{"JsonNamesDistinctOnlyInBytesThatAreNotText", "caf\xe9,caf\xe8,ctr\n", "json", "",
+                 "varnelcalc-cli: line 1: two columns are named \"caf\xef\xbf\xbd\"\n", 2},
+        BatchRow{"ResultsNameInAnotherCaseWithBlanks", "ctr, Daily\n", "csv", "",
                  "varnelcalc-cli: line 1: a column has the name of the result \"daily\"\n", 2},
         BatchRow{"CsvNeedsDistinctColumnNames", "ctr,site,site\n1,a,b\n", "csv", "",
                  "varnelcalc-cli: line 1: two columns are named \"site\"\n", 2},
@@ -179,16 +204,22 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 1: no figure column among \"site\", \"owner\"; expected "
                  "impressions, ctr, clicks or ecpm\n",
                  2},
-        BatchRow{"SemicolonSeparated", "impressions;ctr\n1000;2\n", "csv", "",
-                 "varnelcalc-cli: line 1: warning: the columns must be separated by \",\", not by "
-                 "\";\" or a tab\nvarnelcalc-cli: line 1: no figure column among "
-                 "\"impressions;ctr\"; expected impressions, ctr, clicks or ecpm\n",
-                 2},
-        BatchRow{"MisspeltColumnIsCarriedWithAWarning", "impressions,ctr%\n1000,2\n", "csv",
-                 "impressions,ctr%," + kResults + "\r\n" +
+        BatchRow{
+            "SemicolonsWithDecimalCommas", "impressions;ctr;ecpm\n1000;2,5;2\n", "csv",
+            "impressions,ctr,ecpm," + kResults +
+                "\r\n1000,\"2,5\",2,1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n",
+            "", 0},
+        BatchRow{
+            "TabSeparated", "impressions\tctr\n", "csv", "",
+            "varnelcalc-cli: line 1: warning: the columns must be separated by \",\" or \";\", "
+            "not by a tab\nvarnelcalc-cli: line 1: no figure column among "
+            "\"impressions\\tctr\"; expected impressions, ctr, clicks or ecpm\n",
+            2},
+        BatchRow{"MisspeltColumnIsCarriedWithAWarning", "impressions,ecmp\n1000,2\n", "csv",
+                 "impressions,ecmp," + kResults + "\r\n" +
                      "1000,2,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
-                 "varnelcalc-cli: line 1: warning: the column \"ctr%\" is carried through; did "
-                 "you mean ctr?\n",
+                 "varnelcalc-cli: line 1: warning: the column \"ecmp\" is carried through; did "
+                 "you mean ecpm?\n",
                  0},
         BatchRow{"UnclosedQuoteReportedAtItsFirstLine", "impressions,site\n1000,\"open\nmore\n",
                  "csv", "impressions,site," + kResults + "\r\n",
@@ -206,6 +237,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 1: the input is UTF-16 text; it must be UTF-8\n", 2},
         BatchRow{"EndlessLineStops", std::string((1 << 20) + 1, 'x'), "csv", "",
                  "varnelcalc-cli: line 1: a record longer than 1 MiB\n", 2},
+        BatchRow{"RecordOfOneMiBWithoutItsLineEnd", "ctr,note\r\n1," + kMiBCell + "\r\n", "csv",
+                 "ctr,note," + kResults + "\r\n1," + kMiBCell +
+                     ",100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                 "", 0},
         BatchRow{"EndlessQuotedFieldStops",
                  "impressions,note\n1000,\"" + std::string(1 << 20, '\n'), "csv",
                  "impressions,note," + kResults + "\r\n",
@@ -226,8 +261,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 3: The goal cannot be reached with an eCPM of $0.00.\n", 1}),
     [](const auto& info) { return info.param.name; });
 
-TEST(BatchFile, ReadsTheNamedFile) {
-    const std::string path = ::testing::TempDir() + "varnelcalc-cli-sites.csv";
+class BatchFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BatchFile, ReadsTheNamedFile) {
+    const std::string path = ::testing::TempDir() + GetParam();
     {
         std::ofstream file(path, std::ios::binary);
         file << "impressions,ctr,ecpm\n1000,2.5,2\n";
@@ -238,6 +275,11 @@ TEST(BatchFile, ReadsTheNamedFile) {
     EXPECT_EQ(run.code, 0);
     std::remove(path.c_str());
 }
+
+// A name in another encoding than UTF-8 is the file's all the same.
+INSTANTIATE_TEST_SUITE_P(Names, BatchFile,
+                         ::testing::Values("varnelcalc-cli-sites.csv",
+                                           "varnelcalc-cli-caf\xe9.csv"));
 
 // A standard output that cannot take anything, like a full disk or a closed pipe.
 class RefusingBuffer final : public std::streambuf {
@@ -260,6 +302,16 @@ TEST(BatchOutput, FailedWriteStopsTheBatch) {
     EXPECT_EQ(code, 2);
     EXPECT_EQ(err.str(), "varnelcalc-cli: cannot write the output\n");
     EXPECT_LT(in.tellg(), static_cast<std::streamoff>(input.size())) << "read on after the fault";
+}
+
+// Reading stops at the bound, not at the end of the input.
+TEST(BatchInput, EndlessRecordStopsWithinItsBoundAndAChunk) {
+    std::istringstream in(std::string(3 << 20, 'x'));
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::Run({"varnelcalc-cli", "--batch", "-"}, in, out, err), 2);
+    // At the end, tellg() would be -1, far above the bound as a size.
+    EXPECT_LE(static_cast<std::size_t>(in.tellg()), (1u << 20) + (1u << 16));
 }
 
 } // namespace

@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"Utf8KeptAsItIs", "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80",
                 "\"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80\""},
         TextRow{"Latin1ByteReplaced", "caf\xe9", "\"caf\xef\xbf\xbd\""},
+        TextRow{"LoneContinuationByteReplaced", "\x80", "\"\xef\xbf\xbd\""},
         TextRow{"CutSequenceReplaced", "\xe2\x82", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
         TextRow{"OverlongFormReplaced", "\xc0\xaf", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
         TextRow{"ThreeByteOverlongReplaced", "\xe0\x80\xaf",

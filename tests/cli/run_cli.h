@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "arguments.h"
 #include "command_line.h"
 
 #include <sstream>
@@ -17,7 +18,7 @@ struct CliRun {
 inline CliRun RunCli(const std::vector<std::string>& arguments, const std::string& input = {}) {
     QStringList list{QString::fromLatin1(cli::kProgramName)};
     for (const std::string& argument : arguments)
-        list << QString::fromStdString(argument);
+        list << cli::ArgumentText(argument);
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;

@@ -13,6 +13,7 @@ struct SingleRunRow {
     const char* name;
     std::vector<std::string> arguments;
     std::string out;
+    std::string err = {};
 };
 
 // Rows print as their names in test listings.
@@ -25,9 +26,12 @@ class SingleRun : public ::testing::TestWithParam<SingleRunRow> {};
 TEST_P(SingleRun, PrintsTheWindowsCaptions) {
     const CliRun run = RunCli(GetParam().arguments);
     EXPECT_EQ(run.out, GetParam().out);
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, GetParam().err);
     EXPECT_EQ(run.code, 0);
 }
+
+const std::string kNoClicks = "varnelcalc-cli: note: without a CTR or clicks there are no "
+                              "clicks, and the earnings are $0.00\n";
 
 const std::string kCsvHeader = "actual_impressions,actual_clicks,actual_ctr,actual_ecpm,daily,"
                                "weekly,monthly,yearly,epc\r\n";
@@ -48,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "Average EPC  $.08\n"},
         SingleRunRow{"NothingGivenIsTheStartState",
                      {"--format", "csv"},
-                     kCsvHeader + "100,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+                     kCsvHeader + "100,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                     kNoClicks},
         SingleRunRow{"CsvQuotesCaptionsWithCommas",
                      {"--impressions=1000", "--ctr=2", "--ecpm=3", "--format=csv"},
                      kCsvHeader +
@@ -72,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Without clicks the eCPM edit leaves the earnings as they were.
         SingleRunRow{"EcpmWithoutClicksKeepsTheEarnings",
                      {"--ecpm", "2.5", "--format", "csv"},
-                     kCsvHeader + "100,0,0.0%,$2.50,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"},
+                     kCsvHeader + "100,0,0.0%,$2.50,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
+                     kNoClicks},
         // eCPM 2.5 on 1000 impressions: 76.025 a month, an exact half shown rounded up.
         SingleRunRow{"MonthlyHalfCentRoundsUp",
                      {"--impressions", "1000", "--ctr", "1", "--ecpm", "2.5", "--format", "csv"},
@@ -120,8 +126,11 @@ INSTANTIATE_TEST_SUITE_P(
                      "\"weekly\":{\"shown\":\"$0.00\",\"value\":0.00},"
                      "\"monthly\":{\"shown\":\"$0.00\",\"value\":0.00},"
                      "\"yearly\":{\"shown\":\"$0.00\",\"value\":0.00},"
-                     "\"epc\":{\"shown\":\"$0.00\",\"value\":0.00}}\n"},
-        SingleRunRow{"Version", {"--version"}, "varnelcalc-cli 1.00; build: 85\n"},
+                     "\"epc\":{\"shown\":\"$0.00\",\"value\":0.00}}\n",
+                     kNoClicks},
+        SingleRunRow{"Version",
+                     {"--version"},
+                     "varnelcalc-cli 1.0.85\nVarnel Interactive Calculator 1.00; build: 85\n"},
         SingleRunRow{"ShortOptions",
                      {"-i", "1000", "-r", "2", "-e", "3", "-f", "csv"},
                      kCsvHeader +
@@ -192,6 +201,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "--numbers", "--no-header"},
                      "10,1.0,10.00,1000.00,10.00,70.00,304.10,3650.00,10.00\r\n\r\n"
                      "1,10,1.0,304.10,304.10\r\n2,9,0.9,273.69,577.79\r\n"},
+        SingleRunRow{"TsvMonthsAfterAnEmptyRecord",
+                     {"-i", "10", "-r", "10", "-e", "1000", "-G", "-15", "-m", "2", "-f", "tsv",
+                      "--numbers", "--no-header"},
+                     "10\t1.0\t10.00\t1000.00\t10.00\t70.00\t304.10\t3650.00\t10.00\n\n"
+                     "1\t10\t1.0\t304.10\t304.10\n2\t9\t0.9\t273.69\t577.79\n"},
         SingleRunRow{"JsonAMonthALine",
                      {"--goal", "50", "--per", "day", "--solve", "ecpm", "--pageviews", "10000",
                       "--ads-per-page", "2", "--ctr", "1", "--growth", "0", "--months", "1",
