@@ -69,18 +69,23 @@ void ShowRequests::listen() {
 
 void ShowRequests::look() {
     instance_.keep();
-    const bool asked = IsPlainFile(path_) && SizeOf(path_) != 0;
-    // A file taken away, or another put in its place, is no longer watched.
+    // A file taken away, or another put in its place, is no longer watched. Another plain
+    // file is watched in its stead, not made anew: a second start may be writing to it now,
+    // and its request would go with the file.
     if (!watcher_.files().contains(path_)) {
-        listen();
-    } else if (asked) {
-        // Whatever was written is taken as one request, and the file emptied to say so.
-        QFile file(path_);
-        if (file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Truncate))
-            file.close();
+        if (!IsPlainFile(path_)) {
+            listen();
+            return;
+        }
+        watcher_.addPath(path_);
     }
-    if (asked)
-        BringForward(window_);
+    if (!IsPlainFile(path_) || SizeOf(path_) == 0)
+        return;
+    // Whatever was written is taken as one request, and the file emptied to say so.
+    QFile file(path_);
+    if (file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Truncate))
+        file.close();
+    BringForward(window_);
 }
 
 bool ShowRequests::Ask(const QString& path) {
