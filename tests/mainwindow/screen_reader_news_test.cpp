@@ -147,8 +147,14 @@ private slots:
             int((FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count());
         typeInto("txtPresentCTR", QStringLiteral("2"));
         typeInto("txtECPM", QStringLiteral("7"));
+        QCOMPARE(Announced(*window), QString());
         QTest::qWait(pause);
         QVERIFY(Announced(*window).startsWith("Earnings\nDaily: $.70\n"));
+        // The same figures typed again are not told again.
+        window->findChild<QWidget*>(QStringLiteral("announcement"))->setAccessibleName({});
+        typeInto("txtECPM", QStringLiteral("7"));
+        QTest::qWait(pause);
+        QCOMPARE(Announced(*window), QString());
         typeInto("txtECPM", QStringLiteral("8"));
         find<QPushButton>("cmdReset").click();
         QTest::qWait(pause);
