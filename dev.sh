@@ -17,6 +17,7 @@ run_packages=(
     qt6-base-dev liblitehtml-dev libgumbo-dev   # libraries the program links
     libcsv-dev                                  # the command-line companion's CSV reader
     fonts-dejavu-core fonts-liberation2         # stand-ins for the designed fonts
+    dpkg-dev                                    # the Debian package the README offers after run
 )
 
 # What only the tests need, installed by `test` on top of the run packages.
@@ -25,7 +26,7 @@ test_packages=(
     xvfb xauth libxcb1-dev locales              # windows on a virtual display; a comma locale
     xdotool at-spi2-core dbus-daemon            # held keys under the accessibility bridge
     clang libclang-rt-14-dev                    # fuzzers
-    desktop-file-utils appstream dpkg-dev man-db  # desktop entry, metainfo, .deb, man page checks
+    desktop-file-utils appstream man-db         # desktop entry, metainfo, man page checks
     lintian librsvg2-bin                        # the .deb as Debian judges it; icons against their SVG
     # Windows: the Windows-only sources checked, the engine's tests built and run under Wine
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64

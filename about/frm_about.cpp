@@ -54,6 +54,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     // Created from the bottom up: later siblings are drawn above earlier ones.
     createTexts();
     createLinks();
+    followStandInTexts();
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -141,6 +142,21 @@ void frmAbout::createLinks() {
             QStringLiteral("?subject=") + QString::fromLatin1(product::kBugReportSubject);
         mAPI::OpenLink(address, QString::number(winId()));
     });
+}
+
+// The designed places leave wide gaps after texts drawn by a narrower stand-in font: there the
+// name's second part and the web link follow the text before them after a blank. Where the
+// designed fonts exist, everything stays where it was designed.
+void frmAbout::followStandInTexts() {
+    const auto follow = [](QWidget& label, const QLabel& before, const QString& text) {
+        if (widgets::IsStandIn(before.font()))
+            label.move(before.x() + before.fontMetrics().horizontalAdvance(text + u' '), label.y());
+    };
+    const auto name = findChildren<QLabel*>(QStringLiteral("lblVarnel"));
+    follow(*name[1], *name[0], name[0]->text());
+    const auto& disclaimer = *findChild<QLabel*>(QStringLiteral("lblDisclaimer"));
+    follow(*findChild<QWidget*>(QStringLiteral("lblWebLink")), disclaimer,
+           disclaimer.text().section(u'\n', 0, 0));
 }
 
 // Where the desktop's title bar needs more than the designed width for the whole title, the

@@ -14,6 +14,7 @@ public:
 private:
     void createTexts();
     void createLinks();
+    void followStandInTexts();
     void load();
     void makeRoomForTitle();
 };

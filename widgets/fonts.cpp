@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fonts.h"
 
+#include <QFontInfo>
 #include <array>
 #include <utility>
 
@@ -31,6 +32,10 @@ QString StandInFor(const QString& family) {
             return QLatin1String(standIn);
     }
     return family;
+}
+
+bool IsStandIn(const QFont& font) {
+    return QFontInfo(font).family().compare(font.family(), Qt::CaseInsensitive) != 0;
 }
 
 QFont DesignFont(const char* family, qreal points, QFont::Weight weight) {

@@ -17,6 +17,9 @@ void RegisterFontSubstitutes();
 // The stand-in for family (any case) when one is known, else family itself.
 QString StandInFor(const QString& family);
 
+// Whether a stand-in draws font: its family is not installed.
+bool IsStandIn(const QFont& font);
+
 // A font of the design, in points as stored there (8.25, 9.75, 12, 15.75).
 QFont DesignFont(const char* family, qreal points, QFont::Weight weight = QFont::Normal);
 

@@ -9,6 +9,39 @@
 namespace widgets {
 namespace {
 
+// The window system gives a held key's repeat the time of the release before it. The bridge
+// holds releases back and delivers copies without their time, and on a busy machine the copy of
+// a repeat's release, unmarked when the window system's pair came in two parts, is delivered
+// before the repeat's press is offered. So the times of releases are noted as the window system
+// reports them, ahead of the bridge's filter, which is installed when a reader first listens.
+class ReleaseTimes final : public QObject {
+public:
+    using QObject::QObject;
+
+    // Whether a press at this time repeats the key: its last release came at the same time.
+    bool repeats(quint32 scanCode, quint64 time) const {
+        const auto found = times_.constFind(scanCode);
+        return found != times_.cend() && *found == time;
+    }
+
+    // The application's filters are called from the last installed; installing one again makes
+    // it the last.
+    void standFirst() { QCoreApplication::instance()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease && event->spontaneous() &&
+            receiver->isWindowType()) {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            times_.insert(key.nativeScanCode(), key.timestamp());
+        }
+        return false;
+    }
+
+private:
+    QHash<quint32, quint64> times_;
+};
+
 // Every press the window system reports is offered to the window as a shortcut override at
 // once, before the press itself is delivered, which the bridge holds back until the reader has
 // seen it. So the overrides tell, in time, which presses are a held key's repeats: a press of a
@@ -17,7 +50,11 @@ namespace {
 // which no press follows, lets the key go.
 class HeldKeys final : public QObject {
 public:
-    using QObject::QObject;
+    explicit HeldKeys(QCoreApplication& application)
+        : QObject(&application), releaseTimes_(new ReleaseTimes(this)) {
+        application.installEventFilter(this);
+        releaseTimes_->standFirst();
+    }
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
@@ -50,7 +87,9 @@ protected:
         Key& state = keys_[key.nativeScanCode()];
         switch (event->type()) {
         case QEvent::ShortcutOverride:
-            if (state.down || key.isAutoRepeat()) {
+            releaseTimes_->standFirst();
+            if (state.down || key.isAutoRepeat() ||
+                releaseTimes_->repeats(key.nativeScanCode(), key.timestamp())) {
                 state.down = true;
                 ++state.repeats;
                 key.accept();
@@ -99,6 +138,7 @@ private:
         return true;
     }
 
+    ReleaseTimes* releaseTimes_;
     QHash<quint32, Key> keys_;
     std::optional<quint32> offered_;
     const QEvent* resent_ = nullptr;
@@ -107,7 +147,7 @@ private:
 } // namespace
 
 void MarkHeldKeyRepeats(QCoreApplication& application) {
-    application.installEventFilter(new HeldKeys(&application));
+    new HeldKeys(application);
 }
 
 } // namespace widgets

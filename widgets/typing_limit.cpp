@@ -11,7 +11,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QToolTip>
 #include <algorithm>
+#include <utility>
 
 namespace widgets {
 namespace {
@@ -74,23 +76,34 @@ bool TypingLimit::limitInsertion(QStringView typed) {
 
 // A paste goes in whole or not at all: cut to the room left, "12345678" would become
 // another figure. Blanks take no room, since the box removes them.
-void TypingLimit::paste(QClipboard::Mode mode) {
+bool TypingLimit::paste(QClipboard::Mode mode) {
     const QString clipboard = QGuiApplication::clipboard()->text(mode);
     const QStringView line = FirstLine(clipboard);
     if (line.isEmpty())
-        return;
+        return false;
     if (code_points::Count(line) - line.count(u' ') > room()) {
         desktop::Beep();
-        return;
+        return true;
     }
     edit_.insert(line.toString());
+    return false;
+}
+
+// Many machines play no beep; the tooltip says why the box took nothing.
+void TypingLimit::showLimit() {
+    QToolTip::showText(edit_.mapToGlobal(QPoint(0, edit_.height())),
+                       QStringLiteral("This box takes up to %1 characters.").arg(limit_), &edit_,
+                       {}, 3000);
 }
 
 void TypingLimit::showContextMenu(const QPoint& globalPosition) {
     QMenu* menu = edit_.createStandardContextMenu();
     if (QAction* pasteAction = PasteActionOf(*menu)) {
         pasteAction->disconnect(&edit_);
-        connect(pasteAction, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
+        connect(pasteAction, &QAction::triggered, this, [this] {
+            if (paste(QClipboard::Clipboard))
+                showLimit();
+        });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPosition);
@@ -101,16 +114,24 @@ bool TypingLimit::eventFilter(QObject*, QEvent* event) {
     case QEvent::KeyPress: {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (key.matches(QKeySequence::Paste)) {
-            paste(QClipboard::Clipboard);
+            limitAtRelease_ = paste(QClipboard::Clipboard);
             return true;
         }
-        return InsertsText(key) && limitInsertion(key.text());
+        limitAtRelease_ = InsertsText(key) && limitInsertion(key.text());
+        return limitAtRelease_;
     }
+    case QEvent::KeyRelease:
+        // A tooltip goes at any key's press or release: shown at the refused key's release, it
+        // stays.
+        if (std::exchange(limitAtRelease_, false))
+            showLimit();
+        return false;
     case QEvent::InputMethod: {
         auto& input = static_cast<QInputMethodEvent&>(*event);
         const QString committed = input.commitString();
         if (code_points::Count(committed) > room()) {
             desktop::Beep();
+            showLimit();
             input.setCommitString(code_points::Left(committed, std::max(room(), 0)).toString(),
                                   input.replacementStart(), input.replacementLength());
         }
@@ -122,7 +143,8 @@ bool TypingLimit::eventFilter(QObject*, QEvent* event) {
             !QGuiApplication::clipboard()->supportsSelection())
             return false;
         edit_.deselect();
-        paste(QClipboard::Selection);
+        if (paste(QClipboard::Selection))
+            showLimit();
         return true;
     }
     case QEvent::ContextMenu:

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 // What the real link opener hands the desktop, caught before a browser or mail program starts.
@@ -124,7 +125,28 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, place);
         const int designLeft = (about_->width() - 343) / 2;
-        QCOMPARE(find(qPrintable(name)).geometry(), place.translated(designLeft, 0));
+        QRect designed = place.translated(designLeft, 0);
+        // Where a stand-in draws the copyright, the web link follows it (below).
+        if (name == QLatin1String("lblWebLink") && widgets::IsStandIn(find("lblDisclaimer").font()))
+            designed.moveLeft(find(qPrintable(name)).x());
+        QCOMPARE(find(qPrintable(name)).geometry(), designed);
+    }
+
+    // Not the gap the designed fonts' wider texts would fill: a blank after the name's first
+    // part and after the copyright, where a stand-in font draws them.
+    void aBlankFollowsTextsInStandInFonts() {
+        const auto name = about_->findChildren<QLabel*>(QStringLiteral("lblVarnel"));
+        const auto& copyright = find<QLabel>("lblDisclaimer");
+        const std::tuple<const QLabel&, QString, const QWidget&> pairs[] = {
+            {*name[0], name[0]->text(), *name[1]},
+            {copyright, copyright.text().section(u'\n', 0, 0), find("lblWebLink")}};
+        for (const auto& [before, text, after] : pairs) {
+            if (!widgets::IsStandIn(before.font()))
+                QSKIP("the designed fonts are installed");
+            const int gap = after.x() - before.x() - before.fontMetrics().horizontalAdvance(text);
+            QVERIFY2(gap > 0 && gap <= 2 * before.fontMetrics().horizontalAdvance(u' '),
+                     qPrintable(QStringLiteral("%1 pixels after %2").arg(gap).arg(text)));
+        }
     }
 
     // The links stand above the text they lie over.

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 // A line edit in a window of its own, bound to the engine's box interface, counting the
@@ -128,6 +129,8 @@ private slots:
         QCOMPARE(bound.edit.text(), result);
         QCOMPARE(bound.changes, changes);
         QCOMPARE(beeps_, beeps);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                 beeps > 0 ? QStringLiteral("This box takes up to %1 characters.").arg(limit) : "");
     }
 
     void codeWritesAreStoredWhole() {

@@ -6,6 +6,15 @@
 #include <QTest>
 #include <QWidget>
 
+// Readers speak a notification when it is shown: each showing is news.
+struct ShowCounter : QObject {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        shows += event->type() == QEvent::Show && watched->objectName() == "announcement";
+        return false;
+    }
+    int shows = 0;
+};
+
 class AnnouncementTest : public QObject {
     Q_OBJECT
 
@@ -22,6 +31,8 @@ private slots:
         QWidget window;
         window.resize(200, 100);
         window.show();
+        ShowCounter counter;
+        qApp->installEventFilter(&counter);
         for (const QString& words : announcements) {
             widgets::Announce(window, words);
             const auto notices = window.findChildren<QWidget*>(QStringLiteral("announcement"));
@@ -34,6 +45,7 @@ private slots:
             QCOMPARE(spoken->role(), QAccessible::Notification);
             QCOMPARE(spoken->text(QAccessible::Name), words);
         }
+        QCOMPARE(counter.shows, announcements.size());
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <memory>
 #include <optional>
@@ -11,8 +12,19 @@
 namespace {
 
 // The rule the box is under as the news goes out. Entered: quiet until focused, and readers
-// since told of the focus. HoldEnded: its text held quiet, and the hold over.
-enum class Rule { None, UntilFocused, Entered, QuietText, HoldEnded, WhileUnfocused, HideQuietly };
+// since told of the focus. HoldEnded: its text held quiet, and the hold over. MenuUp: a popup
+// menu open over it; Popup: the box is the popup.
+enum class Rule {
+    None,
+    UntilFocused,
+    Entered,
+    QuietText,
+    HoldEnded,
+    WhileUnfocused,
+    HideQuietly,
+    MenuUp,
+    Popup
+};
 
 std::unique_ptr<QAccessibleEvent> News(QLineEdit& edit, QAccessible::Event type) {
     switch (type) {
@@ -27,6 +39,11 @@ std::unique_ptr<QAccessibleEvent> News(QLineEdit& edit, QAccessible::Event type)
                                                             QStringLiteral("5"));
     case QAccessible::ValueChanged:
         return std::make_unique<QAccessibleValueChangeEvent>(&edit, 5);
+    case QAccessible::StateChanged: {
+        QAccessible::State active;
+        active.active = true;
+        return std::make_unique<QAccessibleStateChangeEvent>(&edit, active);
+    }
     default:
         return std::make_unique<QAccessibleEvent>(&edit, type);
     }
@@ -70,6 +87,8 @@ private slots:
             {"focus gone: name", Rule::WhileUnfocused, NameChanged, false, false},
             {"tip hidden", Rule::HideQuietly, ObjectHide, false, true},
             {"tip shown", Rule::HideQuietly, ObjectShow, false, false},
+            {"menu up: active again", Rule::MenuUp, StateChanged, false, true},
+            {"the menu's own: active", Rule::Popup, StateChanged, false, false},
         };
         QTest::addColumn<Case>("row");
         for (const Case& row : kCases)
@@ -79,6 +98,7 @@ private slots:
     void newsKeptUnderEachRule() {
         QFETCH(Case, row);
         QLineEdit edit(QStringLiteral("100"));
+        QMenu menu;
         if (row.selected)
             edit.selectAll();
         std::optional<widgets::QuietText> quiet;
@@ -104,6 +124,14 @@ private slots:
             break;
         case Rule::HideQuietly:
             widgets::HideQuietly(edit);
+            break;
+        case Rule::MenuUp:
+            menu.addAction(QStringLiteral("Copy"));
+            menu.popup({});
+            break;
+        case Rule::Popup:
+            edit.setWindowFlag(Qt::Popup);
+            edit.show();
             break;
         }
         QCOMPARE(Kept(edit, row.news), row.kept);
