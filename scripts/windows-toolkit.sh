@@ -18,16 +18,29 @@ toolchain=$here/cmake/mingw-w64.cmake
 work=$prefix.work
 jobs=${VARNELCALC_TOOLKIT_JOBS:-2}
 
-# The suite the machine's own lists use; Debian's archive is the only source.
-source_suite="deb-src http://deb.debian.org/debian bookworm main"
+# The source entries of the archives the machine itself installs Debian's packages from, as apt
+# resolves its own configuration (whatever mirror or proxy it names): each Debian origin's
+# address, suite and component, as a deb-src line.
+debian_source_entries() {
+    apt-cache policy | awk '
+        /^ *-?[0-9]+ [a-z+]+:\/\// { address = $2; split($3, place, "/"); next }
+        / release .*o=Debian/ && address != "" {
+            print "deb-src " address " " place[1] " " place[2]; address = ""
+        }' | sort -u
+}
 
 # Downloads a source package and unpacks it into the folder given, through a private list
-# with a deb-src entry, so that the machine's own apt configuration stays untouched.
+# with the machine's own Debian entries turned into deb-src ones, so that the machine's apt
+# configuration stays untouched.
 fetch_source() {
     local package=$1 folder=$2
     [ -d "$work/$folder" ] && return
     mkdir -p "$work/apt/lists/partial" "$work/apt/archives" "$work/download"
-    echo "$source_suite" >"$work/apt/sources.list"
+    debian_source_entries >"$work/apt/sources.list"
+    if [ ! -s "$work/apt/sources.list" ]; then
+        echo "No Debian archive in this machine's apt lists: run apt-get update first" >&2
+        exit 1
+    fi
     local apt=(apt-get -q -o Dir::Etc::SourceList="$work/apt/sources.list"
         -o Dir::Etc::SourceParts=/dev/null -o Dir::State::Lists="$work/apt/lists"
         -o Dir::Cache::Archives="$work/apt/archives")
