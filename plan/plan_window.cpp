@@ -30,14 +30,14 @@ namespace {
 
 using calc::PlanInput;
 
-struct FieldSpec {
+struct FigureField {
     PlanInput input;
     const char* name;
     const char* label;
 };
 
 // The figures a plan starts from, in the order of the window; the goal has its own group.
-constexpr std::array<FieldSpec, 8> kFigureFields = {{
+constexpr std::array<FigureField, 8> kFigureFields = {{
     {PlanInput::Impressions, "txtPlanImpressions", "Impressions a &day:"},
     {PlanInput::CTR, "txtPlanCTR", "C&TR (%):"},
     {PlanInput::ECPM, "txtPlanECPM", "eCP&M ($):"},
@@ -129,8 +129,8 @@ QGroupBox* PlanWindow::createFigures() {
     for (std::size_t i = 0; i < kFigureFields.size(); ++i) {
         // Blank rows part the traffic, which may stand in for the impressions, and the growth.
         const int row = int(i) + (i >= kFirstTraffic) + (i >= kFirstGrowth);
-        const FieldSpec& spec = kFigureFields[i];
-        fields_[std::size_t(spec.input)] = plan::AddField(*grid, row, spec.name, spec.label);
+        const FigureField& field = kFigureFields[i];
+        fields_[std::size_t(field.input)] = plan::AddField(*grid, row, field.name, field.label);
     }
     fields_[std::size_t(PlanInput::PageViews)]->setPlaceholderText(QStringLiteral("optional"));
     grid->setRowMinimumHeight(int(kFirstTraffic), fontMetrics().height() / 2);
@@ -254,8 +254,9 @@ void PlanWindow::copyPlan() {
         {QStringLiteral("Goal per"), period_->checkedButton()->text()},
         {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&'))},
     };
-    for (const FieldSpec& spec : kFigureFields)
-        copied.push_back({plan::SpokenName(spec.label), fields_[std::size_t(spec.input)]->text()});
+    for (const FigureField& field : kFigureFields)
+        copied.push_back(
+            {plan::SpokenName(field.label), fields_[std::size_t(field.input)]->text()});
     for (std::size_t i = 0; i < view_.results.size(); ++i) {
         if (!view_.results[i].isEmpty())
             copied.push_back({plan::ResultName(i), view_.results[i]});
