@@ -224,7 +224,7 @@ void Calculator::txtPresentClicks_Change() {
         ChangeHead(Box::Clicks);
 
         state_.dblPresentClicks = LeadingValue(clicks.text());
-        const std::string shownClicks = ClicksAsShown(clicks.text());
+        const std::string shownClicks = ClicksAsShown(state_.dblPresentClicks);
         state_.dblProjectedClicks = LeadingValue(shownClicks);
         setCaption(Caption::ProjectedClicks, shownClicks);
 

@@ -19,8 +19,8 @@ double ClicksAt(double impressions, double ctr) {
     return checked(impressions * ctr);
 }
 
-std::string ClicksAsShown(std::string_view typedClicks) {
-    return CaptionText(LeadingValue(typedClicks), Pattern::Clicks);
+std::string ClicksAsShown(double typedClicks) {
+    return CaptionText(typedClicks, Pattern::Clicks);
 }
 
 double CtrOfClicks(double clicks, double impressions) {

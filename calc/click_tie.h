@@ -19,7 +19,7 @@ double CtrOfBoxes(std::string_view wholePercent, std::string_view tenths);
 double ClicksAt(double impressions, double ctr);
 
 // Typed clicks are used as shown, to one decimal: the caption, whose value they then are.
-std::string ClicksAsShown(std::string_view typedClicks);
+std::string ClicksAsShown(double typedClicks);
 
 // The CTR the clicks give the impressions; 0 where there are no impressions. Raises.
 double CtrOfClicks(double clicks, double impressions);

@@ -232,22 +232,30 @@ double UnitInTheLastPlace(double value) {
     return (std::fabs(value) + 1) * std::numeric_limits<double>::epsilon();
 }
 
-// The count of ten-thousandths, where the double's product with 10,000 settles it: far enough
-// from a half that the shortest decimal form of the value, which the exact route rounds,
-// cannot lie on the other side of it. Elsewhere (halves, huge or odd values) the exact route
-// decides.
-std::optional<FixedPoint> QuickFixedPoint(double value) {
-    constexpr double kWellInsideTheRange = 1e15; // ten-thousandths a double holds to a unit
-    const double scaled = value * 10000;
-    if (!(std::fabs(scaled) < kWellInsideTheRange))
+// The nearest whole number to scaled where the digits route, which rounds a decimal form of
+// the value, cannot come out otherwise: far enough from a half that neither that form nor the
+// product could lie on its other side. The shortest digits and the product each stray from
+// the exact product by about a unit in its last place, eight of which leave room to spare;
+// fifteen digits stray by up to relativeDoubt of it more. None elsewhere.
+std::optional<double> SettledNearest(double scaled, double relativeDoubt) {
+    constexpr double kWellInsideTheRange = 1e15; // whole numbers a double holds to a unit
+    const double magnitude = std::fabs(scaled);
+    if (!(magnitude < kWellInsideTheRange))
         return std::nullopt;
     const double nearest = std::nearbyint(scaled);
     const double offHalf = std::fabs(std::fabs(scaled - nearest) - 0.5);
-    // The shortest decimal form and the product each stray from the value times 10,000 by
-    // about a unit in the last place of the product: eight of them leave room to spare.
-    if (offHalf < 8 * UnitInTheLastPlace(scaled))
+    if (offHalf < relativeDoubt * magnitude + 8 * UnitInTheLastPlace(scaled))
         return std::nullopt;
-    return FixedPoint{static_cast<std::int64_t>(nearest)};
+    return nearest;
+}
+
+// The count of ten-thousandths, where the product with 10,000 settles it; elsewhere (halves,
+// huge or odd values) the exact route decides.
+std::optional<FixedPoint> QuickFixedPoint(double value) {
+    const auto nearest = SettledNearest(value * 10000, 0);
+    if (!nearest)
+        return std::nullopt;
+    return FixedPoint{static_cast<std::int64_t>(*nearest)};
 }
 
 // The pattern's text for a count of its last decimal places (cents for the dollar patterns,
@@ -291,28 +299,13 @@ std::string RenderCents(FixedPoint value, const PatternShape& shape) {
     return LaidOut(negative, magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0), shape);
 }
 
-// The nearest whole number to scaled where rounding the value's fifteen-digit form, as the
-// digits route does, cannot come out otherwise: far enough from a half that neither those
-// fifteen digits nor the product could lie on its other side. None elsewhere.
-std::optional<double> SettledNearest(double scaled) {
-    constexpr double kWellInsideTheRange = 1e15;
-    const double magnitude = std::fabs(scaled);
-    if (!(magnitude < kWellInsideTheRange))
-        return std::nullopt;
-    const double nearest = std::nearbyint(scaled);
-    const double offHalf = std::fabs(std::fabs(scaled - nearest) - 0.5);
-    if (offHalf < 1e-12 * magnitude + 8 * UnitInTheLastPlace(scaled))
-        return std::nullopt;
-    return nearest;
-}
-
 // A pattern's text for an ordinary value, without going through its digits.
 std::optional<std::string> QuickRender(double value, Pattern pattern) {
     const PatternShape shape = ShapeOf(pattern);
     double scale = shape.percent ? 100 : 1;
     for (int i = 0; i < shape.decimals; ++i)
         scale *= 10;
-    const auto nearest = SettledNearest(value * scale);
+    const auto nearest = SettledNearest(value * scale, 1e-12);
     if (!nearest)
         return std::nullopt;
     return LaidOut(std::signbit(*nearest), static_cast<std::uint64_t>(std::fabs(*nearest)), shape);

@@ -113,7 +113,7 @@ Captions WorkedOut(const TypedFigures& figures) {
     const auto& typedClicks = figures[Figure::Clicks];
     // Clicks go in after the CTR and win over it, unless they leave their box as it was.
     if (typedClicks && (!ctr || *typedClicks != StartText(Box::Clicks))) {
-        shown(Caption::ProjectedClicks) = ClicksAsShown(*typedClicks);
+        shown(Caption::ProjectedClicks) = ClicksAsShown(LeadingValue(*typedClicks));
         clicks = LeadingValue(shown(Caption::ProjectedClicks));
         shown(Caption::ProjectedCTR) =
             CaptionText(CtrOfClicks(clicks, impressions), Pattern::Percent);
