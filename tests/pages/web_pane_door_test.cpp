@@ -9,22 +9,29 @@
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <map>
 #include <memory>
 #include <page_address.h>
 #include <web_pane.h>
 
 namespace {
 
+// The widget that takes the mouse at onPage, the renderer's own if it has one there, and the
+// point in its coordinates.
+std::pair<QWidget*, QPoint> MouseTarget(pages::WebPane& pane, QPoint onPage) {
+    const QPoint inView = onPage - pane.scrollPosition();
+    QWidget* widget = pane.viewport()->childAt(inView);
+    if (!widget)
+        widget = pane.viewport();
+    return {widget, widget->mapFrom(pane.viewport(), inView)};
+}
+
 // Clicks the middle of element (of its first line, for a link's text) with the mouse.
 void Click(pages::WebPane& pane, const pages::PageElement& element) {
     const QRect target = element.lineBoxes.empty() ? element.bounds : element.lineBoxes.front();
     pane.showArea(target);
-    const QPoint inView = target.center() - pane.scrollPosition();
-    // The renderer's own widget under the point takes the mouse.
-    QWidget* widget = pane.viewport()->childAt(inView);
-    if (!widget)
-        widget = pane.viewport();
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->mapFrom(pane.viewport(), inView));
+    const auto [widget, point] = MouseTarget(pane, target.center());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, point);
 }
 
 } // namespace
@@ -128,6 +135,36 @@ private slots:
         QCOMPARE(clicks.size(), 1u);
         QCOMPARE(clicks.back().tagName, "A");
         QCOMPARE(clicks.back().id, "idx_seo");
+    }
+
+    // A click is a press and a release on one element with no drag between: pressed on text
+    // and let go on a link beside it, the other way round, or dragged off a link and back,
+    // none is.
+    void dragsAreNoClicks_data() {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"text link", "link text", "link away link"})
+            QTest::newRow(way) << way;
+    }
+    void dragsAreNoClicks() {
+        QFETCH(QString, way);
+        show(pages::PageAddress(pages::kSeoSuffix));
+        // "More visitors mean more impressions. Try SEO Zorvik": both sides of the link's
+        // start, nearer than a drag; and text well before it.
+        const QRect link = pane->elements("a")[2].lineBoxes.front();
+        const std::map<QString, QPoint> places{{"link", {link.left() + 2, link.center().y()}},
+                                               {"text", {link.left() - 2, link.center().y()}},
+                                               {"away", {link.left() - 40, link.center().y()}}};
+        QVERIFY(pane->elementAt(places.at("text"))->tagName != "A");
+        const QStringList stops = way.split(u' ');
+        const auto [pressed, at] = MouseTarget(*pane, places.at(stops.first()));
+        QTest::mousePress(pressed, Qt::LeftButton, {}, at);
+        for (const QString& stop : stops.mid(1)) {
+            const auto [widget, point] = MouseTarget(*pane, places.at(stop));
+            QTest::mouseMove(widget, point);
+        }
+        const auto [released, there] = MouseTarget(*pane, places.at(stops.last()));
+        QTest::mouseRelease(released, Qt::LeftButton, {}, there);
+        QCOMPARE(clicks.size(), 0u);
     }
 
     void addressesNotBuiltInShowTheNotFoundPage_data() {

@@ -271,20 +271,6 @@ private slots:
         QVERIFY(complete.wait());
     }
 
-    // A click is a press and a release on one element: a drag onto a link or off it is none.
-    void dragsAreNoClicks() {
-        show({400, 300}, pages::kHelpSuffix, kLinks);
-        QSignalSpy complete(pane, &pages::WebPane::documentComplete);
-        const QPoint text = *FindPoint(*pane, "P");
-        const QPoint link = Elements(*pane, "a")[0].lineBoxes.front().center();
-        QTest::mousePress(pane->viewport(), Qt::LeftButton, {}, text);
-        QTest::mouseRelease(pane->viewport(), Qt::LeftButton, {}, link);
-        QTest::mousePress(pane->viewport(), Qt::LeftButton, {}, link);
-        QTest::mouseRelease(pane->viewport(), Qt::LeftButton, {}, text);
-        QCoreApplication::processEvents();
-        QCOMPARE(complete.count(), 0);
-    }
-
     // The picture is served when it has a size to be laid out at.
     void readerServesPagesAndPictures_data() {
         QTest::addColumn<QByteArray>("page");
