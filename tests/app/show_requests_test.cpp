@@ -23,8 +23,9 @@ class ShowRequestsTest : public QObject {
 
 private slots:
     // The running instance answers from its event loop, the asking one waits: two threads.
-    // One request brings the window back once: minimised again, it stays so. A tidier of the temporary folder may take what the instance keeps there, or put a new
-    // file in its place: the instance makes it all again and still hears a second start.
+    // One request brings the window back once: minimised again, it stays so. A tidier of the
+    // temporary folder may take what the instance keeps there, or put a new file in its place: the
+    // instance makes it all again and still hears a second start.
     void aRequestBringsTheMinimisedWindowBack_data() {
         QTest::addColumn<QString>("taken");
         QStringList taken{"nothing", "the request file",
