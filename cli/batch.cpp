@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <set>
 
@@ -156,11 +157,12 @@ private:
     bool flush(std::size_t atLeast) {
         if (done_.out.size() < atLeast)
             return true;
+        errno = 0;
         out_.write(done_.out.data(), static_cast<std::streamsize>(done_.out.size()));
         done_.out.clear();
         if (out_)
             return true;
-        fail("cannot write the output");
+        fail("cannot write the output" + SystemReason());
         return false;
     }
 

@@ -341,6 +341,15 @@ int Fail(std::ostream& err, const std::string& message) {
     return kExitBadInput;
 }
 
+// Sends a run's figures out at once, so that a failure to write them is told here with the
+// system's reason, and not by whichever later write happens to send them.
+int WriteOut(std::ostream& out, std::ostream& err, const std::string& text) {
+    errno = 0;
+    if (out << text << std::flush)
+        return kExitOk;
+    return Fail(err, "cannot write the output" + SystemReason());
+}
+
 // A refusal of what the command line asks is a usage problem; the others are the figures'.
 int RunPlan(const calc::PlanTexts& texts, const Output& output, std::ostream& out,
             std::ostream& err) {
@@ -352,8 +361,7 @@ int RunPlan(const calc::PlanTexts& texts, const Output& output, std::ostream& ou
                            refusal->kind == RefusalKind::Conflict;
         return asked ? UsageError(err, refusal->sentence) : Fail(err, refusal->sentence);
     }
-    out << RenderPlan(std::get<calc::Plan>(answer), output);
-    return kExitOk;
+    return WriteOut(out, err, RenderPlan(std::get<calc::Plan>(answer), output));
 }
 
 int RunOnce(const QCommandLineParser& parser, const Options& options, const Output& output,
@@ -366,7 +374,8 @@ int RunOnce(const QCommandLineParser& parser, const Options& options, const Outp
     const Projection projection = Project(figures);
     if (const auto* problem = std::get_if<Problem>(&projection))
         return UsageError(err, problem->description);
-    out << RenderCaptions(std::get<calc::Captions>(projection), output);
+    if (WriteOut(out, err, RenderCaptions(std::get<calc::Captions>(projection), output)) != kExitOk)
+        return kExitBadInput;
     if (!figures[Figure::CTR] && !figures[Figure::Clicks])
         ErrorLine(err) << "note: without a CTR or clicks there are no clicks, and the earnings "
                           "are $0.00\n";
@@ -384,10 +393,8 @@ int RunBatchFrom(const QString& file, const Output& output, std::istream& in, st
         return Fail(err, "cannot read " + Quoted(name) + ": it is a folder");
     errno = 0;
     std::ifstream stream(path, std::ios::binary);
-    if (!stream) {
-        const std::string reason = errno ? ": " + std::generic_category().message(errno) : "";
-        return Fail(err, "cannot open " + Quoted(name) + reason);
-    }
+    if (!stream)
+        return Fail(err, "cannot open " + Quoted(name) + SystemReason());
     return RunBatch(stream, out, err, output);
 }
 

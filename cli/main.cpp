@@ -14,8 +14,9 @@ int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     const int code = cli::Run(arguments, std::cin, std::cout, std::cerr);
     // A batch that failed to write has said so already.
+    errno = 0;
     if (code != cli::kExitBadInput && !std::cout.flush()) {
-        cli::ErrorLine(std::cerr) << "cannot write the output\n";
+        cli::ErrorLine(std::cerr) << "cannot write the output" << cli::SystemReason() << '\n';
         return cli::kExitBadInput;
     }
     return code;

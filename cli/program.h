@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cerrno>
 #include <ostream>
+#include <string>
+#include <system_error>
 
 namespace cli {
 
@@ -10,6 +13,12 @@ inline constexpr const char* kProgramName = "varnelcalc-cli";
 // Every line the program writes to standard error starts with its name, as other tools' do.
 inline std::ostream& ErrorLine(std::ostream& err) {
     return err << kProgramName << ": ";
+}
+
+// The system's reason for the failure just seen, as ": reason", or nothing where it gave none:
+// errno is cleared before each attempt whose failure is told this way.
+inline std::string SystemReason() {
+    return errno ? ": " + std::generic_category().message(errno) : std::string();
 }
 
 // Exit codes.

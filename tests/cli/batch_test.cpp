@@ -4,6 +4,7 @@
 #include "run_cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -285,7 +286,10 @@ INSTANTIATE_TEST_SUITE_P(Names, BatchFile,
 class RefusingBuffer final : public std::streambuf {
 protected:
     int_type overflow(int_type) override { return traits_type::eof(); }
-    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+    std::streamsize xsputn(const char*, std::streamsize) override {
+        errno = ENOSPC;
+        return 0;
+    }
 };
 
 // Rows stream out as they are computed: a write that fails ends the batch at once, instead of
@@ -300,7 +304,7 @@ TEST(BatchOutput, FailedWriteStopsTheBatch) {
     std::ostringstream err;
     const int code = cli::Run({"varnelcalc-cli", "--batch", "-"}, in, out, err);
     EXPECT_EQ(code, 2);
-    EXPECT_EQ(err.str(), "varnelcalc-cli: cannot write the output\n");
+    EXPECT_EQ(err.str(), "varnelcalc-cli: cannot write the output: No space left on device\n");
     EXPECT_LT(in.tellg(), static_cast<std::streamoff>(input.size())) << "read on after the fault";
 }
 
