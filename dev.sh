@@ -39,6 +39,10 @@ windows_packages=(
     xdotool xclip imagemagick                   # the real program driven under Wine
 )
 
+# The installer is a 32-bit program (Debian's NSIS makes no other): its test runs it under
+# Wine's 32-bit loader, which Debian serves for the i386 architecture.
+installer_packages=(wine wine32:i386)
+
 # The Windows toolkit (a static Qt and libcsv for MinGW-w64), built once outside the tree.
 windows_toolkit=${VARNELCALC_WINDOWS_TOOLKIT:-$HOME/.cache/varnelcalc/mingw-qt-6.4.2}
 
@@ -58,6 +62,11 @@ install_missing_packages() {
         as_root apt-get update -q
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
     fi
+}
+
+# Lets apt install packages built for i386 beside the machine's own.
+add_i386_architecture() {
+    dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
 }
 
 # The number tests run once more under a comma-decimal locale.
@@ -104,7 +113,8 @@ windows_tests() {
         echo "Windows suites skipped: the Windows toolkit is not built (VARNELCALC_WINDOWS=1 ./dev.sh test, or ./dev.sh windows, builds it once)"
         return
     fi
-    install_missing_packages "${windows_packages[@]}"
+    add_i386_architecture
+    install_missing_packages "${windows_packages[@]}" "${installer_packages[@]}"
     windows_build
     xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --preset windows
 }

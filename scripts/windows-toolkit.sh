@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Builds, once, the Windows toolkit that the `windows` preset links against, from Debian's
 # own source packages and with Debian's MinGW-w64 compilers:
-#   - Qt 6 (Core, Gui, Widgets, Network, Test and the windows platform plugin, static), with this
+#   - Qt 6 (Core, Gui, Widgets, Test and the windows platform plugin, static), with this
 #     machine's Qt as the host tools (moc, rcc, uic);
 #   - libcsv, the command-line companion's CSV reader.
 #
@@ -81,9 +81,10 @@ build_qt() {
         "$plugin/qwindowsintegration.cpp"
 
     local features=() feature
-    # tabletevent: Debian's repacked source drops the third-party code it needs.
-    for feature in sql dbus xml concurrent printsupport opengl vulkan direct2d zstd icu glib \
-        freetype tabletevent; do
+    # tabletevent: Debian's repacked source drops the third-party code it needs. Nothing here
+    # links Qt Network: the program keeps off the network, and links open through the shell.
+    for feature in network sql dbus xml concurrent printsupport opengl vulkan direct2d zstd icu \
+        glib freetype tabletevent; do
         features+=("-DFEATURE_$feature=OFF")
     done
     local launcher=()
