@@ -10,38 +10,24 @@
 # installer is a 32-bit program) and xdotool.
 set -euo pipefail
 build=$1
-# Wine would copy a Start-menu entry into this machine's own menus: its menu builder is off,
-# and the desktop's folders are the test's own all the same.
-export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
-scratch=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export WINEPREFIX=$scratch/prefix XDG_DATA_HOME=$scratch/data XDG_CONFIG_HOME=$scratch/config
+source "$(dirname "$0")/wine_session.sh"
 
 cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$scratch/pack" >/dev/null
 installer=$(ls "$scratch"/pack/VarnelCalc-*-windows-x64.exe)
-wine cmd /c exit 0 >/dev/null 2>&1
 
-failures=0
-check() { # NAME CONDITION-RESULT DETAIL
-    if [ "$2" = 0 ]; then echo "PASS: $1"; else echo "FAIL: $1 ($3)"; failures=$((failures + 1)); fi
-}
-wait_for() { # SECONDS COMMAND...: true once the command succeeds
-    local until=$((SECONDS + $1)); shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $until ] || return 1
-        sleep 0.5
-    done
-}
-main_window() { xdotool search --onlyvisible --name '^Varnel Interactive Calculator' | head -n 1; }
 # The uninstall key as the registry files hold it, in the 32-bit view or the 64-bit one.
-uninstall_keys() { grep -ci 'CurrentVersion\\\\Uninstall\\\\VarnelCalc\]' "$WINEPREFIX/system.reg" || true; }
+uninstall_keys() {
+    grep -ci 'CurrentVersion\\\\Uninstall\\\\VarnelCalc\]' "$WINEPREFIX/system.reg" || true
+}
 
 program_folder="$WINEPREFIX/drive_c/Program Files/VarnelCalc"
-menu_folder="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Varnel Interactive Calculator"
-entry='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Varnel Interactive Calculator\Varnel Interactive Calculator.lnk'
+menu_folder="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+menu_folder+="/Varnel Interactive Calculator"
+entry='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Varnel Interactive Calculator'
+entry+='\Varnel Interactive Calculator.lnk'
 
 # Wine finishes its registry writes when its server ends, so each step waits for that.
-wine "$installer" /S
+"$wine" "$installer" /S
 wineserver -w
 missing=
 for file in VarnelCalc.exe varnelcalc-cli.exe Uninstall.exe; do
@@ -55,12 +41,13 @@ check "the installer makes the Start-menu entry and its uninstaller's" \
     "$(ls "$menu_folder" 2>&1 | tr '\n' ' ')"
 check "the installer records its uninstaller" "$([ "$(uninstall_keys)" != 0 ]; echo $?)" "no key"
 
-version=$(wine "C:\\Program Files\\VarnelCalc\\varnelcalc-cli.exe" --version 2>&1 | head -n 1 | tr -d '\r')
+version=$("$wine" "C:\\Program Files\\VarnelCalc\\varnelcalc-cli.exe" --version 2>&1 |
+    head -n 1 | tr -d '\r')
 check "the installed command-line program starts" \
     "$([[ $version == "varnelcalc-cli "* ]]; echo $?)" "it said '$version'"
 
 # As the Start menu opens it: through the shell, which returns once the program is started.
-wine start "$entry" >/dev/null 2>&1 || true
+"$wine" start "$entry" >/dev/null 2>&1 || true
 window=
 wait_for 90 main_window && window=$(main_window)
 check "the Start-menu entry opens the calculator" "$([ -n "$window" ]; echo $?)" "no window"
@@ -69,7 +56,7 @@ wineserver -k
 wineserver -w
 
 # The uninstaller copies itself elsewhere and goes on from there: the server's end covers it.
-wine "$program_folder/Uninstall.exe" /S
+"$wine" "$program_folder/Uninstall.exe" /S
 wineserver -w
 check "the uninstaller removes the program folder" "$([ ! -e "$program_folder" ]; echo $?)" \
     "left: $(ls "$program_folder" 2>&1 | tr '\n' ' ')"
@@ -81,5 +68,4 @@ check "nothing reached this machine's own menus" \
     "$([ -z "$(find "$HOME/.local/share/applications" "$HOME/.config/menus" -newer "$installer" \
         -iname '*Varnel*' 2>/dev/null)" ]; echo $?)" "entries in $HOME"
 
-echo "$((9 - failures)) passed, $failures failed"
-[ "$failures" = 0 ]
+report

@@ -10,15 +10,7 @@
 set -euo pipefail
 program=$1
 screenshot=${2:-}
-export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-wine=$(command -v wine || echo /usr/lib/wine/wine64)
-scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-
-# A Wine prefix of its own: the program's lock and temporary folder live in it, so that no
-# other calculator running on this machine swallows the start, nor one killed before.
-export WINEPREFIX=$scratch/prefix
-"$wine" cmd /c exit 0 >/dev/null 2>&1
+source "$(dirname "$0")/wine_session.sh"
 
 # Wine's shell opens web addresses with winebrowser, which hands them to xdg-open: a stub
 # earlier on PATH records them instead.
@@ -26,19 +18,6 @@ mkdir -p "$scratch/bin"
 printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$scratch" >"$scratch/bin/xdg-open"
 chmod +x "$scratch/bin/xdg-open"
 export PATH=$scratch/bin:$PATH
-
-failures=0
-check() { # NAME CONDITION-RESULT DETAIL
-    if [ "$2" = 0 ]; then echo "PASS: $1"; else echo "FAIL: $1 ($3)"; failures=$((failures + 1)); fi
-}
-wait_for() { # SECONDS COMMAND...: true once the command succeeds
-    local until=$((SECONDS + $1)); shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $until ] || return 1
-        sleep 0.5
-    done
-}
-main_window() { xdotool search --onlyvisible --name '^Varnel Interactive Calculator' | head -n 1; }
 
 "$wine" "$program" &
 window=
@@ -85,5 +64,4 @@ check "a product link reaches the shell's opener" \
 
 xdotool windowclose "$window" 2>/dev/null || xdotool key --window "$window" alt+F4
 wait_for 30 sh -c "! xdotool search --onlyvisible --name '^Varnel Interactive Calculator' >/dev/null"
-echo "$((4 - failures)) passed, $failures failed"
-[ "$failures" = 0 ]
+report
