@@ -162,7 +162,7 @@ private:
         done_.out.clear();
         if (out_)
             return true;
-        fail("cannot write the output" + SystemReason());
+        fail(WriteFailure());
         return false;
     }
 

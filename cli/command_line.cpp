@@ -347,7 +347,7 @@ int WriteOut(std::ostream& out, std::ostream& err, const std::string& text) {
     errno = 0;
     if (out << text << std::flush)
         return kExitOk;
-    return Fail(err, "cannot write the output" + SystemReason());
+    return Fail(err, WriteFailure());
 }
 
 // A refusal of what the command line asks is a usage problem; the others are the figures'.

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     // A batch that failed to write has said so already.
     errno = 0;
     if (code != cli::kExitBadInput && !std::cout.flush()) {
-        cli::ErrorLine(std::cerr) << "cannot write the output" << cli::SystemReason() << '\n';
+        cli::ErrorLine(std::cerr) << cli::WriteFailure() << '\n';
         return cli::kExitBadInput;
     }
     return code;

@@ -21,6 +21,11 @@ inline std::string SystemReason() {
     return errno ? ": " + std::generic_category().message(errno) : std::string();
 }
 
+// The one sentence for output that could not be written, with errno cleared before the write.
+inline std::string WriteFailure() {
+    return "cannot write the output" + SystemReason();
+}
+
 // Exit codes.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadRows = 1;  // a batch ran, with rows that could not be computed
