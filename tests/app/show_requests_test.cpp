@@ -48,9 +48,7 @@ private slots:
         app::SingleInstance instance(lock);
         QCOMPARE(instance.acquire(), app::SingleInstance::Start::Alone);
         const QString path = instance.callName();
-        // What the requests ask of the window is looked at, not what a window manager makes of
-        // it: one that restores a window it was just told to restore may do so after the test
-        // minimised it again.
+        // Off the screen, so that a window system's late restore cannot undo the next minimise.
         QWidget window;
         window.setAttribute(Qt::WA_DontShowOnScreen);
         window.showMinimized();
