@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "frm_about.h"
+#include "about/frm_about.h"
 
-#include "application_facts.h"
-#include "design.h"
-#include "design_palette.h"
-#include "fonts.h"
-#include "images.h"
-#include "line_shape.h"
-#include "link_label.h"
-#include "open_link.h"
-#include "product.h"
-#include "title_room.h"
-#include "twips.h"
+#include "desktop/open_link.h"
+#include "desktop/title_room.h"
+#include "product/application_facts.h"
+#include "product/product.h"
+#include "resources/images.h"
+#include "widgets/design.h"
+#include "widgets/design_palette.h"
+#include "widgets/fonts.h"
+#include "widgets/line_shape.h"
+#include "widgets/link_label.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

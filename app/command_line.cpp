@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "command_line.h"
+#include "app/command_line.h"
 
-#include "application_facts.h"
+#include "product/application_facts.h"
 
 namespace app {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "desktop_identity.h"
+#include "app/desktop_identity.h"
 
 #include <QGuiApplication>
 

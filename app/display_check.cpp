@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "display_check.h"
+#include "app/display_check.h"
 
 #include <QByteArray>
 #include <QStringList>

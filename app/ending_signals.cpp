@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ending_signals.h"
+#include "app/ending_signals.h"
 
 #include <QCoreApplication>
 #include <cerrno>

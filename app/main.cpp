@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "command_line.h"
-#include "design_palette.h"
-#include "desktop_identity.h"
-#include "display_check.h"
+#include "app/command_line.h"
+#include "app/desktop_identity.h"
+#include "app/display_check.h"
+#include "widgets/design_palette.h"
 #ifdef Q_OS_UNIX
-#include "ending_signals.h"
+#include "app/ending_signals.h"
 #endif
-#include "fonts.h"
-#include "frm_main.h"
-#include "held_keys.h"
-#include "show_requests.h"
-#include "single_instance.h"
-#include "startup_notification.h"
-#include "startup_remarks.h"
+#include "app/show_requests.h"
+#include "app/single_instance.h"
+#include "app/startup_notification.h"
+#include "app/startup_remarks.h"
+#include "mainwindow/frm_main.h"
+#include "widgets/fonts.h"
+#include "widgets/held_keys.h"
 
 #include <QApplication>
 #include <cstdio>

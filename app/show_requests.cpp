@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "show_requests.h"
+#include "app/show_requests.h"
 
-#include "single_instance.h"
+#include "app/single_instance.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "single_instance.h"
+#include "app/single_instance.h"
 
 #include <QCoreApplication>
 #include <QDir>

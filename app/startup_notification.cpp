@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "startup_notification.h"
+#include "app/startup_notification.h"
 
 #include <QGuiApplication>
 

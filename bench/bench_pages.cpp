@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // What the five pages cost: parsing and laying them out, painting them, and the memory the
 // five loaded panes add. Run: bench_pages (QT_QPA_PLATFORM=offscreen is used when unset).
-#include "load_pages.h"
-#include "page_address.h"
-#include "recording_message_service.h"
-#include "web_pane.h"
+#include "mainwindow/load_pages.h"
+#include "pages/page_address.h"
+#include "pages/web_pane.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The cost of one keystroke through the engine, from the box's change to the last caption.
-#include "calculator.h"
-#include "memory_input_box.h"
-#include "recording_message_service.h"
+#include "calc/calculator.h"
+#include "calc/memory_input_box.h"
+#include "tests/support/recording_message_service.h"
 
 #include <benchmark/benchmark.h>
 

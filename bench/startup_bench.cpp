@@ -3,7 +3,7 @@
 // the time from starting the process to its first painted window, and the process's
 // proportional set size (PSS) three seconds later. Run it under an X display:
 //   xvfb-run -a ./build/default/bench/startup_bench [runs]
-#include "x_client.h"
+#include "tests/support/x_client.h"
 
 #include <QApplication>
 #include <QFrame>

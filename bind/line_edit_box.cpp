@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "line_edit_box.h"
+#include "bind/line_edit_box.h"
 
-#include "code_points.h"
-#include "typing_limit.h"
+#include "widgets/code_points.h"
+#include "widgets/typing_limit.h"
 
 #include <QLineEdit>
 

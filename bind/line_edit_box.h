@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "input_box.h"
+#include "calc/input_box.h"
 
 #include <QMetaObject>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "message_box_service.h"
+#include "bind/message_box_service.h"
 
-#include "title_room.h"
+#include "desktop/title_room.h"
 
 #include <utility>
 

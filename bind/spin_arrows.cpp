@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "spin_arrows.h"
+#include "bind/spin_arrows.h"
 
-#include "message_box_service.h"
-#include "quiet_news.h"
-#include "spin_box_accessible.h"
-#include "spin_button.h"
+#include "bind/message_box_service.h"
+#include "bind/spin_box_accessible.h"
+#include "calc/spin_button.h"
+#include "widgets/quiet_news.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "spin_box_accessible.h"
+#include "bind/spin_box_accessible.h"
 
-#include "accessible_roles.h"
-#include "spin_button.h"
+#include "calc/spin_button.h"
+#include "widgets/accessible_roles.h"
 
 #include <QAccessibleWidget>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "wheel_steps.h"
+#include "bind/wheel_steps.h"
 
-#include "spin_arrows.h"
+#include "bind/spin_arrows.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc_error.h"
+#include "calc/calc_error.h"
 
 #include <cmath>
 

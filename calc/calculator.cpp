@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "calculator.h"
+#include "calc/calculator.h"
 
-#include "click_tie.h"
-#include "conversions.h"
-#include "earnings.h"
-#include "input_check.h"
-#include "memory_input_box.h"
-#include "utf8.h"
+#include "calc/click_tie.h"
+#include "calc/conversions.h"
+#include "calc/earnings.h"
+#include "calc/input_check.h"
+#include "calc/memory_input_box.h"
+#include "calc/utf8.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calc_error.h"
-#include "fixed_point.h"
-#include "input_box.h"
-#include "message_service.h"
-#include "results.h"
-#include "spin_button.h"
+#include "calc/calc_error.h"
+#include "calc/fixed_point.h"
+#include "calc/input_box.h"
+#include "calc/message_service.h"
+#include "calc/results.h"
+#include "calc/spin_button.h"
 
 #include <array>
 #include <cstdint>

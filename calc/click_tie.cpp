@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "click_tie.h"
+#include "calc/click_tie.h"
 
-#include "calc_error.h"
-#include "conversions.h"
+#include "calc/calc_error.h"
+#include "calc/conversions.h"
 
 namespace calc {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "conversions.h"
+#include "calc/conversions.h"
 
-#include "calc_error.h"
-#include "decimal_digits.h"
+#include "calc/calc_error.h"
+#include "calc/decimal_digits.h"
 
 #include <array>
 #include <charconv>

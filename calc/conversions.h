@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "fixed_point.h"
+#include "calc/fixed_point.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "decimal_digits.h"
+#include "calc/decimal_digits.h"
 
 #include <algorithm>
 #include <array>

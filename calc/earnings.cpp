@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "earnings.h"
+#include "calc/earnings.h"
 
-#include "calc_error.h"
-#include "conversions.h"
+#include "calc/calc_error.h"
+#include "calc/conversions.h"
 
 namespace calc {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "fixed_point.h"
-#include "results.h"
+#include "calc/fixed_point.h"
+#include "calc/results.h"
 
 #include <array>
 #include <optional>
@@ -12,8 +12,7 @@
 namespace calc {
 
 enum class Period { Day, Week, Month, Year };
-inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month,
-                                           Period::Year};
+inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month, Period::Year};
 
 // The caption of the period's earnings: Period::Month's is Caption::MonthlyEarnings.
 Caption EarningsCaption(Period period);

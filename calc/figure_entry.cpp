@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "figure_entry.h"
+#include "calc/figure_entry.h"
 
-#include "click_tie.h"
-#include "conversions.h"
-#include "earnings.h"
-#include "input_check.h"
+#include "calc/click_tie.h"
+#include "calc/conversions.h"
+#include "calc/earnings.h"
+#include "calc/input_check.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calc_error.h"
-#include "calculator.h"
-#include "results.h"
+#include "calc/calc_error.h"
+#include "calc/calculator.h"
+#include "calc/results.h"
 
 #include <array>
 #include <optional>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "input_box.h"
+#include "calc/input_box.h"
 
 namespace calc {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "input_check.h"
+#include "calc/input_check.h"
 
-#include "conversions.h"
-#include "utf8.h"
+#include "calc/conversions.h"
+#include "calc/utf8.h"
 
 namespace calc {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calculator.h"
+#include "calc/calculator.h"
 
 #include <string>
 #include <string_view>

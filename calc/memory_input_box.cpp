@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "memory_input_box.h"
+#include "calc/memory_input_box.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "input_box.h"
-#include "utf8.h"
+#include "calc/input_box.h"
+#include "calc/utf8.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calc_error.h"
+#include "calc/calc_error.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "spin_button.h"
+#include "calc/spin_button.h"
 
-#include "calc_error.h"
-#include "conversions.h"
-#include "input_box.h"
+#include "calc/calc_error.h"
+#include "calc/conversions.h"
+#include "calc/input_box.h"
 
 #include <algorithm>
 #include <cmath>

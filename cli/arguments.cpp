@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "arguments.h"
+#include "cli/arguments.h"
 
 namespace cli {
 namespace {

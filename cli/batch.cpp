@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "batch.h"
+#include "cli/batch.h"
 
-#include "columns.h"
-#include "csv_reader.h"
-#include "plan.h"
-#include "row_blocks.h"
-#include "row_writer.h"
-#include "text_table.h"
+#include "cli/columns.h"
+#include "cli/csv_reader.h"
+#include "cli/row_blocks.h"
+#include "cli/row_writer.h"
+#include "cli/text_table.h"
+#include "planning/plan.h"
 
 #include <QByteArray>
 #include <algorithm>
@@ -89,7 +89,7 @@ private:
             } else if (const auto input = PlanColumnOf(name)) {
                 auto& column = figures_.plan[static_cast<std::size_t>(*input)];
                 if (column) {
-                    fail(Line(record.line) + "two columns hold " + calc::PlanInputName(*input));
+                    fail(Line(record.line) + "two columns hold " + planning::PlanInputName(*input));
                     return false;
                 }
                 column = i;
@@ -118,7 +118,7 @@ private:
             folded.insert(QByteArray::fromStdString(name).trimmed().toLower().toStdString());
         }
         std::vector<const char*> results;
-        for (const calc::NeededResult& result : calc::kNeededResults) {
+        for (const planning::NeededResult& result : planning::kNeededResults) {
             if (figures_.planned())
                 results.push_back(result.field);
         }

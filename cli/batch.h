@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "program.h"
-#include "single_output.h"
+#include "cli/program.h"
+#include "cli/single_output.h"
 
 #include <istream>
 #include <ostream>

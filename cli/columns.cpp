@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "columns.h"
+#include "cli/columns.h"
 
 #include <QByteArray>
 #include <algorithm>
@@ -49,12 +49,12 @@ std::size_t EditDistance(std::string_view from, std::string_view to) {
 
 } // namespace
 
-std::optional<calc::PlanInput> PlanColumnOf(std::string_view name) {
-    using calc::PlanInput;
+std::optional<planning::PlanInput> PlanColumnOf(std::string_view name) {
+    using planning::PlanInput;
     const QByteArray key = Key(name);
     for (const PlanInput input :
          {PlanInput::Goal, PlanInput::PageViews, PlanInput::AdsPerPage, PlanInput::FillRate}) {
-        if (key == calc::PlanInputName(input))
+        if (key == planning::PlanInputName(input))
             return input;
     }
     return std::nullopt;

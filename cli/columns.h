@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "figures.h"
-#include "plan_refusal.h"
+#include "cli/figures.h"
+#include "planning/refusal.h"
 
 #include <optional>
 #include <string_view>
@@ -21,6 +21,6 @@ std::optional<Figure> MisspeltFigure(std::string_view name);
 
 // The plan's input a column holds beside the figures: "goal", "pageviews", "ads_per_page" or
 // "fill_rate", in any case, blanks and brackets ignored.
-std::optional<calc::PlanInput> PlanColumnOf(std::string_view name);
+std::optional<planning::PlanInput> PlanColumnOf(std::string_view name);
 
 } // namespace cli

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "command_line.h"
+#include "cli/command_line.h"
 
-#include "application_facts.h"
-#include "arguments.h"
-#include "batch.h"
-#include "columns.h"
-#include "plan.h"
-#include "plan_output.h"
-#include "projection.h"
-#include "single_output.h"
-#include "version.h"
+#include "cli/arguments.h"
+#include "cli/batch.h"
+#include "cli/columns.h"
+#include "cli/plan_output.h"
+#include "cli/projection.h"
+#include "cli/single_output.h"
+#include "planning/plan.h"
+#include "product/application_facts.h"
+#include "product/version.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -111,7 +111,7 @@ struct Options {
         return {&goal, &per, &solve, &pageViews, &adsPerPage, &fillRate, &growth, &months};
     }
 
-    const QCommandLineOption& of(calc::PlanInput input) const {
+    const QCommandLineOption& of(planning::PlanInput input) const {
         const std::array inputs = {&goal, &impressions, &pageViews, &adsPerPage, &fillRate,
                                    &ctr,  &ecpm,        &growth,    &months};
         return *inputs[static_cast<std::size_t>(input)];
@@ -246,7 +246,7 @@ public:
             std::string problem = Dashed(name) + " is for a single run";
             if (const auto column = PlanColumnOf(name.replace('-', '_').toStdString()))
                 problem += std::string("; a batch reads it from the column ") +
-                           calc::PlanInputName(*column);
+                           planning::PlanInputName(*column);
             return problem;
         }
         for (const Figure figure : kAllFigures) {
@@ -266,12 +266,13 @@ public:
     }
 
     // The plan's inputs as given; their own checks are the engine's.
-    calc::PlanTexts planTexts() const {
-        calc::PlanTexts texts;
-        for (const calc::PlanInput input : calc::kAllPlanInputs)
+    planning::PlanTexts planTexts() const {
+        planning::PlanTexts texts;
+        for (const planning::PlanInput input : planning::kAllPlanInputs)
             texts[input] = ArgumentBytes(parser_.value(options_.of(input)));
-        texts.per = calc::PeriodNamed(value(options_.per)).value_or(calc::Period::Month);
-        texts.solve = calc::SolveNamed(value(options_.solve)).value_or(calc::Solve::Impressions);
+        texts.per = planning::PeriodNamed(value(options_.per)).value_or(calc::Period::Month);
+        texts.solve =
+            planning::SolveNamed(value(options_.solve)).value_or(planning::Solve::Impressions);
         return texts;
     }
 
@@ -294,7 +295,7 @@ private:
             return std::nullopt;
         if (parser_.isSet(options_.clicks))
             return "a plan takes the CTR, not the clicks";
-        for (const calc::PlanInput input : calc::kAllPlanInputs) {
+        for (const planning::PlanInput input : planning::kAllPlanInputs) {
             const QCommandLineOption& option = options_.of(input);
             if (parser_.isSet(option) && parser_.value(option).trimmed().isEmpty())
                 return Dashed(option.names().last()) + " needs a value";
@@ -309,10 +310,10 @@ private:
                    " is for a goal: give --goal too";
         if (needs(options_.months, options_.growth))
             return "--months is for a growth: give --growth too";
-        if (parser_.isSet(options_.per) && !calc::PeriodNamed(value(options_.per)))
+        if (parser_.isSet(options_.per) && !planning::PeriodNamed(value(options_.per)))
             return "period " + Quoted(value(options_.per)) +
                    ": it must be day, week, month or year";
-        if (parser_.isSet(options_.solve) && !calc::SolveNamed(value(options_.solve)))
+        if (parser_.isSet(options_.solve) && !planning::SolveNamed(value(options_.solve)))
             return "solve " + Quoted(value(options_.solve)) + ": it must be impressions or ecpm";
         if (value(options_.solve) == "ecpm" && parser_.isSet(options_.ecpm))
             return "--solve ecpm finds the eCPM: leave out --ecpm";
@@ -351,17 +352,17 @@ int WriteOut(std::ostream& out, std::ostream& err, const std::string& text) {
 }
 
 // A refusal of what the command line asks is a usage problem; the others are the figures'.
-int RunPlan(const calc::PlanTexts& texts, const Output& output, std::ostream& out,
+int RunPlan(const planning::PlanTexts& texts, const Output& output, std::ostream& out,
             std::ostream& err) {
-    const calc::PlanAnswer answer = calc::MakePlan(texts);
-    if (const auto* refusal = std::get_if<calc::PlanRefusal>(&answer)) {
-        using calc::RefusalKind;
+    const planning::PlanAnswer answer = planning::MakePlan(texts);
+    if (const auto* refusal = std::get_if<planning::PlanRefusal>(&answer)) {
+        using planning::RefusalKind;
         const bool asked = refusal->kind == RefusalKind::BadInput ||
                            refusal->kind == RefusalKind::Missing ||
                            refusal->kind == RefusalKind::Conflict;
         return asked ? UsageError(err, refusal->sentence) : Fail(err, refusal->sentence);
     }
-    return WriteOut(out, err, RenderPlan(std::get<calc::Plan>(answer), output));
+    return WriteOut(out, err, RenderPlan(std::get<planning::Plan>(answer), output));
 }
 
 int RunOnce(const QCommandLineParser& parser, const Options& options, const Output& output,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "program.h"
+#include "cli/program.h"
 
 #include <QStringList>
 #include <istream>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "csv_output.h"
+#include "cli/csv_output.h"
 
-#include "results.h"
+#include "calc/results.h"
 
 #include <algorithm>
 

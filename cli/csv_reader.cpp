@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "csv_reader.h"
+#include "cli/csv_reader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "figures.h"
+#include "cli/figures.h"
 
-#include "json_output.h"
+#include "cli/json_output.h"
 
 #include <array>
 

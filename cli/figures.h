@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "figure_entry.h"
+#include "calc/figure_entry.h"
 
 #include <string>
 #include <string_view>

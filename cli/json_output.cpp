@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "json_output.h"
+#include "cli/json_output.h"
 
-#include "conversions.h"
+#include "calc/conversions.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "results.h"
+#include "calc/results.h"
 
 #include <string>
 #include <string_view>

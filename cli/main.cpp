@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "arguments.h"
-#include "command_line.h"
-#include "program.h"
+#include "cli/arguments.h"
+#include "cli/command_line.h"
+#include "cli/program.h"
 
 #include <QString>
 #include <iostream>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "plan_output.h"
+#include "cli/plan_output.h"
 
-#include "conversions.h"
-#include "csv_output.h"
-#include "json_output.h"
+#include "calc/conversions.h"
+#include "cli/csv_output.h"
+#include "cli/json_output.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,9 +18,9 @@ struct Shown {
     const std::string& text;
 };
 
-std::vector<Shown> FiguresOf(const calc::Plan& plan) {
+std::vector<Shown> FiguresOf(const planning::Plan& plan) {
     std::vector<Shown> figures;
-    for (const calc::NeededResult& result : calc::kNeededResults) {
+    for (const planning::NeededResult& result : planning::kNeededResults) {
         if (const auto& text = plan[result.needed])
             figures.push_back({result.field, result.heading, *text});
     }
@@ -30,7 +30,7 @@ std::vector<Shown> FiguresOf(const calc::Plan& plan) {
     return figures;
 }
 
-std::string AsText(const calc::Plan& plan) {
+std::string AsText(const planning::Plan& plan) {
     const std::vector<Shown> figures = FiguresOf(plan);
     std::size_t labelWidth = 0;
     for (const Shown& figure : figures)
@@ -45,10 +45,10 @@ std::string AsText(const calc::Plan& plan) {
         return out;
 
     // Every column is as wide as its widest text, the figures right-aligned under headings.
-    std::array<std::size_t, calc::kMonthFields.size()> widths{};
+    std::array<std::size_t, planning::kMonthFields.size()> widths{};
     for (std::size_t column = 0; column < widths.size(); ++column) {
-        widths[column] = std::string_view(calc::kMonthFields[column].heading).size();
-        for (const calc::PlanMonth& month : plan.months)
+        widths[column] = std::string_view(planning::kMonthFields[column].heading).size();
+        for (const planning::PlanMonth& month : plan.months)
             widths[column] = std::max(widths[column], month.shown[column].size());
     }
     const auto appendLine = [&](const auto& textOf) {
@@ -60,8 +60,8 @@ std::string AsText(const calc::Plan& plan) {
         out += '\n';
     };
     out += '\n';
-    appendLine([](std::size_t column) { return calc::kMonthFields[column].heading; });
-    for (const calc::PlanMonth& month : plan.months)
+    appendLine([](std::size_t column) { return planning::kMonthFields[column].heading; });
+    for (const planning::PlanMonth& month : plan.months)
         appendLine([&](std::size_t column) { return std::string_view(month.shown[column]); });
     return out;
 }
@@ -87,7 +87,7 @@ void AppendTable(std::string& out, const std::vector<const char*>& fields,
         appendRecord(row, true);
 }
 
-std::string AsTable(const calc::Plan& plan, const Output& output, const Delimited& delimited) {
+std::string AsTable(const planning::Plan& plan, const Output& output, const Delimited& delimited) {
     std::vector<const char*> fields;
     std::vector<std::string_view> record;
     for (const Shown& figure : FiguresOf(plan)) {
@@ -101,16 +101,16 @@ std::string AsTable(const calc::Plan& plan, const Output& output, const Delimite
 
     out += delimited.recordEnd;
     fields.clear();
-    for (const calc::MonthField& field : calc::kMonthFields)
+    for (const planning::MonthField& field : planning::kMonthFields)
         fields.push_back(field.field);
     std::vector<std::vector<std::string_view>> rows;
-    for (const calc::PlanMonth& month : plan.months)
+    for (const planning::PlanMonth& month : plan.months)
         rows.emplace_back(month.shown.begin(), month.shown.end());
     AppendTable(out, fields, rows, output, delimited);
     return out;
 }
 
-std::string AsJson(const calc::Plan& plan) {
+std::string AsJson(const planning::Plan& plan) {
     std::string out = "{";
     for (const Shown& figure : FiguresOf(plan)) {
         if (out.size() > 1)
@@ -118,11 +118,11 @@ std::string AsJson(const calc::Plan& plan) {
         AppendJsonFigure(out, figure.field, figure.text);
     }
     out += "}\n";
-    for (const calc::PlanMonth& month : plan.months) {
-        out += "{\"month\":" + month[calc::MonthColumn::Month];
-        for (std::size_t column = 1; column < calc::kMonthFields.size(); ++column) {
+    for (const planning::PlanMonth& month : plan.months) {
+        out += "{\"month\":" + month[planning::MonthColumn::Month];
+        for (std::size_t column = 1; column < planning::kMonthFields.size(); ++column) {
             out += ',';
-            AppendJsonFigure(out, calc::kMonthFields[column].field, month.shown[column]);
+            AppendJsonFigure(out, planning::kMonthFields[column].field, month.shown[column]);
         }
         out += "}\n";
     }
@@ -131,7 +131,7 @@ std::string AsJson(const calc::Plan& plan) {
 
 } // namespace
 
-std::string RenderPlan(const calc::Plan& plan, const Output& output) {
+std::string RenderPlan(const planning::Plan& plan, const Output& output) {
     switch (output.format) {
     case Format::Csv:
         return AsTable(plan, output, kCsv);

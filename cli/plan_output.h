@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "plan.h"
-#include "single_output.h"
+#include "cli/single_output.h"
+#include "planning/plan.h"
 
 #include <string>
 
@@ -12,6 +12,6 @@ namespace cli {
 // them, then, with a growth, the month table. Text: aligned label lines, an empty line and an
 // aligned table. CSV: a header and a record, an empty record and the month table's header and
 // records. JSON: one object a line, the figures first, then each month.
-std::string RenderPlan(const calc::Plan& plan, const Output& output);
+std::string RenderPlan(const planning::Plan& plan, const Output& output);
 
 } // namespace cli

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "projection.h"
+#include "cli/projection.h"
 
 namespace cli {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "figures.h"
+#include "cli/figures.h"
 
 #include <string>
 #include <variant>

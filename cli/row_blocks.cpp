@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "row_blocks.h"
+#include "cli/row_blocks.h"
 
-#include "projection.h"
+#include "cli/projection.h"
 
 #include <algorithm>
 #include <thread>
@@ -131,25 +131,25 @@ void RowBlocks::work(const Row& row, Worked& worked) const {
 }
 
 void RowBlocks::workPlan(const Row& row, const Figures& figures, Worked& worked) const {
-    const calc::Plan* plan = nullptr;
-    calc::PlanAnswer answer;
+    const planning::Plan* plan = nullptr;
+    planning::PlanAnswer answer;
     if (figures[Figure::Clicks]) {
         worked.problems.push_back(Line(row.line) + "a plan takes the CTR, not the clicks");
     } else {
-        calc::PlanTexts texts;
-        texts[calc::PlanInput::Impressions] = figures[Figure::Impressions].value_or("");
-        texts[calc::PlanInput::CTR] = figures[Figure::CTR].value_or("");
-        texts[calc::PlanInput::ECPM] = figures[Figure::ECPM].value_or("");
-        for (const calc::PlanInput input : calc::kAllPlanInputs) {
+        planning::PlanTexts texts;
+        texts[planning::PlanInput::Impressions] = figures[Figure::Impressions].value_or("");
+        texts[planning::PlanInput::CTR] = figures[Figure::CTR].value_or("");
+        texts[planning::PlanInput::ECPM] = figures[Figure::ECPM].value_or("");
+        for (const planning::PlanInput input : planning::kAllPlanInputs) {
             if (const std::string* cell =
                     CellAt(row.cells, columns_.plan[static_cast<std::size_t>(input)]))
                 texts[input] = columns_.decimalComma ? WithPoint(*cell) : *cell;
         }
-        answer = calc::MakePlan(texts);
-        plan = std::get_if<calc::Plan>(&answer);
+        answer = planning::MakePlan(texts);
+        plan = std::get_if<planning::Plan>(&answer);
         if (!plan)
             worked.problems.push_back(Line(row.line) +
-                                      std::get<calc::PlanRefusal>(answer).sentence);
+                                      std::get<planning::PlanRefusal>(answer).sentence);
     }
     writer_.appendRow(worked.out, row.cells, plan ? &plan->figures : nullptr,
                       plan ? &plan->needed : nullptr);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "csv_reader.h"
-#include "figures.h"
-#include "plan.h"
-#include "row_writer.h"
+#include "cli/csv_reader.h"
+#include "cli/figures.h"
+#include "cli/row_writer.h"
+#include "planning/plan.h"
 
 #include <algorithm>
 #include <array>
@@ -20,7 +20,7 @@ namespace cli {
 // Where the figures stand among a batch's columns, and a plan's other inputs.
 struct FigureColumns {
     std::array<std::optional<std::size_t>, kAllFigures.size()> column;
-    std::array<std::optional<std::size_t>, calc::kAllPlanInputs.size()> plan;
+    std::array<std::optional<std::size_t>, planning::kAllPlanInputs.size()> plan;
     bool decimalComma = false; // "2,5" is 2.5, in a file separated by ';'
 
     bool planned() const {

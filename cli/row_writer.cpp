@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "row_writer.h"
+#include "cli/row_writer.h"
 
-#include "conversions.h"
-#include "csv_output.h"
-#include "json_output.h"
+#include "calc/conversions.h"
+#include "cli/csv_output.h"
+#include "cli/json_output.h"
 
 #include <algorithm>
 
@@ -21,7 +21,7 @@ void RowWriter::appendHeader(std::string& out) const {
         delimited_.appendField(out, column);
         out += delimited_.separator;
     }
-    for (const calc::NeededResult& result : calc::kNeededResults) {
+    for (const planning::NeededResult& result : planning::kNeededResults) {
         if (needed_)
             out += std::string(result.field) + delimited_.separator;
     }
@@ -54,7 +54,7 @@ void RowWriter::appendDelimitedRow(std::string& out, const std::vector<std::stri
     // A short row is filled up, so that the results stay under their headings.
     for (std::size_t i = cells.size(); i < columns_.size(); ++i)
         out += delimited_.separator;
-    for (std::size_t field = 0; needed_ && field < calc::kNeededResults.size(); ++field) {
+    for (std::size_t field = 0; needed_ && field < planning::kNeededResults.size(); ++field) {
         appendResultField(out, needed && (*needed)[field] ? &*(*needed)[field] : nullptr);
         out += delimited_.separator;
     }
@@ -75,12 +75,12 @@ void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& 
         AppendJsonString(out, cells[i]);
         out += ',';
     }
-    for (std::size_t field = 0; needed_ && field < calc::kNeededResults.size(); ++field) {
+    for (std::size_t field = 0; needed_ && field < planning::kNeededResults.size(); ++field) {
         const std::optional<std::string>* caption = needed ? &(*needed)[field] : nullptr;
         if (caption && *caption) {
-            AppendJsonFigure(out, calc::kNeededResults[field].field, **caption);
+            AppendJsonFigure(out, planning::kNeededResults[field].field, **caption);
         } else {
-            AppendJsonString(out, calc::kNeededResults[field].field);
+            AppendJsonString(out, planning::kNeededResults[field].field);
             out += ":null";
         }
         out += ',';

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "csv_output.h"
-#include "plan.h"
-#include "projection.h"
-#include "single_output.h"
+#include "cli/csv_output.h"
+#include "cli/projection.h"
+#include "cli/single_output.h"
+#include "planning/plan.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +18,7 @@ namespace cli {
 // The rows of a plan have the needed figures before the nine, empty (null) where not asked.
 class RowWriter {
 public:
-    using Needed = decltype(calc::Plan::needed);
+    using Needed = decltype(planning::Plan::needed);
 
     // Columns are the names of the input cells.
     RowWriter(const Output& output, std::vector<std::string> columns, bool needed = false);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "single_output.h"
+#include "cli/single_output.h"
 
-#include "row_writer.h"
+#include "cli/row_writer.h"
 
 #include <QByteArray>
 #include <algorithm>

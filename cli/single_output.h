@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "projection.h"
+#include "cli/projection.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "text_table.h"
+#include "cli/text_table.h"
 
 #include <algorithm>
 #include <ranges>

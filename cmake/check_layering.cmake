@@ -2,10 +2,10 @@
 # Every folder includes only what the "May include:" line of its CMakeLists.txt allows.
 # Run as: cmake -DSOURCE_DIR=... -DQT_HEADERS=... -P check_layering.cmake
 #
-# A header named in an #include, quoted or in angle brackets, belongs to the folder that
-# holds it: the including file's own folder first, as the compiler looks, then (for a test)
-# the folder under test. Any other header is Qt (its module found under QT_HEADERS), one of
-# the libraries below, or the standard or system library, which every folder may use.
+# A project header is named with its folder from the top of the tree ("calc/calculator.h"),
+# in its own folder too, and belongs to that folder. Any other header is Qt (its module found
+# under QT_HEADERS), one of the libraries below, or the standard or system library, which
+# every folder may use.
 # The line lists folders and libraries, one item a comma apart, ending in a full stop;
 # "(...)" after an item says why and is not read. "Qt" is every Qt module but Qt Test.
 # tests/, bench/ and fuzz/ may include every folder, their own helpers and Qt Test; no other
@@ -122,24 +122,26 @@ foreach(folder IN LISTS folders)
             string(REGEX MATCH "[<\"]([^>\"]+)[>\"]" written "${line_text}")
             set(header "${CMAKE_MATCH_1}")
             get_filename_component(name "${header}" NAME)
-            set(holders "${held_${name}}")
             set(owner "")
-            if(NOT header MATCHES "/" AND holders)
-                list(FIND holders "${folder}" own)
-                list(FIND holders "${tested}" under_test)
-                list(LENGTH holders count)
-                if(NOT own EQUAL -1)
-                    set(owner "${folder}")
-                elseif(NOT under_test EQUAL -1)
-                    set(owner "${tested}")
-                elseif(count EQUAL 1)
-                    set(owner "${holders}")
-                else()
-                    fail("${file}" "${line_text}" "${header} is in ${holders}: which is meant?")
+            if(header MATCHES "\\.moc$" OR name MATCHES "^moc_")
+                continue() # the file's own meta-object code, made by moc
+            endif()
+            # The folder a project header is named by: the longest folder its path starts with.
+            foreach(candidate IN LISTS folders)
+                string(LENGTH "${candidate}" length)
+                string(LENGTH "${owner}" owner_length)
+                if(header MATCHES "^${candidate}/" AND length GREATER owner_length)
+                    set(owner "${candidate}")
+                endif()
+            endforeach()
+            if(NOT owner STREQUAL "")
+                if(NOT EXISTS "${SOURCE_DIR}/${header}" AND NOT EXISTS "${SOURCE_DIR}/${header}.in")
+                    fail("${file}" "${line_text}" "${header} is no header of this project")
                     continue()
                 endif()
-            elseif(header MATCHES "\\.moc$")
-                continue() # the file's own meta-object code, made by moc
+            elseif(NOT header MATCHES "/" AND held_${name})
+                fail("${file}" "${line_text}" "${header} names no folder: write it as ${held_${name}}/${name}")
+                continue()
             elseif(line_text MATCHES "\"")
                 fail("${file}" "${line_text}" "${header} is no header of this project")
                 continue()

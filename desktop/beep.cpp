@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "beep.h"
+#include "desktop/beep.h"
 
 #include <QApplication>
 #include <utility>

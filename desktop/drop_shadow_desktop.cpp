@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "drop_shadow.h"
+#include "desktop/drop_shadow.h"
 
 namespace mAPI {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Built on Windows only; on Linux the test suite checks that it still compiles.
-#include "drop_shadow.h"
+#include "desktop/drop_shadow.h"
 
 #include <windows.h>
 

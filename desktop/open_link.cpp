@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "open_link.h"
+#include "desktop/open_link.h"
 
 #include <QDesktopServices>
 #include <QUrl>

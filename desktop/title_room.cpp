@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "title_room.h"
+#include "desktop/title_room.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

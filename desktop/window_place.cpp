@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window_place.h"
+#include "desktop/window_place.h"
 
 #include <algorithm>
 

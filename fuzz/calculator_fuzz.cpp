@@ -2,10 +2,10 @@
 // Turns its input into a user's session with the calculator (typing, pasting, deleting,
 // arrows, step choices, reset, leaving a box) and checks after every action that every
 // caption keeps its form and every box holds only what the user or the calculator wrote.
-#include "calculator.h"
-#include "caption_forms.h"
-#include "memory_input_box.h"
-#include "recording_message_service.h"
+#include "calc/calculator.h"
+#include "calc/memory_input_box.h"
+#include "tests/support/caption_forms.h"
+#include "tests/support/recording_message_service.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Arbitrary bytes through the number conversions: no crash, no sanitizer report, and the
 // texts made are the texts promised.
-#include "calc_error.h"
-#include "conversions.h"
+#include "calc/calc_error.h"
+#include "calc/conversions.h"
 
 #include <cmath>
 #include <cstdint>
@@ -17,8 +17,8 @@ void Require(bool condition) {
         std::abort();
 }
 
-constexpr calc::Pattern kPatterns[] = {calc::Pattern::Earnings, calc::Pattern::ECPM,
-                                       calc::Pattern::EPC,      calc::Pattern::Percent,
+constexpr calc::Pattern kPatterns[] = {calc::Pattern::Earnings,      calc::Pattern::ECPM,
+                                       calc::Pattern::EPC,           calc::Pattern::Percent,
                                        calc::Pattern::PercentOfText, calc::Pattern::Clicks};
 
 void CheckNumber(double value) {

@@ -2,7 +2,7 @@
 // Two routes, one truth: figures given whole are worked out by the quick route the batch takes
 // and pasted into a calculator's boxes as the window takes them; any difference in a caption,
 // or in what was refused and why, is a failure.
-#include "figure_entry.h"
+#include "calc/figure_entry.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -27,7 +27,9 @@ char FigureCharacter(std::uint8_t byte) {
 calc::TypedFigures FiguresFrom(const std::uint8_t* data, std::size_t size) {
     calc::TypedFigures figures;
     std::size_t pos = 0;
-    const auto next = [&]() -> std::uint8_t { return pos < size ? data[pos++] : 0; };
+    const auto next = [&]() -> std::uint8_t {
+        return pos < size ? data[pos++] : 0;
+    };
     for (const calc::Figure figure : calc::kAllFigures) {
         const std::uint8_t choice = next();
         if (choice % 4 == 0)

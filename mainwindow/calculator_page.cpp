@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "calculator_page.h"
+#include "mainwindow/calculator_page.h"
 
-#include "accessible_roles.h"
-#include "announcement.h"
-#include "design.h"
-#include "enter_presses_button.h"
-#include "fitting_label.h"
-#include "focus_guard.h"
-#include "fonts.h"
-#include "line_edit_box.h"
-#include "message_box_service.h"
-#include "quiet_news.h"
-#include "spin_arrows.h"
-#include "twips.h"
-#include "wheel_steps.h"
+#include "bind/line_edit_box.h"
+#include "bind/message_box_service.h"
+#include "bind/spin_arrows.h"
+#include "bind/wheel_steps.h"
+#include "widgets/accessible_roles.h"
+#include "widgets/announcement.h"
+#include "widgets/design.h"
+#include "widgets/enter_presses_button.h"
+#include "widgets/fitting_label.h"
+#include "widgets/focus_guard.h"
+#include "widgets/fonts.h"
+#include "widgets/quiet_news.h"
+#include "widgets/twips.h"
 
 #include <QButtonGroup>
 #include <QFocusEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "click_through.h"
+#include "mainwindow/click_through.h"
 
-#include "open_link.h"
-#include "product.h"
+#include "desktop/open_link.h"
+#include "product/product.h"
 
 struct ClickThrough::Slot {
     const char* id;   // carried by every link and the image of the slot's page

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "message_service.h"
-#include "web_pane.h"
+#include "calc/message_service.h"
+#include "pages/web_pane.h"
 
 #include <QObject>
 #include <QPointer>

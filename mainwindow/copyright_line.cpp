@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "copyright_line.h"
+#include "mainwindow/copyright_line.h"
 
 #include <QPainter>
 

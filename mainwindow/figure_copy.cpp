@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "figure_copy.h"
+#include "mainwindow/figure_copy.h"
 
-#include "announcement.h"
-#include "conversions.h"
+#include "calc/conversions.h"
+#include "widgets/announcement.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calculator_page.h"
+#include "mainwindow/calculator_page.h"
 
 #include <QKeySequence>
 #include <QObject>

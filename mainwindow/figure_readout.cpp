@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "figure_readout.h"
+#include "mainwindow/figure_readout.h"
 
-#include "accessible_roles.h"
-#include "announcement.h"
-#include "quiet_news.h"
+#include "widgets/accessible_roles.h"
+#include "widgets/announcement.h"
+#include "widgets/quiet_news.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,27 +1,27 @@
 // SPDX-License-Identifier: MIT
-#include "frm_main.h"
+#include "mainwindow/frm_main.h"
 
-#include "accessible_roles.h"
-#include "application_facts.h"
-#include "click_tie.h"
-#include "copyright_line.h"
-#include "design.h"
-#include "design_palette.h"
-#include "drop_shadow.h"
-#include "figure_copy.h"
-#include "figure_readout.h"
-#include "fonts.h"
-#include "frm_about.h"
-#include "images.h"
-#include "line_shape.h"
-#include "link_label.h"
-#include "open_link.h"
-#include "open_menus.h"
-#include "plan_window.h"
-#include "product.h"
-#include "tab_control.h"
-#include "twips.h"
-#include "window_place.h"
+#include "about/frm_about.h"
+#include "calc/click_tie.h"
+#include "desktop/drop_shadow.h"
+#include "desktop/open_link.h"
+#include "desktop/window_place.h"
+#include "mainwindow/copyright_line.h"
+#include "mainwindow/figure_copy.h"
+#include "mainwindow/figure_readout.h"
+#include "mainwindow/tab_control.h"
+#include "planwindow/plan_window.h"
+#include "product/application_facts.h"
+#include "product/product.h"
+#include "resources/images.h"
+#include "widgets/accessible_roles.h"
+#include "widgets/design.h"
+#include "widgets/design_palette.h"
+#include "widgets/fonts.h"
+#include "widgets/line_shape.h"
+#include "widgets/link_label.h"
+#include "widgets/open_menus.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,21 +41,22 @@ constexpr QRect kWebLinkGeometry = ToRect(3720, 7320, 2415, 255);
 constexpr QRect kCopyrightGeometry = ToRect(120, 7320, 9615, 255);
 
 // A plan of the figures in the boxes now, for a goal of $1,000 a month and a steady traffic.
-calc::PlanTexts PlanStart(const calc::Calculator& calculator) {
+planning::PlanTexts PlanStart(const calc::Calculator& calculator) {
     const auto typed = [&](calc::Box box) {
         return calculator.box(box).text();
     };
-    calc::PlanTexts start;
-    start[calc::PlanInput::Goal] = "1000";
-    start[calc::PlanInput::Impressions] = typed(calc::Box::Impressions);
+    planning::PlanTexts start;
+    start[planning::PlanInput::Goal] = "1000";
+    start[planning::PlanInput::Impressions] = typed(calc::Box::Impressions);
     try {
-        start[calc::PlanInput::CTR] = calc::CtrText(typed(calc::Box::CTR), typed(calc::Box::Dec));
+        start[planning::PlanInput::CTR] =
+            calc::CtrText(typed(calc::Box::CTR), typed(calc::Box::Dec));
     } catch (const calc::CalcError&) {
         // A CTR beyond the range is left for the user to type.
     }
-    start[calc::PlanInput::ECPM] = typed(calc::Box::ECPM);
-    start[calc::PlanInput::Growth] = "0";
-    start[calc::PlanInput::Months] = "12";
+    start[planning::PlanInput::ECPM] = typed(calc::Box::ECPM);
+    start[planning::PlanInput::Growth] = "0";
+    start[planning::PlanInput::Months] = "12";
     return start;
 }
 

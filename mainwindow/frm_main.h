@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calculator_page.h"
-#include "load_pages.h"
-#include "message_box_service.h"
+#include "bind/message_box_service.h"
+#include "mainwindow/calculator_page.h"
+#include "mainwindow/load_pages.h"
 
 #include <QPointer>
 #include <QWidget>

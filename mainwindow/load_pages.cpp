@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "load_pages.h"
+#include "mainwindow/load_pages.h"
 
-#include "click_through.h"
-#include "page_address.h"
+#include "mainwindow/click_through.h"
+#include "pages/page_address.h"
 
 void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& messages) {
     new ClickThrough({panes.gold, panes.videos, panes.seo, panes.marlo}, mainWindow, messages);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "tab_control.h"
+#include "mainwindow/tab_control.h"
 
-#include "accessible_roles.h"
-#include "tab_strip_style.h"
+#include "mainwindow/tab_strip_style.h"
+#include "widgets/accessible_roles.h"
 
 #include <QStackedWidget>
 #include <QStyleOptionTabWidgetFrame>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tab_strip_style.h"
+#include "mainwindow/tab_strip_style.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "font_families.h"
+#include "pages/font_families.h"
 
-#include "fonts.h"
+#include "widgets/fonts.h"
 
 #include <QFontDatabase>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "page_address.h"
+#include "pages/page_address.h"
 
 #include <QCoreApplication>
 #include <QDir>

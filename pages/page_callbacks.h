@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "page_element.h"
+#include "pages/page_element.h"
 
 #include <QByteArray>
 #include <QString>

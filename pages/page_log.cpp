@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "page_log_p.h"
+#include "pages/page_log_p.h"
 
 namespace pages {
 

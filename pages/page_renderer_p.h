@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "page_callbacks.h"
-#include "page_element.h"
+#include "pages/page_callbacks.h"
+#include "pages/page_element.h"
 
 #include <QByteArray>
 #include <QPoint>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "pane_keys.h"
+#include "pages/pane_keys.h"
 
 #include <QKeyEvent>
 

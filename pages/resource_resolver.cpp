@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "resource_resolver.h"
+#include "pages/resource_resolver.h"
 
-#include "page_address.h"
+#include "pages/page_address.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "scroll_into_view_p.h"
+#include "pages/scroll_into_view_p.h"
 
 #include <QAbstractScrollArea>
 #include <QScrollBar>

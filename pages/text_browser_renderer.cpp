@@ -2,10 +2,10 @@
 // The pages laid out by Qt's rich-text browser, for builds without litehtml. Qt reads the
 // pages, draws them and gives the keyboard and the selection; this file only feeds it the
 // pane's resources and turns its clicks into the facts a click handler is told.
-#include "page_log_p.h"
-#include "page_renderer_p.h"
-#include "resource_resolver.h"
-#include "scroll_into_view_p.h"
+#include "pages/page_log_p.h"
+#include "pages/page_renderer_p.h"
+#include "pages/resource_resolver.h"
+#include "pages/scroll_into_view_p.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

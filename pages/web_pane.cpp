@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // How a pane is asked for a page and when it loads it; everything else is its renderer's.
-#include "web_pane.h"
+#include "pages/web_pane.h"
 
-#include "page_log_p.h"
-#include "page_renderer_p.h"
-#include "resource_resolver.h"
+#include "pages/page_log_p.h"
+#include "pages/page_renderer_p.h"
+#include "pages/resource_resolver.h"
 
 #include <QAccessible>
 #include <QFile>

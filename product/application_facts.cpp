@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "application_facts.h"
+#include "product/application_facts.h"
 
-#include "message_service.h"
-#include "version.h"
+#include "calc/message_service.h"
+#include "product/version.h"
 
 namespace application {
 namespace {

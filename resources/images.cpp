@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "images.h"
+#include "resources/images.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "accessible_roles.h"
+#include "widgets/accessible_roles.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "announcement.h"
+#include "widgets/announcement.h"
 
-#include "accessible_roles.h"
+#include "widgets/accessible_roles.h"
 
 #include <QString>
 #include <QWidget>

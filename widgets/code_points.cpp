@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "code_points.h"
+#include "widgets/code_points.h"
 
 #include <QList>
 

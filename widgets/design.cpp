@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "design.h"
+#include "widgets/design.h"
 
-#include "design_palette.h"
+#include "widgets/design_palette.h"
 
 #include <QLabel>
 

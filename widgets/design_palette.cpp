@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "design_palette.h"
+#include "widgets/design_palette.h"
 
 #include <QApplication>
 #include <iterator>

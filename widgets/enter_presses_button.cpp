@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "enter_presses_button.h"
+#include "widgets/enter_presses_button.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fitting_label.h"
+#include "widgets/fitting_label.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "focus_guard.h"
+#include "widgets/focus_guard.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fonts.h"
+#include "widgets/fonts.h"
 
 #include <QFontInfo>
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "hand_cursor.h"
+#include "widgets/hand_cursor.h"
 
-#include "images.h"
+#include "resources/images.h"
 
 #include <QPixmap>
 

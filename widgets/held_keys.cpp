@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "held_keys.h"
+#include "widgets/held_keys.h"
 
 #include <QCoreApplication>
 #include <QHash>

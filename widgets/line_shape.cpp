@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "line_shape.h"
+#include "widgets/line_shape.h"
 
 #include <QPainter>
 

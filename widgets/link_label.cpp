@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "link_label.h"
+#include "widgets/link_label.h"
 
-#include "fonts.h"
-#include "hand_cursor.h"
+#include "widgets/fonts.h"
+#include "widgets/hand_cursor.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

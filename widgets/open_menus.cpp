@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "open_menus.h"
+#include "widgets/open_menus.h"
 
 #include <QAccessibleObject>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "quiet_news.h"
+#include "widgets/quiet_news.h"
 
 #include <QAccessible>
 #include <QApplication>

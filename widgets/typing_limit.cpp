@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "typing_limit.h"
+#include "widgets/typing_limit.h"
 
-#include "beep.h"
-#include "code_points.h"
+#include "desktop/beep.h"
+#include "widgets/code_points.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "fonts.h"
-#include "frm_about.h"
-#include "open_link.h"
-#include "title_room.h"
-#include "user_input.h"
+#include "about/frm_about.h"
+#include "desktop/open_link.h"
+#include "desktop/title_room.h"
+#include "tests/support/user_input.h"
+#include "widgets/fonts.h"
 
 #include <QAccessible>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // --help and --version: which arguments ask for them, and the real program answering them on
 // stdout without a display.
-#include "command_line.h"
+#include "app/command_line.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

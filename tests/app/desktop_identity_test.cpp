@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The running program names its desktop entry, and its windows carry the class the entry
 // expects, so that taskbars show them with the entry's name and icon.
-#include "desktop_identity.h"
-#include "x_client.h"
+#include "app/desktop_identity.h"
+#include "tests/support/x_client.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A second start's request to show the window, through the file beside the lock.
-#include "show_requests.h"
-#include "single_instance.h"
+#include "app/show_requests.h"
+#include "app/single_instance.h"
 
 #include <QDir>
 #include <QElapsedTimer>

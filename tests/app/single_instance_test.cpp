@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "single_instance.h"
-#include "x_client.h"
+#include "app/single_instance.h"
+#include "tests/support/x_client.h"
 
 #include <QDir>
 #include <QFile>

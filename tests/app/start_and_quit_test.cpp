@@ -2,7 +2,7 @@
 // The real program started and closed the way a user does, on a real X display: it must
 // say nothing on the console and end with success. Under the sanitizer build a leak left
 // at shutdown shows on the console too, and fails the test.
-#include "x_client.h"
+#include "tests/support/x_client.h"
 
 #include <QDir>
 #include <QElapsedTimer>

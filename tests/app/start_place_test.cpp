@@ -2,7 +2,7 @@
 // Where the real program's window asks to stand on a 1280 × 1024 X screen (xvfb-run's), at
 // its own size and scaled by 2, when it no longer fits: always with the corner of its frame,
 // where the title bar begins, inside the screen.
-#include "x_client.h"
+#include "tests/support/x_client.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "startup_remarks.h"
+#include "app/startup_remarks.h"
 
 #include <QTest>
 

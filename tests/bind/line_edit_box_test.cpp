@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "beep.h"
-#include "line_edit_box.h"
+#include "bind/line_edit_box.h"
+#include "desktop/beep.h"
 
 #include <QApplication>
 #include <QClipboard>

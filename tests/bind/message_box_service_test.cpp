@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "message_box_service.h"
-#include "title_room.h"
-#include "user_input.h"
+#include "bind/message_box_service.h"
+#include "desktop/title_room.h"
+#include "tests/support/user_input.h"
 
 #include <QAbstractButton>
 #include <QApplication>

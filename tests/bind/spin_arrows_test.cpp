@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "line_edit_box.h"
-#include "spin_arrows.h"
-#include "spin_button.h"
-#include "user_input.h"
+#include "bind/line_edit_box.h"
+#include "bind/spin_arrows.h"
+#include "calc/spin_button.h"
+#include "tests/support/user_input.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calculator.h"
-#include "memory_input_box.h"
-#include "recording_message_service.h"
+#include "calc/calculator.h"
+#include "calc/memory_input_box.h"
+#include "tests/support/recording_message_service.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Whole edits through the calculator: the figures tied by clicks = impressions × CTR, and
 // the earnings that follow them.
-#include "calculator_fixture.h"
+#include "tests/calc/calculator_fixture.h"
 
 namespace {
 

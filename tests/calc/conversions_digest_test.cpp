@@ -2,9 +2,9 @@
 // Each conversion fed the same fixed-seed stream of figures or texts on every platform, with
 // a digest of all it gave back checked against the one recorded on Linux: reading and
 // writing figures must not depend on the C runtime underneath.
-#include "calc_error.h"
-#include "conversions.h"
-#include "text_digest.h"
+#include "calc/calc_error.h"
+#include "calc/conversions.h"
+#include "tests/support/text_digest.h"
 
 #include <bit>
 #include <cstdint>

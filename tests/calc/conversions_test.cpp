@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "calc_error.h"
-#include "comma_decimal_locale.h"
-#include "conversions.h"
+#include "calc/calc_error.h"
+#include "calc/conversions.h"
+#include "tests/support/comma_decimal_locale.h"
 
 #include <clocale>
 #include <cmath>
@@ -196,19 +196,15 @@ TEST_P(CaptionTextTest, AppliesTheFixUpOfThePatternsLabels) {
     EXPECT_EQ(calc::CaptionText(GetParam().value, GetParam().pattern), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, CaptionTextTest,
-                         ::testing::Values(PatternCase{0, Pattern::Earnings, "$0.00"},
-                                           PatternCase{0.5, Pattern::Earnings, "$.50"},
-                                           PatternCase{-0.5, Pattern::Earnings, "-$.50"},
-                                           PatternCase{0, Pattern::ECPM, "$0.00"},
-                                           PatternCase{0, Pattern::EPC, "$0.00"},
-                                           PatternCase{0.25, Pattern::EPC, "$.25"},
-                                           PatternCase{0, Pattern::Percent, "0.0%"},
-                                           PatternCase{0.005, Pattern::Percent, "0.50%"},
-                                           PatternCase{0.025, Pattern::Percent, "2.50%"},
-                                           PatternCase{0, Pattern::Clicks, "0"},
-                                           PatternCase{0.4, Pattern::Clicks, "0.4"},
-                                           PatternCase{25, Pattern::Clicks, "25.0"}));
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, CaptionTextTest,
+    ::testing::Values(
+        PatternCase{0, Pattern::Earnings, "$0.00"}, PatternCase{0.5, Pattern::Earnings, "$.50"},
+        PatternCase{-0.5, Pattern::Earnings, "-$.50"}, PatternCase{0, Pattern::ECPM, "$0.00"},
+        PatternCase{0, Pattern::EPC, "$0.00"}, PatternCase{0.25, Pattern::EPC, "$.25"},
+        PatternCase{0, Pattern::Percent, "0.0%"}, PatternCase{0.005, Pattern::Percent, "0.50%"},
+        PatternCase{0.025, Pattern::Percent, "2.50%"}, PatternCase{0, Pattern::Clicks, "0"},
+        PatternCase{0.4, Pattern::Clicks, "0.4"}, PatternCase{25, Pattern::Clicks, "25.0"}));
 
 TEST(CaptionText, TakesFixedPointsAndNumberTexts) {
     EXPECT_EQ(calc::CaptionText(calc::FixedPoint{}, Pattern::Earnings), "$0.00");

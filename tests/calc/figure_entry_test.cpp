@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Figures given whole: what the boxes would refuse, and the captions of what they take.
-#include "figure_entry.h"
+#include "calc/figure_entry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the boxes do with what users type or paste: blanks, letters, leading zeros.
-#include "calculator_fixture.h"
-#include "conversions.h"
-#include "input_check.h"
+#include "calc/conversions.h"
+#include "calc/input_check.h"
+#include "tests/calc/calculator_fixture.h"
 
 namespace {
 

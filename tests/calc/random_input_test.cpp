@@ -4,10 +4,10 @@
 // seed and the standard's own generator, so every platform sees the same session and must
 // show the same captions, box texts and messages: their digest is checked against the one recorded
 // on Linux, which catches a C runtime that reads or writes a figure differently.
-#include "calculator_fixture.h"
-#include "caption_forms.h"
-#include "comma_decimal_locale.h"
-#include "text_digest.h"
+#include "tests/calc/calculator_fixture.h"
+#include "tests/support/caption_forms.h"
+#include "tests/support/comma_decimal_locale.h"
+#include "tests/support/text_digest.h"
 
 #include <cstdint>
 #include <optional>

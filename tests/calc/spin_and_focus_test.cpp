@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Spin buttons, the step choice and the focus rules.
-#include "calculator_fixture.h"
+#include "tests/calc/calculator_fixture.h"
 
 namespace {
 

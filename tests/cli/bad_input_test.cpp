@@ -2,7 +2,7 @@
 // Every text the window would warn about, cut or change is refused: one line on stderr
 // naming the figure, the text and the reason, then where to learn more; nothing on stdout,
 // exit code 2.
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

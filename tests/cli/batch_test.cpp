@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A CSV of sites through --batch: every row on its own from the start state, other columns
 // carried through in place, bad rows reported and left empty, the exit code telling which.
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,9 +2,9 @@
 // Random figures pasted into the main window and given to varnelcalc-cli: the window's nine
 // captions and the program's, in all three formats, must be the same texts; a plan's figures
 // are the window's too.
-#include "calculator.h"
-#include "frm_main_fixture.h"
-#include "run_cli.h"
+#include "calc/calculator.h"
+#include "tests/cli/run_cli.h"
+#include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

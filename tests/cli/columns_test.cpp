@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Which figure a batch column holds, and which one a column that holds none seems meant for.
-#include "columns.h"
+#include "cli/columns.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The pieces every output format is made of: CSV fields and JSON strings.
-#include "csv_output.h"
-#include "json_output.h"
+#include "cli/csv_output.h"
+#include "cli/json_output.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "arguments.h"
-#include "command_line.h"
+#include "cli/arguments.h"
+#include "cli/command_line.h"
 
 #include <sstream>
 #include <string>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // One site from the command line: the captions the window shows for the same figures, in
 // each output format.
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Caret news as a screen reader hears it: CTest runs this with the accessibility bridge on,
 // the only way news goes out at all; without one it skips.
-#include "frm_main_fixture.h"
+#include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QAccessible>
 

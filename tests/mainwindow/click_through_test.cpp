@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Clicks in the recommendation pages, made with the mouse on the loaded panes.
-#include "load_pages.h"
-#include "page_address.h"
-#include "product.h"
-#include "test_support.h"
+#include "mainwindow/load_pages.h"
+#include "pages/page_address.h"
+#include "product/product.h"
+#include "tests/pages/test_support.h"
 
 #include <QSignalSpy>
 #include <QTest>

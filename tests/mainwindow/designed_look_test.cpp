@@ -2,10 +2,10 @@
 // The designed windows look the same whatever palette the desktop gives the program: each is
 // pictured under Qt's own light palette and again under a desktop palette set before it was
 // made, and the two pictures may differ in at most 1 % of their pixels.
-#include "fonts.h"
-#include "frm_about.h"
-#include "frm_main.h"
-#include "web_pane.h"
+#include "about/frm_about.h"
+#include "mainwindow/frm_main.h"
+#include "pages/web_pane.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QTabWidget>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copying the figures as a user does: right-click a figure and pick an item with the keys,
 // or press Ctrl+Shift+C, then read the clipboard back.
-#include "figure_copy.h"
-#include "frm_main_fixture.h"
+#include "mainwindow/figure_copy.h"
+#include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QClipboard>
 #include <QMenu>

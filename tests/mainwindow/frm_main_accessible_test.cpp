@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader learns from the main window: roles and names, the labels of the
 // figures, spin boxes that tell their steps, the step choice as a group, Enter on buttons.
-#include "figure_readout.h"
-#include "frm_main_fixture.h"
+#include "mainwindow/figure_readout.h"
+#include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QAccessible>
 #include <QPushButton>

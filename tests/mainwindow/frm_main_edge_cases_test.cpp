@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Edge cases of the main window met on users' desktops: the mouse wheel over the boxes and
 // their arrows, the web link clicked while a box is empty, figures too wide for their frames.
-#include "frm_main_fixture.h"
-#include "spin_arrows.h"
+#include "bind/spin_arrows.h"
+#include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QAbstractButton>
 #include <QFrame>

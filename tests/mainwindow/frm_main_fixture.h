@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "fonts.h"
-#include "frm_main.h"
-#include "open_link.h"
-#include "user_input.h"
+#include "desktop/open_link.h"
+#include "mainwindow/frm_main.h"
+#include "tests/support/user_input.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QLabel>

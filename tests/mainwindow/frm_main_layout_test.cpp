@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window as designed: places, fonts, colours, tabs, focus order and what screen
 // readers are told.
-#include "frm_main_fixture.h"
+#include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The main window's web panes: loaded from the program's own pages at start, and a product
 // clicked on the third tab opens its address through the main window.
-#include "frm_main_fixture.h"
-#include "test_support.h"
+#include "tests/mainwindow/frm_main_fixture.h"
+#include "tests/pages/test_support.h"
 
 class FrmMainPagesTest : public MainWindowFixture {
     Q_OBJECT

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The main window driven as a user drives it: typing, arrows, the step choice, focus
 // moves, Reset, the web link, About and Quit.
-#include "beep.h"
-#include "frm_main_fixture.h"
-#include "spin_arrows.h"
+#include "bind/spin_arrows.h"
+#include "desktop/beep.h"
+#include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

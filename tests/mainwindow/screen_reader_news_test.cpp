@@ -2,9 +2,9 @@
 // What screen readers are told as the calculator is worked: actions that change nothing under
 // the focus are announced, a box tells the keys that read the figures and is read as its text,
 // the copy menu opens from the keys, and the tools tab opens at its first pane.
-#include "figure_copy.h"
-#include "figure_readout.h"
-#include "frm_main_fixture.h"
+#include "mainwindow/figure_copy.h"
+#include "mainwindow/figure_readout.h"
+#include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -2,10 +2,10 @@
 // Pictures the main window on each of its tabs, and its About window, for the README:
 //   window_screenshot FOLDER    writes FOLDER/main-window.png, main-window-help.png,
 //                               main-window-tools.png and about-window.png
-#include "design_palette.h"
-#include "fonts.h"
-#include "frm_about.h"
-#include "frm_main.h"
+#include "about/frm_about.h"
+#include "mainwindow/frm_main.h"
+#include "widgets/design_palette.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's icon at each size: present, drawn at that size rather than scaled up from a
 // smaller picture, and the current rendering of the scalable drawing.
-#include "images.h"
+#include "resources/images.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The res: addresses of the pages, and what the resolver lets them reach.
+#include "pages/page_address.h"
+#include "pages/resource_resolver.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
 #include <optional>
-#include <page_address.h>
-#include <resource_resolver.h>
 
 using OptionalText = std::optional<QString>;
 Q_DECLARE_METATYPE(OptionalText)

@@ -2,7 +2,7 @@
 // The five built-in pages as the tests know them, shared by the suites of both renderers.
 #pragma once
 
-#include <page_address.h>
+#include "pages/page_address.h"
 
 namespace pages_test {
 

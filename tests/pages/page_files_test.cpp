@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The built-in pages and pictures as files: their form, and the ids and links the
 // click-through depends on.
-#include "page_facts.h"
-#include "test_support.h"
+#include "pages/page_address.h"
+#include "tests/pages/page_facts.h"
+#include "tests/pages/test_support.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <memory>
-#include <page_address.h>
 
 using pages_test::Elements;
 

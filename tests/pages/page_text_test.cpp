@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A page as text and structure: what is read, selected, copied and stopped at, without a pane.
-#include "test_support.h"
+#include "pages/page_address.h"
+#include "pages/pane_keys.h"
+#include "tests/pages/test_support.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,8 +13,6 @@
 #include <QStringList>
 #include <QTest>
 #include <memory>
-#include <page_address.h>
-#include <pane_keys.h>
 
 namespace {
 

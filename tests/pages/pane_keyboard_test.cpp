@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The five panes used by keyboard and for reading, through real key and mouse events: Tab
 // from link to link, Enter, the scrolling keys, selecting and copying text.
-#include "test_support.h"
+#include "pages/page_address.h"
+#include "tests/pages/test_support.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
-#include <page_address.h>
 
 using pages_test::PagesWindow;
 using pages_test::WaitForPage;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "test_support.h"
+#include "tests/pages/test_support.h"
+
+#include "desktop/open_link.h"
+#include "pages/page_address.h"
+#include "pages/resource_resolver.h"
 
 #include <QSignalSpy>
 #include <QTest>
-#include <open_link.h>
-#include <page_address.h>
-#include <resource_resolver.h>
 
 namespace pages_test {
 namespace {

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "desktop/open_link.h"
+#include "pages/web_pane.h"
+#include "tests/support/recording_message_service.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <functional>
-#include <open_link.h>
 #include <optional>
-#include <recording_message_service.h>
 #include <vector>
-#include <web_pane.h>
 
 namespace pages_test {
 

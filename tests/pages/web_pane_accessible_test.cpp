@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The pages as assistive technology sees them: text to read, links and images to press.
-#include "test_support.h"
+#include "pages/page_address.h"
+#include "tests/pages/test_support.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
-#include <page_address.h>
 
 using pages_test::PagesWindow;
 using pages_test::WaitForPage;

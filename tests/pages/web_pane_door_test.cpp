@@ -3,15 +3,15 @@
 // each product link and image reaches the click handler with its facts, by mouse and by
 // keyboard, and an address that names nothing built in shows the not-found page. Built once
 // per renderer.
-#include "page_facts.h"
+#include "pages/page_address.h"
+#include "pages/web_pane.h"
+#include "tests/pages/page_facts.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
-#include <page_address.h>
-#include <web_pane.h>
 
 namespace {
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The pane on its own: loading, what it shows, and what it does with the mouse.
-#include "test_support.h"
+#include "pages/font_families.h"
+#include "pages/page_address.h"
+#include "pages/web_pane.h"
+#include "tests/pages/test_support.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,9 +13,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <font_families.h>
-#include <page_address.h>
-#include <web_pane.h>
 
 using pages_test::ClickElement;
 using pages_test::Elements;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "application_facts.h"
+#include "product/application_facts.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calculator.h"
+#include "calc/calculator.h"
 
 #include <string_view>
 
@@ -53,7 +53,9 @@ inline bool IntegerPart(Reader& r, bool grouped) {
     return true;
 }
 
-inline bool Decimals(Reader& r, int count) { return r.take('.') && r.digits() == count; }
+inline bool Decimals(Reader& r, int count) {
+    return r.take('.') && r.digits() == count;
+}
 
 inline bool Money(std::string_view text, bool grouped) {
     Reader r(text);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "message_service.h"
+#include "calc/message_service.h"
 
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "message_box_service.h"
+#include "bind/message_box_service.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Words told to screen readers go through one notification of the window's, shown with them.
-#include "announcement.h"
+#include "widgets/announcement.h"
 
 #include <QAccessible>
 #include <QTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "fitting_label.h"
-#include "fonts.h"
+#include "widgets/fitting_label.h"
+#include "widgets/fonts.h"
 
 #include <QAccessible>
 #include <QFrame>

@@ -3,7 +3,7 @@
 // a half as a person holds it, the display repeating it: one press is one act and one piece of
 // news. What is heard is what the bridge sends on the accessibility bus; a link opened is a
 // line from a stand-in for the desktop's opener.
-#include "x_client.h"
+#include "tests/support/x_client.h"
 
 #include <QTest>
 #include <QtDBus>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link_label.h"
+#include "widgets/link_label.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Readers find the open menus among the application's windows, and only those.
-#include "open_menus.h"
+#include "widgets/open_menus.h"
 
 #include <QAccessible>
 #include <QApplication>

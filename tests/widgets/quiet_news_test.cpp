@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Which news about a box reaches screen readers, piece by piece as the box sends it.
-#include "quiet_news.h"
+#include "widgets/quiet_news.h"
 
 #include <QAccessible>
 #include <QLineEdit>

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#include "planning/months.h"
+
+#include "calc/calc_error.h"
+#include "calc/click_tie.h"
+#include "calc/conversions.h"
+#include "planning/reading.h"
+#include "planning/search.h"
+#include "planning/traffic.h"
+
+#include <limits>
+
+namespace planning {
+namespace {
+
+PlanMonth MonthAt(int month, std::int64_t impressions, double ctr, calc::FixedPoint ecpm,
+                  std::int64_t totalCents) {
+    const auto count = static_cast<double>(impressions);
+    const double clicks = calc::ClicksAt(count, ctr);
+    const auto amounts = calc::EarningsFor(ecpm, count, clicks);
+    const calc::FixedPoint monthly =
+        amounts ? (*amounts)[static_cast<std::size_t>(calc::Period::Month)] : calc::FixedPoint{};
+    const std::int64_t cents = ShownCents(monthly);
+    if (totalCents > std::numeric_limits<std::int64_t>::max() / 100 - cents)
+        calc::raiseOverflow();
+    const calc::FixedPoint total{(totalCents + cents) * 100};
+
+    PlanMonth row{month, impressions, calc::FixedPoint{cents * 100}, total, {}};
+    row.shown = {std::to_string(month), calc::PlainNumberText(count),
+                 calc::CaptionText(clicks, calc::Pattern::Clicks),
+                 calc::CaptionText(monthly, calc::Pattern::Earnings),
+                 calc::CaptionText(total, calc::Pattern::Earnings)};
+    return row;
+}
+
+} // namespace
+
+std::variant<std::vector<PlanMonth>, PlanRefusal> GrowthMonths(const Growth& growth, double ctr,
+                                                               calc::FixedPoint ecpm) {
+    std::vector<PlanMonth> rows;
+    std::int64_t impressions = growth.start;
+    for (int month = 1; month <= growth.months; ++month) {
+        if (month > 1)
+            impressions = GrownImpressions(impressions, growth.percent);
+        const std::int64_t totalCents = rows.empty() ? 0 : rows.back().total.tenThousandths / 100;
+        try {
+            if (impressions > kMostCount)
+                calc::raiseOverflow();
+            rows.push_back(MonthAt(month, impressions, ctr, ecpm, totalCents));
+        } catch (const calc::CalcError&) {
+            return PlanRefusal{RefusalKind::BeyondRange, PlanInput::Growth,
+                               "By month " + std::to_string(month) +
+                                   " the figures are beyond the calculator's range."};
+        }
+    }
+    return rows;
+}
+
+} // namespace planning

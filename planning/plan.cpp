@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+#include "planning/plan.h"
+
+#include "calc/click_tie.h"
+#include "calc/figure_entry.h"
+#include "planning/months.h"
+#include "planning/reading.h"
+#include "planning/search.h"
+#include "planning/traffic.h"
+
+#include <algorithm>
+
+namespace planning {
+namespace {
+
+constexpr std::array kPeriodNames = {"day", "week", "month", "year"};
+constexpr std::array kSolveNames = {"impressions", "ecpm"};
+
+template <typename Enum, std::size_t N>
+std::optional<Enum> Named(const std::array<const char*, N>& names, std::string_view name) {
+    const auto found = std::ranges::find(names, name);
+    if (found == names.end())
+        return std::nullopt;
+    return static_cast<Enum>(found - names.begin());
+}
+
+PlanRefusal Refusal(RefusalKind kind, std::optional<PlanInput> input, const char* sentence) {
+    return {kind, input, sentence};
+}
+
+// A count of a unit's 10^-decimals as a number a box reads: 25000 with 4 decimals is "2.5000".
+std::string DecimalText(std::int64_t count, int decimals) {
+    const auto fraction = static_cast<std::size_t>(decimals);
+    std::string digits = std::to_string(count);
+    if (digits.size() <= fraction)
+        digits = std::string(fraction + 1 - digits.size(), '0') + digits;
+    const std::size_t point = digits.size() - fraction;
+    return digits.substr(0, point) + "." + digits.substr(point);
+}
+
+// The figures as the window's boxes hold them: the CTR as whole percent and tenths.
+struct BoxFigures {
+    std::string ctrPercent;
+    std::string ctrTenths;
+    double ctr; // the fraction the window makes of them
+};
+
+BoxFigures CtrBoxes(std::int64_t tenths) {
+    BoxFigures boxes{std::to_string(tenths / 10), std::to_string(tenths % 10), 0};
+    boxes.ctr = calc::CtrOfBoxes(boxes.ctrPercent, boxes.ctrTenths);
+    return boxes;
+}
+
+// Why no traffic reaches the goal, if none does.
+std::optional<PlanRefusal> Unreachable(const PlanFigures& figures, Solve solve,
+                                       std::optional<std::int64_t> today) {
+    if (figures.ctrTenths == 0)
+        return Refusal(RefusalKind::Unreachable, PlanInput::CTR,
+                       "The goal cannot be reached with a CTR of 0 %: there are no clicks.");
+    if (solve == Solve::ECPM) {
+        if (!today)
+            return Refusal(RefusalKind::Missing, PlanInput::Impressions,
+                           "Give today's impressions or page views to solve for the eCPM.");
+        if (*today == 0)
+            return Refusal(RefusalKind::Unreachable,
+                           figures.impressions ? PlanInput::Impressions : PlanInput::PageViews,
+                           "The goal cannot be reached with no impressions.");
+        return std::nullopt;
+    }
+    if (figures.ecpm == 0)
+        return Refusal(RefusalKind::Unreachable, PlanInput::ECPM,
+                       "The goal cannot be reached with an eCPM of $0.00.");
+    if (figures.trafficNamed && (figures.adsPerPage == 0 || figures.fillRate == 0))
+        return Refusal(RefusalKind::Unreachable,
+                       figures.adsPerPage == 0 ? PlanInput::AdsPerPage : PlanInput::FillRate,
+                       "The goal cannot be reached with no ads shown: the ads per page or the "
+                       "fill rate is 0.");
+    return std::nullopt;
+}
+
+// Fills in what the goal asks for: the needed impressions and page views, or the needed eCPM.
+std::optional<PlanRefusal> SolveGoal(Plan& plan, const PlanFigures& figures, Solve solve,
+                                     const Goal& goal, std::optional<std::int64_t> today) {
+    if (auto refusal = Unreachable(figures, solve, today))
+        return refusal;
+    if (solve == Solve::ECPM) {
+        const auto cents = LeastEcpmCents(goal, *today);
+        if (!cents)
+            return Refusal(RefusalKind::BeyondRange, PlanInput::Goal,
+                           "The goal needs an eCPM beyond the calculator's range.");
+        plan.neededEcpm = FixedPoint{*cents * 100};
+        return std::nullopt;
+    }
+    plan.neededImpressions = LeastImpressions(goal, FixedPoint{figures.ecpm});
+    if (!plan.neededImpressions)
+        return Refusal(RefusalKind::BeyondRange, PlanInput::Goal,
+                       "The goal needs more impressions than the calculator counts "
+                       "(999,999,999,999,999 a day).");
+    if (figures.trafficNamed) {
+        plan.neededPageViews =
+            LeastPageViews(*plan.neededImpressions, figures.adsPerPage, figures.fillRate);
+        if (!plan.neededPageViews)
+            return Refusal(RefusalKind::BeyondRange, PlanInput::Goal,
+                           "The goal needs more page views than the calculator counts "
+                           "(999,999,999,999,999 a day).");
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+const char* SolveName(Solve solve) {
+    return kSolveNames[static_cast<std::size_t>(solve)];
+}
+
+std::optional<Solve> SolveNamed(std::string_view name) {
+    return Named<Solve>(kSolveNames, name);
+}
+
+const char* PeriodName(Period period) {
+    return kPeriodNames[static_cast<std::size_t>(period)];
+}
+
+std::optional<Period> PeriodNamed(std::string_view name) {
+    return Named<Period>(kPeriodNames, name);
+}
+
+PlanAnswer MakePlan(const PlanTexts& texts) {
+    auto read = ReadPlan(texts);
+    if (auto* refusal = std::get_if<PlanRefusal>(&read))
+        return std::move(*refusal);
+    const PlanFigures& figures = std::get<PlanFigures>(read);
+    if (figures.impressions && figures.pageViews)
+        return Refusal(RefusalKind::Conflict, PlanInput::PageViews,
+                       "Give either the impressions or the page views, not both.");
+
+    std::optional<std::int64_t> today = figures.impressions;
+    if (figures.pageViews) {
+        today = TrafficImpressions(*figures.pageViews, figures.adsPerPage, figures.fillRate);
+        if (*today > kMostCount)
+            return Refusal(RefusalKind::BeyondRange, PlanInput::PageViews,
+                           "The page views make more impressions than the calculator counts "
+                           "(999,999,999,999,999 a day).");
+    }
+    const BoxFigures boxes = CtrBoxes(figures.ctrTenths);
+
+    Plan plan;
+    plan.per = texts.per;
+    if (figures.goalCents) {
+        plan.goal = FixedPoint{*figures.goalCents * 100};
+        const Goal goal{*figures.goalCents, texts.per, boxes.ctr};
+        if (auto refusal = SolveGoal(plan, figures, texts.solve, goal, today))
+            return std::move(*refusal);
+    }
+    const std::optional<std::int64_t> impressions =
+        plan.neededImpressions ? plan.neededImpressions : today;
+    if (!impressions)
+        return Refusal(RefusalKind::Missing, PlanInput::Goal,
+                       "Give a goal, or today's impressions or page views.");
+    const FixedPoint ecpm = plan.neededEcpm.value_or(FixedPoint{figures.ecpm});
+
+    calc::TypedFigures typed;
+    typed[calc::Figure::Impressions] = std::to_string(*impressions);
+    typed[calc::Figure::CTR] = boxes.ctrPercent + "." + boxes.ctrTenths;
+    typed[calc::Figure::ECPM] = DecimalText(ecpm.tenThousandths, 4);
+    const calc::Entry entry = calc::PasteFigures(typed);
+    if (std::holds_alternative<calc::EntryProblem>(entry))
+        return Refusal(RefusalKind::BeyondRange, PlanInput::Goal,
+                       "The figures for this goal are beyond the calculator's range.");
+    plan.figures = std::get<Captions>(entry);
+
+    const auto shown = [&](Caption caption) {
+        return plan.figures[static_cast<std::size_t>(caption)];
+    };
+    const auto need = [&](Needed which, std::string text) {
+        plan.needed[static_cast<std::size_t>(which)] = std::move(text);
+    };
+    if (plan.neededImpressions) {
+        need(Needed::Impressions, shown(Caption::ActualImpressions));
+        need(Needed::Clicks, shown(Caption::ProjectedClicks));
+    }
+    if (plan.neededPageViews)
+        need(Needed::PageViews, std::to_string(*plan.neededPageViews));
+    if (plan.neededEcpm)
+        need(Needed::ECPM, shown(Caption::ECPM));
+
+    if (figures.growth) {
+        auto months = GrowthMonths({today.value_or(*impressions), *figures.growth, figures.months},
+                                   boxes.ctr, ecpm);
+        if (auto* refusal = std::get_if<PlanRefusal>(&months))
+            return std::move(*refusal);
+        plan.months = std::move(std::get<std::vector<PlanMonth>>(months));
+    }
+    return plan;
+}
+
+} // namespace planning

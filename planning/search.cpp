@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "planning/search.h"
+
+#include "calc/calc_error.h"
+#include "calc/click_tie.h"
+#include "calc/conversions.h"
+#include "planning/reading.h"
+#include "planning/traffic.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace planning {
+namespace {
+
+// The least count in [first, most] at which reached turns true, as it stays after. A bisection
+// written out: clang 14, which builds the fuzzers, cannot compile std::ranges::partition_point
+// over libstdc++ 12's std::views::iota.
+template <typename Reached>
+std::optional<std::int64_t> Least(std::int64_t first, std::int64_t most, Reached reached) {
+    std::int64_t low = first;     // reached is false below it
+    std::int64_t high = most + 1; // and true from here on
+    while (low < high) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (reached(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (low > most)
+        return std::nullopt;
+    return low;
+}
+
+// Whether the window's amount for the figures reaches the goal. An amount beyond the engine's
+// range counts as reaching it, so that the search ends below where the range ends; the plan
+// then finds that the figures there overflow.
+bool Reaches(const Goal& goal, calc::FixedPoint ecpm, std::int64_t impressions) {
+    try {
+        const auto count = static_cast<double>(impressions);
+        const auto amounts = calc::EarningsFor(ecpm, count, calc::ClicksAt(count, goal.ctr));
+        return amounts && ShownCents((*amounts)[static_cast<std::size_t>(goal.per)]) >= goal.cents;
+    } catch (const calc::CalcError&) {
+        return true;
+    }
+}
+
+} // namespace
+
+std::int64_t ShownCents(calc::FixedPoint amount) {
+    std::string digits = calc::CaptionNumber(calc::CaptionText(amount, calc::Pattern::Earnings));
+    std::erase(digits, '.');
+    std::int64_t cents = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), cents);
+    return cents;
+}
+
+std::optional<std::int64_t> LeastImpressions(const Goal& goal, calc::FixedPoint ecpm) {
+    return Least(1, kMostCount,
+                 [&](std::int64_t impressions) { return Reaches(goal, ecpm, impressions); });
+}
+
+std::optional<std::int64_t> LeastEcpmCents(const Goal& goal, std::int64_t impressions) {
+    return Least(1, kMostCount / 100, [&](std::int64_t cents) {
+        return Reaches(goal, calc::FixedPoint{cents * 100}, impressions);
+    });
+}
+
+std::optional<std::int64_t> LeastPageViews(std::int64_t impressions, std::int64_t adsPerPage,
+                                           std::int64_t fillRate) {
+    return Least(0, kMostCount, [&](std::int64_t pageViews) {
+        return TrafficImpressions(pageViews, adsPerPage, fillRate) >= impressions;
+    });
+}
+
+} // namespace planning

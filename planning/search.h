@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/earnings.h"
+#include "calc/fixed_point.h"
+
+#include <cstdint>
+#include <optional>
+
+// The least figures that reach a goal. The window's amounts only grow with the impressions and
+// with the eCPM, so each is found by bisection over the whole range the engine takes.
+namespace planning {
+
+// An amount as the "Earnings" column shows it, to the cent, counted in cents.
+std::int64_t ShownCents(calc::FixedPoint amount);
+
+struct Goal {
+    std::int64_t cents;
+    calc::Period per;
+    double ctr; // a fraction, as the window carries it
+};
+
+// The least impressions a day, up to kMostCount, whose earnings for the goal's period at the
+// eCPM, as shown, reach the goal; none when even the most do not, or when the amounts leave
+// the engine's range on the way. The CTR and the eCPM are above 0.
+std::optional<std::int64_t> LeastImpressions(const Goal& goal, calc::FixedPoint ecpm);
+
+// The least eCPM in whole cents, up to kMostCount ten-thousandths, that reaches the goal at
+// the impressions, which are above 0 as the CTR is.
+std::optional<std::int64_t> LeastEcpmCents(const Goal& goal, std::int64_t impressions);
+
+// The least page views, up to kMostCount, that make the impressions.
+std::optional<std::int64_t> LeastPageViews(std::int64_t impressions, std::int64_t adsPerPage,
+                                           std::int64_t fillRate);
+
+} // namespace planning

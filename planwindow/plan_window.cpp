@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: MIT
+#include "planwindow/plan_window.h"
+
+#include "desktop/window_place.h"
+#include "planwindow/earnings_chart.h"
+#include "planwindow/plan_controls.h"
+#include "planwindow/plan_copy.h"
+#include "product/application_facts.h"
+#include "resources/images.h"
+#include "widgets/accessible_roles.h"
+#include "widgets/announcement.h"
+#include "widgets/fonts.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+using planning::PlanInput;
+
+struct FigureField {
+    PlanInput input;
+    const char* name;
+    const char* label;
+};
+
+// The figures a plan starts from, in the order of the window; the goal has its own group.
+constexpr std::array<FigureField, 8> kFigureFields = {{
+    {PlanInput::Impressions, "txtPlanImpressions", "Impressions a &day:"},
+    {PlanInput::CTR, "txtPlanCTR", "C&TR (%):"},
+    {PlanInput::ECPM, "txtPlanECPM", "eCP&M ($):"},
+    {PlanInput::PageViews, "txtPageViews", "Page &views a day:"},
+    {PlanInput::AdsPerPage, "txtAdsPerPage", "&Ads per page:"},
+    {PlanInput::FillRate, "txtFillRate", "&Fill rate (%):"},
+    {PlanInput::Growth, "txtGrowth", "Gro&wth (% a month):"},
+    {PlanInput::Months, "txtMonths", "Mo&nths:"},
+}};
+constexpr std::size_t kFirstTraffic = 3; // page views, ads per page, fill rate: optional
+constexpr std::size_t kFirstGrowth = 6;
+constexpr const char* kGoalLabel = "&Goal ($):";
+
+// In the order of calc::Period and planning::Solve.
+const QStringList kPeriods = {QStringLiteral("Day"), QStringLiteral("Week"),
+                              QStringLiteral("Month"), QStringLiteral("Year")};
+const QStringList kSolves = {QStringLiteral("&Impressions"), QStringLiteral("&eCPM")};
+
+const QKeySequence kCopyKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+
+} // namespace
+
+PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
+    : QWidget(&owner, Qt::Window) {
+    setObjectName(QStringLiteral("frmPlan"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Plan - ") + application::Title());
+    setWindowIcon(images::ProgramIcon());
+    setFont(widgets::DesignFont(widgets::kVerdana, 8.25));
+    // Not a designed window: it has no designed white to keep, so it takes the desktop's
+    // colours, dark or light, instead of the designed light ones of its owner.
+    setPalette(QGuiApplication::palette());
+
+    // The fields on the left; the results and their chart on the right; the table below.
+    auto* left = new QVBoxLayout;
+    left->addWidget(createGoal());
+    left->addWidget(createFigures());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(createResults());
+    QGroupBox* table = createMonths();
+    right->addWidget(createChart(), 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+
+    auto* copy = new QPushButton(QStringLiteral("Cop&y Plan"));
+    copy->setObjectName(QStringLiteral("cmdCopyPlan"));
+    copy->setAccessibleDescription(kCopyKeys.toString(QKeySequence::NativeText));
+    connect(copy, &QPushButton::clicked, this, &PlanWindow::copyPlan);
+    auto* closeButton = new QPushButton(QStringLiteral("Close"));
+    closeButton->setObjectName(QStringLiteral("cmdClose"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(closeButton);
+
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(columns);
+    whole->addWidget(table, 1);
+    whole->addLayout(buttons);
+
+    connect(new QShortcut(kCopyKeys, this), &QShortcut::activated, this, &PlanWindow::copyPlan);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    fill(start);
+    refresh();
+    adjustSize();
+    if (const QScreen* screen = owner.screen())
+        move(desktop::CentredPlace(size(), screen->availableGeometry()));
+    QLineEdit* goal = fields_[std::size_t(PlanInput::Goal)];
+    goal->setFocus();
+    goal->selectAll();
+}
+
+QGroupBox* PlanWindow::createGoal() {
+    auto* group = new QGroupBox(QStringLiteral("Goal"));
+    auto* grid = new QGridLayout(group);
+    fields_[std::size_t(PlanInput::Goal)] = plan::AddField(*grid, 0, "txtGoal", kGoalLabel);
+    period_ = plan::AddChoices(*grid, 1, "Per:", "Goal per", kPeriods);
+    solve_ = plan::AddChoices(*grid, 2, "Solve for:", "Solve for", kSolves);
+    return group;
+}
+
+QGroupBox* PlanWindow::createFigures() {
+    auto* group = new QGroupBox(QStringLiteral("Figures"));
+    auto* grid = new QGridLayout(group);
+    for (std::size_t i = 0; i < kFigureFields.size(); ++i) {
+        // Blank rows part the traffic, which may stand in for the impressions, and the growth.
+        const int row = int(i) + (i >= kFirstTraffic) + (i >= kFirstGrowth);
+        const FigureField& field = kFigureFields[i];
+        fields_[std::size_t(field.input)] = plan::AddField(*grid, row, field.name, field.label);
+    }
+    fields_[std::size_t(PlanInput::PageViews)]->setPlaceholderText(QStringLiteral("optional"));
+    grid->setRowMinimumHeight(int(kFirstTraffic), fontMetrics().height() / 2);
+    grid->setRowMinimumHeight(int(kFirstGrowth) + 1, fontMetrics().height() / 2);
+    return group;
+}
+
+QGroupBox* PlanWindow::createResults() {
+    auto* group = new QGroupBox(QStringLiteral("Results"));
+    auto* grid = new QGridLayout(group);
+    for (std::size_t i = 0; i < plan::kResultCount; ++i) {
+        auto* result = new QLineEdit;
+        result->setObjectName(QStringLiteral("txtResult%1").arg(i));
+        result->setReadOnly(true);
+        result->setFrame(false);
+        result->setAlignment(Qt::AlignRight);
+        // Read by its name, which carries the figure: Orca 43 reads the text of a box one
+        // character short as the focus enters it ("1315" for 13154).
+        widgets::SetAccessibleRole(*result, QAccessible::StaticText);
+        resultLabels_[i] = new QLabel(plan::ResultName(i) + QLatin1Char(':'));
+        grid->addWidget(resultLabels_[i], int(i), 0);
+        grid->addWidget(result, int(i), 1);
+        results_[i] = result;
+    }
+    refusal_ = new QLabel;
+    refusal_->setObjectName(QStringLiteral("lblRefusal"));
+    refusal_->setWordWrap(true);
+    refusal_->setTextFormat(Qt::PlainText);
+    grid->addWidget(refusal_, int(plan::kResultCount), 0, 1, 2);
+    grid->setRowStretch(int(plan::kResultCount) + 1, 1);
+    return group;
+}
+
+QGroupBox* PlanWindow::createMonths() {
+    auto* group = new QGroupBox(QStringLiteral("Month by month"));
+    auto* table = new QTableView;
+    table->setObjectName(QStringLiteral("tblMonths"));
+    table->setAccessibleName(QStringLiteral("Month table"));
+    table->setModel(&months_);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);
+    const int rowHeight = fontMetrics().height() + 6;
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table->setMinimumHeight(6 * rowHeight);
+    table->installEventFilter(this);
+    (new QVBoxLayout(group))->addWidget(table);
+    return group;
+}
+
+QGroupBox* PlanWindow::createChart() {
+    auto* group = new QGroupBox(QStringLiteral("Monthly earnings"));
+    chart_ = new EarningsChart(months_, MonthTableModel::columnOf(planning::MonthColumn::Month),
+                               MonthTableModel::columnOf(planning::MonthColumn::Monthly),
+                               MonthTableModel::kAmountRole);
+    chart_->setObjectName(QStringLiteral("picEarningsChart"));
+    (new QVBoxLayout(group))->addWidget(chart_);
+    return group;
+}
+
+// Entering the table makes its first month current, so that a reader reads a month, not only
+// the table's size. Not before: Qt tells readers a new current cell as if it had the focus.
+bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* table = qobject_cast<QTableView*>(watched);
+    if (table && event->type() == QEvent::FocusIn && !table->currentIndex().isValid())
+        table->selectionModel()->setCurrentIndex(months_.index(0, 0),
+                                                 QItemSelectionModel::NoUpdate);
+    return false;
+}
+
+void PlanWindow::fill(const planning::PlanTexts& start) {
+    period_->button(int(start.per))->setChecked(true);
+    solve_->button(int(start.solve))->setChecked(true);
+    for (const PlanInput input : planning::kAllPlanInputs)
+        fields_[std::size_t(input)]->setText(QString::fromStdString(start[input]));
+    // Every keystroke works the plan afresh, once the fields hold their first texts.
+    for (QLineEdit* field : fields_)
+        connect(field, &QLineEdit::textChanged, this, &PlanWindow::refresh);
+    for (QButtonGroup* choices : {period_, solve_})
+        connect(choices, &QButtonGroup::idToggled, this, [this](int, bool on) {
+            if (on)
+                refresh();
+        });
+}
+
+planning::PlanTexts PlanWindow::texts() const {
+    planning::PlanTexts typed;
+    typed.per = calc::kAllPeriods[std::size_t(period_->checkedId())];
+    typed.solve = static_cast<planning::Solve>(solve_->checkedId());
+    for (const PlanInput input : planning::kAllPlanInputs)
+        typed[input] = fields_[std::size_t(input)]->text().toStdString();
+    return typed;
+}
+
+void PlanWindow::refresh() {
+    const planning::PlanTexts typed = texts();
+    // Solving for the eCPM, the typed one plays no part.
+    fields_[std::size_t(PlanInput::ECPM)]->setEnabled(typed.solve == planning::Solve::Impressions);
+    view_ = plan::Work(typed);
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        const bool shown = !view_.results[i].isEmpty();
+        results_[i]->setText(view_.results[i]);
+        results_[i]->setAccessibleName(plan::ResultName(i) + QStringLiteral(": ") +
+                                       view_.results[i]);
+        results_[i]->setVisible(shown);
+        resultLabels_[i]->setVisible(shown);
+    }
+    // A refusal is news the focus would not bring: it is told once as it appears.
+    if (!view_.refusal.isEmpty() && view_.refusal != refusal_->text())
+        widgets::Announce(*this, view_.refusal);
+    refusal_->setText(view_.refusal);
+    refusal_->setVisible(!view_.refusal.isEmpty());
+    months_.setRows(view_.months);
+    chart_->setGoal(view_.goalLine);
+}
+
+void PlanWindow::copyPlan() {
+    std::vector<plan::CopiedFigure> copied = {
+        {plan::SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
+        {QStringLiteral("Goal per"), period_->checkedButton()->text()},
+        {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&'))},
+    };
+    for (const FigureField& field : kFigureFields)
+        copied.push_back(
+            {plan::SpokenName(field.label), fields_[std::size_t(field.input)]->text()});
+    for (std::size_t i = 0; i < view_.results.size(); ++i) {
+        if (!view_.results[i].isEmpty())
+            copied.push_back({plan::ResultName(i), view_.results[i]});
+    }
+    QGuiApplication::clipboard()->setMimeData(plan::CopiedPlan(copied, months_));
+    widgets::Announce(*this, QStringLiteral("Plan copied"));
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "planwindow/month_table_model.h"
+#include "planwindow/plan_view.h"
+
+#include <QWidget>
+#include <array>
+
+class EarningsChart;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+// The Plan window: a goal worked back to the impressions, page views, clicks or eCPM it
+// needs, and the earnings worked forward month by month, in a table and a chart. Every
+// keystroke works the plan afresh, in the engine. Nothing is kept: each window starts from
+// the figures it is given and deletes itself when closed; Esc closes it.
+class PlanWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    // A window of its own over owner, its fields filled from start.
+    PlanWindow(const planning::PlanTexts& start, QWidget& owner);
+
+    // The fields, the results and the month table to the clipboard, as text and HTML:
+    // Ctrl+Shift+C and the Copy button.
+    void copyPlan();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QGroupBox* createGoal();
+    QGroupBox* createFigures();
+    QGroupBox* createResults();
+    QGroupBox* createMonths();
+    QGroupBox* createChart();
+    void fill(const planning::PlanTexts& start);
+    planning::PlanTexts texts() const;
+    void refresh();
+
+    QButtonGroup* period_ = nullptr; // ids in calc::Period's order
+    QButtonGroup* solve_ = nullptr;  // ids in planning::Solve's order
+    std::array<QLineEdit*, planning::kAllPlanInputs.size()> fields_{}; // in PlanInput's order
+    std::array<QLabel*, plan::kResultCount> resultLabels_{};
+    std::array<QLineEdit*, plan::kResultCount> results_{};
+    QLabel* refusal_ = nullptr;
+    plan::View view_; // the plan shown
+    MonthTableModel months_;
+    EarningsChart* chart_ = nullptr;
+};

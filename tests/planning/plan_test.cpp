@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: MIT
+// Plans: the least figures that reach a goal as the window shows it, the months of a growing
+// traffic, and every refusal. The random cases hold the plan against the calculator itself.
+#include "calc/figure_entry.h"
+#include "planning/plan.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+
+namespace {
+
+using planning::PlanInput;
+using planning::RefusalKind;
+
+// "goal=1000 ctr=2.5 per=day": the inputs by their names, with the period and what to solve for.
+planning::PlanTexts TextsOf(const std::string& given) {
+    planning::PlanTexts texts;
+    std::istringstream words(given);
+    for (std::string word; words >> word;) {
+        const auto equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        const std::string value = word.substr(equals + 1);
+        if (name == "per")
+            texts.per = *planning::PeriodNamed(value);
+        else if (name == "solve")
+            texts.solve = *planning::SolveNamed(value);
+        for (const PlanInput input : planning::kAllPlanInputs) {
+            if (name == planning::PlanInputName(input))
+                texts[input] = value;
+        }
+    }
+    return texts;
+}
+
+planning::Plan PlanOf(const planning::PlanTexts& texts) {
+    planning::PlanAnswer answer = planning::MakePlan(texts);
+    if (const auto* refusal = std::get_if<planning::PlanRefusal>(&answer))
+        ADD_FAILURE() << refusal->sentence;
+    return std::get_if<planning::Plan>(&answer) ? std::get<planning::Plan>(answer)
+                                                : planning::Plan{};
+}
+
+struct PlanRow {
+    const char* name;
+    const char* given;
+    const char* shown;      // the needed figures, or each month's impressions; "-": none
+    const char* total = ""; // the month table's last total
+};
+
+std::ostream& operator<<(std::ostream& out, const PlanRow& row) {
+    return out << row.name;
+}
+
+class PlanGoalTest : public ::testing::TestWithParam<PlanRow> {};
+
+TEST_P(PlanGoalTest, NeedsTheLeastFiguresThatReachTheGoal) {
+    const planning::Plan plan = PlanOf(TextsOf(GetParam().given));
+    std::string needed;
+    for (const planning::NeededResult& result : planning::kNeededResults)
+        needed += (needed.empty() ? "" : " ") + plan[result.needed].value_or("-");
+    EXPECT_EQ(needed, GetParam().shown);
+}
+
+// 9994 impressions earn $9.994 a day, shown $9.99; 9995 earn $9.995, shown $10.00.
+INSTANTIATE_TEST_SUITE_P(
+    Goals, PlanGoalTest,
+    ::testing::Values(
+        PlanRow{"Month", "goal=1000 ctr=2.5 ecpm=2.5", "13154 - 328.9 -"},
+        PlanRow{"DayReachedAsShown", "goal=10 per=day ctr=1 ecpm=1", "9995 - 100.0 -"},
+        PlanRow{"Week", "goal=70 per=week ctr=1 ecpm=1", "10000 - 100.0 -"},
+        PlanRow{"Year", "goal=$365.00 per=year ctr=0.1 ecpm=1", "1000 - 1.0 -"},
+        PlanRow{"BeyondTheBoxes", "goal=1000000 ctr=2.5 ecpm=2.5", "13153568 - 328839.2 -"},
+        PlanRow{"PageViews", "goal=1000 ads_per_page=3 fill_rate=85.5 ctr=2.5 ecpm=2.5",
+                "13154 5129 328.9 -"},
+        PlanRow{"Ecpm", "goal=1000 solve=ecpm impressions=10000 ctr=2.5", "- - - $3.29"},
+        PlanRow{"EcpmFromPageViews", "goal=1000 solve=ecpm pageviews=5000 ads_per_page=2 ctr=2.5",
+                "- - - $3.29"},
+        PlanRow{"NoGoal", "pageviews=5000 ads_per_page=2 fill_rate=50 ctr=2.5 ecpm=2", "- - - -"}));
+
+struct RefusalRow {
+    const char* name;
+    std::string given;
+    RefusalKind kind;
+    PlanInput input;
+};
+
+std::ostream& operator<<(std::ostream& out, const RefusalRow& row) {
+    return out << row.name;
+}
+
+class PlanRefusalTest : public ::testing::TestWithParam<RefusalRow> {};
+
+TEST_P(PlanRefusalTest, RefusesWithOneSentence) {
+    const planning::PlanAnswer answer = planning::MakePlan(TextsOf(GetParam().given));
+    const auto* refusal = std::get_if<planning::PlanRefusal>(&answer);
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(refusal->kind, GetParam().kind);
+    EXPECT_EQ(refusal->input, GetParam().input);
+    EXPECT_TRUE(refusal->sentence.ends_with('.')) << refusal->sentence;
+}
+
+constexpr auto kBad = RefusalKind::BadInput;
+constexpr auto kUnreachable = RefusalKind::Unreachable;
+constexpr auto kBeyond = RefusalKind::BeyondRange;
+const std::string kMost = "999999999999999";
+
+// A year is 365 days: a day's goal near the range makes a year beyond it.
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, PlanRefusalTest,
+    ::testing::Values(
+        RefusalRow{"GoalNotANumber", "goal=1e3 ctr=2 ecpm=2", kBad, PlanInput::Goal},
+        RefusalRow{"GoalZero", "goal=0.00 ctr=2 ecpm=2", kBad, PlanInput::Goal},
+        RefusalRow{"GoalThirdDecimal", "goal=1.005 ctr=2 ecpm=2", kBad, PlanInput::Goal},
+        RefusalRow{"ImpressionsBeyond", "impressions=1" + kMost, kBad, PlanInput::Impressions},
+        RefusalRow{"NegativePageViews", "pageviews=-5", kBad, PlanInput::PageViews},
+        RefusalRow{"AdsAbove100", "pageviews=5 ads_per_page=101", kBad, PlanInput::AdsPerPage},
+        RefusalRow{"FillAbove100", "pageviews=5 fill_rate=100.01", kBad, PlanInput::FillRate},
+        RefusalRow{"CtrTwoDecimals", "goal=1 ctr=2.55 ecpm=2", kBad, PlanInput::CTR},
+        RefusalRow{"EcpmFifthDecimal", "goal=1 ctr=2 ecpm=0.00001", kBad, PlanInput::ECPM},
+        RefusalRow{"GrowthMinus100", "impressions=5 growth=-100", kBad, PlanInput::Growth},
+        RefusalRow{"Months121", "impressions=5 growth=5 months=121", kBad, PlanInput::Months},
+        RefusalRow{"ImpressionsAndPageViews", "impressions=5 pageviews=5", RefusalKind::Conflict,
+                   PlanInput::PageViews},
+        RefusalRow{"NothingToPlan", "ctr=2 ecpm=2 growth=5", RefusalKind::Missing, PlanInput::Goal},
+        RefusalRow{"EcpmWithoutTraffic", "goal=1 solve=ecpm ctr=2", RefusalKind::Missing,
+                   PlanInput::Impressions},
+        RefusalRow{"NoCtr", "goal=1 ecpm=2", kUnreachable, PlanInput::CTR},
+        RefusalRow{"NoEcpm", "goal=1 ctr=2 ecpm=0", kUnreachable, PlanInput::ECPM},
+        RefusalRow{"NoAds", "goal=1 ads_per_page=0 ctr=2 ecpm=2", kUnreachable,
+                   PlanInput::AdsPerPage},
+        RefusalRow{"NoFill", "goal=1 fill_rate=0 ctr=2 ecpm=2", kUnreachable, PlanInput::FillRate},
+        RefusalRow{"EcpmForNoImpressions", "goal=1 solve=ecpm impressions=0 ctr=2", kUnreachable,
+                   PlanInput::Impressions},
+        RefusalRow{"ImpressionsBeyondRange", "goal=9999999999999.99 per=day ctr=2 ecpm=0.0001",
+                   kBeyond, PlanInput::Goal},
+        RefusalRow{"PageViewsBeyondRange", "goal=10000000000 per=day fill_rate=0.01 ctr=100 ecpm=1",
+                   kBeyond, PlanInput::Goal},
+        RefusalRow{"EcpmBeyondRange", "goal=9999999999999 solve=ecpm impressions=1 ctr=100",
+                   kBeyond, PlanInput::Goal},
+        RefusalRow{"YearBeyondRange", "goal=9000000000000 per=day ctr=100 ecpm=99999999999",
+                   kBeyond, PlanInput::Goal},
+        RefusalRow{"PageViewsMakeTooMany", "pageviews=" + kMost + " ads_per_page=2", kBeyond,
+                   PlanInput::PageViews},
+        RefusalRow{"GrowthBeyondRange", "impressions=" + kMost + " growth=1000 months=2", kBeyond,
+                   PlanInput::Growth}));
+
+class PlanGrowthTest : public ::testing::TestWithParam<PlanRow> {};
+
+TEST_P(PlanGrowthTest, GrowsToTheNearestImpressionHalvesUp) {
+    const planning::Plan plan = PlanOf(TextsOf(GetParam().given));
+    std::string impressions;
+    for (const planning::PlanMonth& month : plan.months)
+        impressions += (impressions.empty() ? "" : " ") + month[planning::MonthColumn::Impressions];
+    EXPECT_EQ(impressions, GetParam().shown);
+    ASSERT_FALSE(plan.months.empty());
+    EXPECT_EQ(plan.months.back()[planning::MonthColumn::Total], GetParam().total);
+}
+
+// 10 × 1.05 = 10.5 goes up to 11; 10 × 0.85 = 8.5 goes up to 9; 1 × 0.4 goes down to 0, which
+// earns nothing; without impressions given the months start from the needed ones.
+INSTANTIATE_TEST_SUITE_P(
+    Months, PlanGrowthTest,
+    ::testing::Values(PlanRow{"HalvesUp", "impressions=10 ctr=10 ecpm=1000 growth=5 months=3",
+                              "10 11 12", "$1,003.53"},
+                      PlanRow{"Shrinking", "impressions=10 ctr=10 ecpm=1000 growth=-15 months=3",
+                              "10 9 8", "$821.07"},
+                      PlanRow{"DownToNone", "impressions=1 ctr=10 ecpm=1000 growth=-60 months=2",
+                              "1 0", "$30.41"},
+                      PlanRow{"HundredthsOfAPercent",
+                              "impressions=100 ctr=1 ecpm=1 growth=0.5 months=2", "100 101",
+                              "$6.11"},
+                      PlanRow{"FromTheNeeded", "goal=1000 ctr=2.5 ecpm=2.5 growth=10 months=2",
+                              "13154 14469", "$2,100.04"},
+                      PlanRow{"FromPageViews",
+                              "pageviews=1001 fill_rate=50 ctr=1 ecpm=1 growth=0 months=1", "500",
+                              "$15.21"}));
+
+// What the window's calculator shows for the figures, pasted into its boxes.
+calc::Captions WindowCaptions(std::int64_t impressions, const std::string& ctr,
+                              const std::string& ecpm) {
+    calc::TypedFigures figures;
+    figures[calc::Figure::Impressions] = std::to_string(impressions);
+    figures[calc::Figure::CTR] = ctr;
+    figures[calc::Figure::ECPM] = ecpm;
+    return std::get<calc::Captions>(calc::PasteFigures(figures));
+}
+
+std::int64_t Cents(const std::string& caption) {
+    std::string digits;
+    for (const char c : caption) {
+        if (c >= '0' && c <= '9')
+            digits += c;
+    }
+    return std::stoll(digits);
+}
+
+std::string Decimal(std::int64_t hundredths) {
+    const std::string fraction = std::to_string(hundredths % 100);
+    return std::to_string(hundredths / 100) + (fraction.size() < 2 ? ".0" : ".") + fraction;
+}
+
+// The window shows the goal reached at the needed impressions and missed at one fewer, for
+// every period and for CTRs, eCPMs and goals over many magnitudes; the month table shows the
+// window's clicks and monthly earnings at each month's impressions, and sums what it shows.
+TEST(PlanAgainstTheWindow, ReachesTheGoalExactlyAtTheNeededFigures) {
+    std::mt19937 random(25);
+    const auto pick = [&](std::uint32_t most) {
+        return random() % most;
+    };
+    for (int run = 0; run < 300; ++run) {
+        const auto per = calc::kAllPeriods[pick(4)];
+        const std::string ctr = std::to_string(pick(100)) + "." + std::to_string(1 + pick(9));
+        const std::string ecpm = Decimal(1 + pick(1u << (4 + pick(20))));
+        const std::string goal = Decimal(1 + pick(1u << (4 + pick(27))));
+        planning::PlanTexts texts = TextsOf("goal=" + goal + " ctr=" + ctr + " ecpm=" + ecpm +
+                                            " growth=5 per=" + planning::PeriodName(per));
+        const planning::Plan plan = PlanOf(texts);
+        ASSERT_TRUE(plan.neededImpressions) << goal << " " << ctr << " " << ecpm;
+        const auto amountAt = [&](std::int64_t impressions) {
+            return Cents(WindowCaptions(
+                impressions, ctr, ecpm)[static_cast<std::size_t>(calc::EarningsCaption(per))]);
+        };
+        const std::int64_t needed = *plan.neededImpressions;
+        SCOPED_TRACE(goal + " a " + planning::PeriodName(per) + " at " + ctr + " % and $" + ecpm);
+        EXPECT_GE(amountAt(needed), Cents(goal));
+        EXPECT_LT(amountAt(needed - 1), Cents(goal));
+
+        std::int64_t total = 0;
+        for (const planning::PlanMonth& month : plan.months) {
+            const calc::Captions window = WindowCaptions(month.impressions, ctr, ecpm);
+            EXPECT_EQ(month[planning::MonthColumn::Clicks],
+                      window[static_cast<std::size_t>(calc::Caption::ProjectedClicks)]);
+            EXPECT_EQ(month[planning::MonthColumn::Monthly],
+                      window[static_cast<std::size_t>(calc::Caption::MonthlyEarnings)]);
+            total += Cents(month[planning::MonthColumn::Monthly]);
+            EXPECT_EQ(Cents(month[planning::MonthColumn::Total]), total);
+        }
+
+        texts[PlanInput::Impressions] = std::to_string(needed);
+        texts.solve = planning::Solve::ECPM;
+        const planning::Plan ecpmPlan = PlanOf(texts);
+        ASSERT_TRUE(ecpmPlan.neededEcpm);
+        const std::int64_t cents = ecpmPlan.neededEcpm->tenThousandths / 100;
+        const auto amountFor = [&](std::int64_t ecpmCents) {
+            return Cents(WindowCaptions(
+                needed, ctr,
+                Decimal(ecpmCents))[static_cast<std::size_t>(calc::EarningsCaption(per))]);
+        };
+        EXPECT_GE(amountFor(cents), Cents(goal));
+        EXPECT_LT(amountFor(cents - 1), Cents(goal));
+    }
+}
+
+} // namespace
