@@ -220,7 +220,7 @@ void frmMain::showAbout() {
 
 void frmMain::showPlan() {
     if (!plan_) {
-        plan_ = new PlanWindow(PlanStart(calculator()), *this);
+        plan_ = new planwindow::PlanWindow(PlanStart(calculator()), *this);
         plan_->show();
     }
     plan_->raise();

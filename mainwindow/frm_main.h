@@ -10,8 +10,11 @@
 #include <memory>
 #include <vector>
 
-class PlanWindow;
 class TabControl;
+
+namespace planwindow {
+class PlanWindow;
+}
 
 // The main window: a header picture, the tab control with the calculator, the help and the
 // recommended tools, and a footer with the product's web site over the copyright line.
@@ -44,5 +47,5 @@ private:
     std::unique_ptr<CalculatorPage> calculatorPage_;
     Panes panes_{};
     std::vector<CalculatorPage::TabStop> tabStops_;
-    QPointer<PlanWindow> plan_; // while open
+    QPointer<planwindow::PlanWindow> plan_; // while open
 };
