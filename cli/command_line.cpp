@@ -422,9 +422,9 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
     }
     if (parser.isSet(options.version)) {
         // The first line as other tools' have it, then the version as the window shows it.
-        out << kProgramName << ' ' << version::kMajor << '.' << version::kMinor << '.'
-            << version::kRevision << '\n'
-            << application::MainWindowCaption().toStdString() << '\n';
+        out << kProgramName << ' ' << product::version::kMajor << '.' << product::version::kMinor
+            << '.' << product::version::kRevision << '\n'
+            << product::MainWindowCaption().toStdString() << '\n';
         return kExitOk;
     }
     if (parser.isSet(options.batch))

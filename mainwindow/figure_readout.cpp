@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <utility>
 
+namespace mainwindow {
+
 namespace {
 
 constexpr std::chrono::seconds kTipShown(10);
@@ -112,3 +114,5 @@ void FigureReadout::showTip(const QLineEdit& box, const QString& words) {
     tip_->show();
     expiry_.start();
 }
+
+} // namespace mainwindow

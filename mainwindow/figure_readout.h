@@ -13,6 +13,8 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+namespace mainwindow {
+
 // Keys that show the results in a tip under the box being edited, without the focus leaving
 // the box: F1 the earnings, Shift+F1 the actual numbers. Screen readers speak a tip that F1
 // brings up, so a blind user hears the new figures after an edit. The next key, a focus move
@@ -67,3 +69,5 @@ private:
     QString lastTold_; // the earnings last told after a pause; as the window opens, and after
                        // Reset, its defaults
 };
+
+} // namespace mainwindow

@@ -10,11 +10,13 @@
 #include <memory>
 #include <vector>
 
-class TabControl;
-
 namespace planwindow {
 class PlanWindow;
 }
+
+namespace mainwindow {
+
+class TabControl;
 
 // The main window: a header picture, the tab control with the calculator, the help and the
 // recommended tools, and a footer with the product's web site over the copyright line.
@@ -49,3 +51,5 @@ private:
     std::vector<CalculatorPage::TabStop> tabStops_;
     QPointer<planwindow::PlanWindow> plan_; // while open
 };
+
+} // namespace mainwindow

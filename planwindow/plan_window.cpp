@@ -66,7 +66,7 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     : QWidget(&owner, Qt::Window) {
     setObjectName(QStringLiteral("frmPlan"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Plan - ") + application::Title());
+    setWindowTitle(QStringLiteral("Plan - ") + product::Title());
     setWindowIcon(images::ProgramIcon());
     setFont(widgets::DesignFont(widgets::kVerdana, 8.25));
     // Not a designed window: it has no designed white to keep, so it takes the desktop's

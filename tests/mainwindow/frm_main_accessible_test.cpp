@@ -184,7 +184,7 @@ private slots:
                                           {"txtPresentImpressions", "1000"},
                                           {"txtECPM", "2"}})
             typeInto(name, QString::fromLatin1(typed));
-        const QLabel& tip = window->findChild<FigureReadout*>()->tip();
+        const QLabel& tip = window->findChild<mainwindow::FigureReadout*>()->tip();
         QLineEdit& edit = box("txtECPM");
         QTest::keyClick(&edit, Qt::Key_F1, modifiers);
         QVERIFY(tip.isVisible());

@@ -51,7 +51,7 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_Escape);
         QTRY_VERIFY(!plan);
 
-        FigureCopy* copy = window->findChild<FigureCopy*>();
+        mainwindow::FigureCopy* copy = window->findChild<mainwindow::FigureCopy*>();
         std::unique_ptr<QMenu> menu(
             copy->createContextMenu(find<QLabel>("lblDailyEarnings"), nullptr));
         menu->actions().last()->trigger();
