@@ -148,11 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "--goal is for a single run; a batch reads it from the column goal"},
         BadInputRow{"EnginesSentenceForAnInput",
                     {"--goal", "5", "--ctr", "1", "--ecpm", "1", "--growth", "-100"},
-                    "The growth must be a percentage above -100 and up to 1000, with at most two "
+                    "the growth must be a percentage above -100 and up to 1000, with at most two "
                     "decimals."},
         BadInputRow{"UnreachableIsNoCommandLineFault",
                     {"--goal", "5", "--ctr", "1"},
-                    "The goal cannot be reached with an eCPM of $0.00.",
+                    "the goal cannot be reached with an eCPM of $0.00.",
                     false}),
     [](const auto& info) { return info.param.name; });
 

@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(
                      kNoResults +
                      "\r\n1,2,,,,1000,,,,,1000,10.0,1.00%,$2.00,$2.00,$14.00,"
                      "$60.82,$730.00,$.20\r\n",
-                 "varnelcalc-cli: line 3: The goal cannot be reached with an eCPM of $0.00.\n", 1}),
+                 "varnelcalc-cli: line 3: the goal cannot be reached with an eCPM of $0.00.\n", 1}),
     [](const auto& info) { return info.param.name; });
 
 class BatchFile : public ::testing::TestWithParam<const char*> {};
@@ -296,7 +296,7 @@ protected:
 // reading the rest of a long file for nothing.
 TEST(BatchOutput, FailedWriteStopsTheBatch) {
     std::string input = "impressions\n";
-    for (int row = 0; row < 20000; ++row)
+    for (int row = 0; row < 60000; ++row)
         input += "1000\n";
     std::istringstream in(input);
     RefusingBuffer refusing;
