@@ -104,10 +104,9 @@ private:
                     return false;
                 }
                 column = i;
-            } else if (const auto meant = MisspeltFigure(name)) {
+            } else if (const auto meant = MisspeltColumn(name)) {
                 warn(record.line, "the column " + Quoted(name) +
-                                      " is carried through; did you mean " + FigureName(*meant) +
-                                      "?");
+                                      " is carried through; did you mean " + *meant + "?");
             }
         }
         if (std::ranges::none_of(figures_.column,
