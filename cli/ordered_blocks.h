@@ -68,7 +68,9 @@ public:
     }
 
 private:
-    struct Block {
+    // Apart from each other's cache lines: the caller counts into one while the second thread
+    // works through the other.
+    struct alignas(64) Block {
         std::vector<Item> items; // the first count are the block; the rest keep their capacity
         std::size_t count = 0;
         std::size_t bytes = 0;
