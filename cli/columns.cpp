@@ -11,12 +11,6 @@
 namespace cli {
 namespace {
 
-// The headings beside the boxes in the window, as keys.
-const char* Heading(Figure figure) {
-    constexpr std::array headings = {"impressions", "ctr%", "clicks", "ecpm$"};
-    return headings[static_cast<std::size_t>(figure)];
-}
-
 // The name in lower case without its blanks, brackets and closing colon, so that "CTR (%):",
 // "CTR(%)" and "CTR %" are one heading.
 QByteArray Key(std::string_view name) {
@@ -62,9 +56,9 @@ std::optional<planning::PlanInput> PlanColumnOf(std::string_view name) {
 
 std::optional<Figure> FigureOfColumn(std::string_view name) {
     const QByteArray key = Key(name);
-    for (const Figure figure : kAllFigures) {
-        if (key == FigureName(figure) || key == Heading(figure))
-            return figure;
+    for (const calc::FigureFacts& facts : calc::kFigures) {
+        if (key == facts.name || key == Key(facts.heading))
+            return facts.figure;
     }
     return std::nullopt;
 }

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 namespace cli {
 namespace {
@@ -237,8 +238,11 @@ public:
                     return Dashed(option->names().last()) + " is for csv or tsv output";
             }
         }
-        if (!batch)
+        if (!batch) {
+            if (auto blank = blankFigure())
+                return blank;
             return planProblem();
+        }
         for (const QCommandLineOption* option : options_.planOnly()) {
             if (!parser_.isSet(*option))
                 continue;
@@ -290,16 +294,23 @@ private:
         return ArgumentBytes(parser_.value(option).toLower());
     }
 
+    // A figure of blanks is no figure, whether the run is a plan or not.
+    std::optional<std::string> blankFigure() const {
+        std::vector<const QCommandLineOption*> figures = {&options_.clicks};
+        for (const planning::PlanInput input : planning::kAllPlanInputs)
+            figures.push_back(&options_.of(input));
+        for (const QCommandLineOption* option : figures) {
+            if (parser_.isSet(*option) && parser_.value(*option).trimmed().isEmpty())
+                return Dashed(option->names().last()) + " needs a value";
+        }
+        return std::nullopt;
+    }
+
     std::optional<std::string> planProblem() const {
         if (!plan())
             return std::nullopt;
         if (parser_.isSet(options_.clicks))
             return "a plan takes the CTR, not the clicks";
-        for (const planning::PlanInput input : planning::kAllPlanInputs) {
-            const QCommandLineOption& option = options_.of(input);
-            if (parser_.isSet(option) && parser_.value(option).trimmed().isEmpty())
-                return Dashed(option.names().last()) + " needs a value";
-        }
         const auto needs = [&](const QCommandLineOption& option, const QCommandLineOption& with) {
             return parser_.isSet(option) && !parser_.isSet(with);
         };

@@ -19,15 +19,11 @@ std::string Line(long number) {
     return "line " + std::to_string(number) + ": ";
 }
 
-// The cell in the column, when the row has one and it is not empty.
+// The cell in the column, when the row has one and it holds more than blanks.
 const std::string* CellAt(const std::vector<std::string>& cells,
                           const std::optional<std::size_t>& column) {
-    return column && *column < cells.size() && !cells[*column].empty() ? &cells[*column] : nullptr;
-}
-
-std::string WithPoint(std::string text) {
-    std::ranges::replace(text, ',', '.');
-    return text;
+    return column && *column < cells.size() && !calc::IsBlank(cells[*column]) ? &cells[*column]
+                                                                              : nullptr;
 }
 
 } // namespace
@@ -107,10 +103,11 @@ void RowBlocks::workChunks(Block& block) const {
 void RowBlocks::work(const Row& row, Worked& worked) const {
     const std::size_t columns = writer_.columns().size();
     Figures figures;
+    figures.notation = columns_.notation;
     for (const Figure figure : kAllFigures) {
         if (const std::string* cell =
                 CellAt(row.cells, columns_.column[static_cast<std::size_t>(figure)]))
-            figures[figure] = columns_.decimalComma ? WithPoint(*cell) : *cell;
+            figures[figure] = *cell;
     }
     // A row with a goal or page views is a plan's; others are the calculator's as ever.
     const auto plans = [&](const auto& column) {
@@ -137,13 +134,14 @@ void RowBlocks::workPlan(const Row& row, const Figures& figures, Worked& worked)
         worked.problems.push_back(Line(row.line) + "a plan takes the CTR, not the clicks");
     } else {
         planning::PlanTexts texts;
+        texts.notation = columns_.notation;
         texts[planning::PlanInput::Impressions] = figures[Figure::Impressions].value_or("");
         texts[planning::PlanInput::CTR] = figures[Figure::CTR].value_or("");
         texts[planning::PlanInput::ECPM] = figures[Figure::ECPM].value_or("");
         for (const planning::PlanInput input : planning::kAllPlanInputs) {
             if (const std::string* cell =
                     CellAt(row.cells, columns_.plan[static_cast<std::size_t>(input)]))
-                texts[input] = columns_.decimalComma ? WithPoint(*cell) : *cell;
+                texts[input] = *cell;
         }
         answer = planning::MakePlan(texts);
         plan = std::get_if<planning::Plan>(&answer);

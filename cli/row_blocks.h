@@ -21,7 +21,7 @@ namespace cli {
 struct FigureColumns {
     std::array<std::optional<std::size_t>, kAllFigures.size()> column;
     std::array<std::optional<std::size_t>, planning::kAllPlanInputs.size()> plan;
-    bool decimalComma = false; // "2,5" is 2.5, in a file separated by ';'
+    calc::Notation notation = calc::Notation::DecimalPoint; // "1.000,5" in a file separated by ';'
 
     bool planned() const {
         return std::ranges::any_of(plan, [](const auto& at) { return at.has_value(); });
