@@ -5,8 +5,6 @@
 #include "calc/conversions.h"
 #include "calc/earnings.h"
 
-#include <algorithm>
-
 namespace calc {
 namespace {
 
