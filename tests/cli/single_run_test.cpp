@@ -145,6 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
         SingleRunRow{"NumbersInsteadOfCaptions",
                      {"-i", "1000", "-r", "2", "-e", "3", "-f", "csv", "--numbers"},
                      kCsvHeader + "1000,20.0,2.00,3.00,3.00,21.00,91.23,1095.00,0.15\r\n"},
+        // A box written by code stores a figure whole, however long.
+        SingleRunRow{"LongerThanTheBoxes",
+                     {"-c", "100000", "-e", "0.123456", "-f", "csv", "-H"},
+                     "100,100000.0,100000.00%,$.12,$.01,$.09,$.38,$4.51,$0.00\r\n"},
         SingleRunRow{"NoHeaderForAppending",
                      {"--ctr", "1", "--format", "csv", "-H"},
                      "100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"}),
@@ -199,6 +203,8 @@ INSTANTIATE_TEST_SUITE_P(
     Figures, BothModes,
     ::testing::Values(
         BothModesRow{"LeadingZero", {"-i", "0100", "-r", "2.5", "-e", "2"}, "100,2.5,2.50%"},
+        BothModesRow{"NoImpressions", {"-i", "0", "-r", "2.5", "-e", "2"}, "0,0,2.50%"},
+        BothModesRow{"CtrWithLeadingZeros", {"-i", "1", "-r", "0100", "-e", "2"}, ",100.00%,"},
         BothModesRow{"LongerThanTheBox", {"-i", "12345678", "-r", "2.5", "-e", "2"}, "$750,864.14"},
         BothModesRow{"ThousandsSeparators", {"-i", "10,000", "-r", "2.5", "-e", "2"}, ",$608.20,"},
         BothModesRow{"PercentAfterTheCtr", {"-i", "1000", "-r", "2.5%", "-e", "2"}, ",$60.82,"},
