@@ -4,47 +4,9 @@
 #include "calc/click_tie.h"
 #include "calc/conversions.h"
 #include "calc/earnings.h"
-#include "calc/input_check.h"
-
-#include <algorithm>
 
 namespace calc {
 namespace {
-
-// Nothing the character check would warn about, and one number as a whole: at least one digit
-// and at most one point, so that no part of the figure is left unread.
-std::optional<EntryFault> NumberFault(std::string_view text, const InputCheck& check) {
-    if (check.rejectedAt > 0 || std::ranges::count(text, '.') > 1)
-        return EntryFault::NotANumber;
-    if (text.find_first_not_of('.') == std::string_view::npos)
-        return EntryFault::NoDigit;
-    return std::nullopt;
-}
-
-std::optional<EntryFault> CtrFault(std::string_view text) {
-    const CtrParts parts = SplitCtr(text);
-    if (CheckInput(Box::CTR, parts.wholePercent).tooLong)
-        return EntryFault::TooLong;
-    const std::string_view tenths = parts.tenths.value_or("");
-    if (CheckInput(Box::Dec, tenths).tooLong)
-        return EntryFault::TooManyDecimals;
-    if (WholePercentAboveLimit(parts.wholePercent) || TenthsAboveLimit(parts.wholePercent, tenths))
-        return EntryFault::AboveHundred;
-    return std::nullopt;
-}
-
-std::optional<EntryFault> FigureFault(Figure figure, std::string_view text) {
-    const InputCheck check = CheckInput(BoxOf(figure), text);
-    if (auto fault = NumberFault(text, check))
-        return fault;
-    if (figure == Figure::CTR)
-        return CtrFault(text);
-    if (check.tooLong)
-        return EntryFault::TooLong;
-    if (check.emptied)
-        return EntryFault::LeadingZero;
-    return std::nullopt;
-}
 
 // Takes the place of the window's message boxes: the first message is kept, with the figure
 // that was going in when it came.
@@ -69,27 +31,22 @@ private:
     std::optional<EntryProblem> message_;
 };
 
-// The figures as the boxes keep them, without blanks, to the route that works out the
-// captions, or the first figure the boxes would not take whole.
+// Each given figure read by its form as the plain text a box holds for it, to the route that
+// works out the captions, or the first figure that is no figure of its form.
 template <typename Route> Entry Enter(const TypedFigures& typed, Route route) {
-    const auto hasBlank = [](const std::optional<std::string>& text) {
-        return text && text->find(' ') != std::string::npos;
-    };
-    if (std::ranges::any_of(typed.texts, hasBlank)) {
-        TypedFigures figures = typed;
-        for (std::optional<std::string>& text : figures.texts) {
-            if (text)
-                *text = WithoutBlanks(std::move(*text));
-        }
-        return Enter(figures, route);
+    TypedFigures plain;
+    for (const FigureFacts& facts : kFigures) {
+        const auto& text = typed[facts.figure];
+        if (!text || IsBlank(*text))
+            continue;
+        auto read = ReadFigureText(*text, facts.form, typed.notation, facts.name);
+        if (auto* refusal = std::get_if<FigureRefusal>(&read))
+            return EntryProblem{.fault = EntryFault::Unread,
+                                .figure = facts.figure,
+                                .refusal = std::move(*refusal)};
+        plain[facts.figure] = std::move(std::get<ReadFigure>(read).plain);
     }
-    for (const Figure figure : kAllFigures) {
-        if (const auto& text = typed[figure]) {
-            if (const auto fault = FigureFault(figure, *text))
-                return EntryProblem{*fault, figure};
-        }
-    }
-    return route(typed);
+    return route(plain);
 }
 
 // What the calculator's handlers work out when the figures are pasted in, one box after the
@@ -142,11 +99,6 @@ Captions WorkedOut(const TypedFigures& figures) {
 }
 
 } // namespace
-
-Box BoxOf(Figure figure) {
-    constexpr std::array boxes = {Box::Impressions, Box::CTR, Box::Clicks, Box::ECPM};
-    return boxes[static_cast<std::size_t>(figure)];
-}
 
 CtrParts SplitCtr(std::string_view ctr) {
     const auto point = ctr.find('.');

@@ -3,6 +3,7 @@
 
 #include "calc/calc_error.h"
 #include "calc/calculator.h"
+#include "calc/figures.h"
 #include "calc/results.h"
 
 #include <array>
@@ -14,17 +15,10 @@
 // what a command line or a file of figures hands the calculator.
 namespace calc {
 
-// The CTR is one figure here, "2.5"; the window takes it in two boxes.
-enum class Figure { Impressions, CTR, Clicks, ECPM };
-inline constexpr std::array kAllFigures = {Figure::Impressions, Figure::CTR, Figure::Clicks,
-                                           Figure::ECPM};
-
-// The box a figure goes into; the CTR's tenths go on into the tenths box.
-Box BoxOf(Figure figure);
-
-// An absent figure is "not given": its box keeps its start text.
+// An absent figure, or one of blanks, is "not given": its box keeps its start text.
 struct TypedFigures {
     std::array<std::optional<std::string>, kAllFigures.size()> texts;
+    Notation notation = Notation::DecimalPoint;
 
     std::optional<std::string>& operator[](Figure figure) {
         return texts[static_cast<std::size_t>(figure)];
@@ -41,16 +35,11 @@ struct CtrParts {
 };
 CtrParts SplitCtr(std::string_view ctr);
 
-// Why a figure is not taken, in the order the checks run on it.
+// Why figures are not taken.
 enum class EntryFault {
-    NotANumber,      // a character other than the digits and one "."
-    NoDigit,         // nothing but points, or nothing at all
-    TooLong,         // more characters than its box takes (the CTR: its whole percent)
-    TooManyDecimals, // a CTR with more decimals than its tenths box takes
-    AboveHundred,    // a CTR above 100 percent, which its box would cut
-    LeadingZero,     // impressions starting with 0, which their box empties
-    Warning,         // the calculator warned while the figure went in
-    ErrorReport,     // the calculator reported an error while the figure went in
+    Unread,      // a text that is no figure of its form: the refusal says why
+    Warning,     // the calculator warned while the figure went in
+    ErrorReport, // the calculator reported an error while the figure went in
 };
 
 struct EntryProblem {
@@ -59,15 +48,16 @@ struct EntryProblem {
     std::string warning{};                 // a Warning's text
     const char* reportName = "";           // where an ErrorReport came from
     ErrorKind error = ErrorKind::Overflow; // an ErrorReport's kind
+    FigureRefusal refusal{};               // an Unread figure's fault and sentence
 };
 
 using Entry = std::variant<Captions, EntryProblem>;
 
-// The captions the window shows once each given figure has been pasted over its box, one edit
-// a box, from the start state: the impressions, the CTR (whole percent, then tenths) or the
-// clicks, then the eCPM. Blanks are taken out as the boxes take them out. A figure the boxes
-// would warn about, cut or empty, or read only in part, is refused before anything is
-// computed; the first refusal, or the first message the calculator shows, is the answer.
+// The captions the window shows once each given figure, read as people write it, has been
+// pasted over its box, one edit a box, from the start state: the impressions, the CTR (whole
+// percent, then tenths) or the clicks, then the eCPM. A box written so stores a figure whole,
+// however long. The first figure that is no figure of its form, or the first message the
+// calculator shows, is the answer.
 Entry EnterFigures(const TypedFigures& figures);
 
 // The same, through a calculator's boxes and handlers as the window takes them: the measure of

@@ -87,7 +87,8 @@ private:
         // A file saved with tabs reads as one column.
         if (header.size() == 1 && header[0].find('\t') != std::string::npos)
             warn(record.line, "the columns must be separated by \",\" or \";\", not by a tab");
-        figures_.decimalComma = record.separator == ';';
+        figures_.notation =
+            record.separator == ';' ? calc::Notation::DecimalComma : calc::Notation::DecimalPoint;
         for (std::size_t i = 0; i < header.size(); ++i) {
             const std::string& name = header[i];
             if (const auto figure = FigureOfColumn(name)) {

@@ -9,15 +9,11 @@
 namespace cli {
 namespace {
 
-// The cell in the column, when the row has one and it is not empty.
+// The cell in the column, when the row has one and it holds more than blanks.
 const std::string* CellAt(const std::vector<std::string>& cells,
                           const std::optional<std::size_t>& column) {
-    return column && *column < cells.size() && !cells[*column].empty() ? &cells[*column] : nullptr;
-}
-
-std::string WithPoint(std::string text) {
-    std::ranges::replace(text, ',', '.');
-    return text;
+    return column && *column < cells.size() && !calc::IsBlank(cells[*column]) ? &cells[*column]
+                                                                              : nullptr;
 }
 
 } // namespace
@@ -28,15 +24,12 @@ std::string Line(long number) {
 
 void WorkRow(const BatchRow& row, const FigureColumns& columns, const RowWriter& writer,
              Worked& worked) {
-    // In a file separated by ';', the comma is the decimal point.
-    const auto text = [&](const std::string& cell) {
-        return columns.decimalComma ? WithPoint(cell) : cell;
-    };
     Figures figures;
+    figures.notation = columns.notation;
     for (const Figure figure : kAllFigures) {
         if (const std::string* cell =
                 CellAt(row.cells, columns.column[static_cast<std::size_t>(figure)]))
-            figures[figure] = text(*cell);
+            figures[figure] = *cell;
     }
     // A row with a goal or page views is a plan's; others are the calculator's as ever.
     const bool planned = std::ranges::any_of(
@@ -54,10 +47,11 @@ void WorkRow(const BatchRow& row, const FigureColumns& columns, const RowWriter&
                 std::to_string(header));
     } else if (planned) {
         planning::PlanTexts inputs;
+        inputs.notation = columns.notation;
         for (const planning::PlanInput input : planning::kAllPlanInputs) {
             if (const std::string* cell =
                     CellAt(row.cells, columns.plan[static_cast<std::size_t>(input)]))
-                inputs[input] = text(*cell);
+                inputs[input] = *cell;
         }
         const auto request = PlanRequest(figures, std::move(inputs));
         if (const auto* why = std::get_if<std::string>(&request)) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc/figure_reading.h"
 #include "cli/figures.h"
 #include "cli/row_writer.h"
 #include "planning/plan.h"
@@ -19,7 +20,7 @@ namespace cli {
 struct FigureColumns {
     std::array<std::optional<std::size_t>, kAllFigures.size()> column;
     std::array<std::optional<std::size_t>, planning::kAllPlanInputs.size()> plan;
-    bool decimalComma = false; // "2,5" is 2.5, in a file separated by ';'
+    calc::Notation notation = calc::Notation::DecimalPoint; // "1.000,5" in a file separated by ';'
 
     bool planned() const {
         return std::ranges::any_of(plan, [](const auto& at) { return at.has_value(); });

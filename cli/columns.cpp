@@ -12,12 +12,6 @@
 namespace cli {
 namespace {
 
-// The headings beside the boxes in the window, as keys.
-const char* Heading(Figure figure) {
-    constexpr std::array headings = {"impressions", "ctr%", "clicks", "ecpm$"};
-    return headings[static_cast<std::size_t>(figure)];
-}
-
 // The Plan window's labels for the plan's inputs a batch reads beside the figures, as keys.
 struct PlanColumn {
     planning::PlanInput input;
@@ -75,9 +69,9 @@ std::optional<planning::PlanInput> PlanColumnOf(std::string_view name) {
 
 std::optional<Figure> FigureOfColumn(std::string_view name) {
     const QByteArray key = Key(name);
-    for (const Figure figure : kAllFigures) {
-        if (key == FigureName(figure) || key == Heading(figure))
-            return figure;
+    for (const calc::FigureFacts& facts : calc::kFigures) {
+        if (key == facts.name || key == Key(facts.heading))
+            return facts.figure;
     }
     return std::nullopt;
 }

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 namespace cli {
 namespace {
@@ -273,7 +274,11 @@ public:
                     return Dashed(row->option.names().last()) + " is for csv or tsv output";
             }
         }
-        return isSet(options_.batch) ? batchProblem() : planProblem();
+        if (isSet(options_.batch))
+            return batchProblem();
+        if (auto blank = blankFigure())
+            return blank;
+        return planProblem();
     }
 
     std::string formatName() const { return ArgumentBytes(parser_.value(options_.format.option)); }
@@ -339,15 +344,19 @@ private:
         return std::nullopt;
     }
 
+    // A figure of blanks is no figure, whether the run is a plan or not.
+    std::optional<std::string> blankFigure() const {
+        for (const OptionRow* row : options_.all()) {
+            const bool input = row->figure || row->planInput;
+            if (input && isSet(*row) && parser_.value(row->option).trimmed().isEmpty())
+                return Dashed(row->option.names().last()) + " needs a value";
+        }
+        return std::nullopt;
+    }
+
     std::optional<std::string> planProblem() const {
         if (!plan())
             return std::nullopt;
-        for (const OptionRow* row : options_.all()) {
-            const bool input = row->figure || row->planInput;
-            if (input && (row->modes & kPlan) && isSet(*row) &&
-                parser_.value(row->option).trimmed().isEmpty())
-                return Dashed(row->option.names().last()) + " needs a value";
-        }
         const auto needs = [&](const OptionRow& row, const OptionRow& with) {
             return isSet(row) && !isSet(with);
         };
@@ -465,8 +474,8 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
     if (parser.isSet(options.version.option)) {
         // The first line as other tools' have it, then the version as the window shows it.
         return WriteOut(out, err,
-                        std::string(kProgramName) + ' ' + std::to_string(product::version::kMajor) + '.' +
-                            std::to_string(product::version::kMinor) + '.' +
+                        std::string(kProgramName) + ' ' + std::to_string(product::version::kMajor) +
+                            '.' + std::to_string(product::version::kMinor) + '.' +
                             std::to_string(product::version::kRevision) + '\n' +
                             product::MainWindowCaption().toStdString() + '\n');
     }

@@ -3,13 +3,10 @@
 
 #include "cli/json_output.h"
 
-#include <array>
-
 namespace cli {
 
 const char* FigureName(Figure figure) {
-    constexpr std::array names = {"impressions", "ctr", "clicks", "ecpm"};
-    return names[static_cast<std::size_t>(figure)];
+    return calc::FactsOf(figure).name;
 }
 
 std::string Quoted(std::string_view text) {

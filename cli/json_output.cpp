@@ -2,6 +2,7 @@
 #include "cli/json_output.h"
 
 #include "calc/conversions.h"
+#include "calc/figure_reading.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,35 +10,6 @@
 
 namespace cli {
 namespace {
-
-void AppendEscaped(std::string& out, char c) {
-    constexpr char hex[] = "0123456789abcdef";
-    switch (c) {
-    case '"':
-        out += "\\\"";
-        return;
-    case '\\':
-        out += "\\\\";
-        return;
-    case '\n':
-        out += "\\n";
-        return;
-    case '\r':
-        out += "\\r";
-        return;
-    case '\t':
-        out += "\\t";
-        return;
-    default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xf];
-            out += hex[c & 0xf];
-        } else {
-            out += c;
-        }
-    }
-}
 
 bool IsAscii(std::string_view text) {
     return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -54,7 +26,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
             : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
     out += '"';
     for (const char c : valid)
-        AppendEscaped(out, c);
+        calc::AppendEscaped(out, c);
     out += '"';
 }
 

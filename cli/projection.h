@@ -8,8 +8,7 @@
 
 namespace cli {
 
-// Why a run has no captions, in the program's words: ecpm "1.2.3": only digits and one "." are
-// allowed.
+// Why a run has no captions, in the program's words: ecpm "1.2.3": there is more than one ".".
 struct Problem {
     std::string description;
 };

@@ -18,7 +18,7 @@ void Require(bool condition) {
 // Mostly what a figure is made of, so that most rows pass the checks and reach the arithmetic;
 // now and then any byte at all.
 char FigureCharacter(std::uint8_t byte) {
-    constexpr const char kFigureCharacters[] = "0123456789012345678901234567890123456789.. ";
+    constexpr const char kFigureCharacters[] = "0123456789012345678901234567890123456789..,, $%";
     if (byte >= 0xf0)
         return static_cast<char>(byte * 7);
     return kFigureCharacters[byte % (sizeof kFigureCharacters - 1)];
@@ -44,7 +44,8 @@ calc::TypedFigures FiguresFrom(const std::uint8_t* data, std::size_t size) {
 
 bool Same(const calc::EntryProblem& a, const calc::EntryProblem& b) {
     return a.fault == b.fault && a.figure == b.figure && a.warning == b.warning &&
-           std::string(a.reportName) == b.reportName && a.error == b.error;
+           std::string(a.reportName) == b.reportName && a.error == b.error &&
+           a.refusal.sentence == b.refusal.sentence;
 }
 
 } // namespace

@@ -35,13 +35,14 @@ std::optional<Solve> SolveNamed(std::string_view name);
 const char* PeriodName(Period period); // "day", "week", "month", "year"
 std::optional<Period> PeriodNamed(std::string_view name);
 
-// The plan's inputs as typed; an empty text is not given. The impressions or the page views
+// The plan's inputs as typed; a text of blanks is not given. The impressions or the page views
 // (with the ads per page and the fill rate, 1 ad and 100 % when not given) are today's traffic.
 // An eCPM is not read when solving for it; the months are read only with a growth.
 struct PlanTexts {
     std::array<std::string, kAllPlanInputs.size()> texts;
     Period per = Period::Month;
     Solve solve = Solve::Impressions;
+    calc::Notation notation = calc::Notation::DecimalPoint;
 
     std::string& operator[](PlanInput input) { return texts[static_cast<std::size_t>(input)]; }
     const std::string& operator[](PlanInput input) const {

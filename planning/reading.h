@@ -10,10 +10,6 @@
 // The plan's texts read as exact figures: each a whole count of its smallest unit.
 namespace planning {
 
-// The most impressions or page views a day a plan counts: the window shows up to 15 digits of
-// a count whole.
-inline constexpr std::int64_t kMostCount = 999'999'999'999'999;
-
 struct PlanFigures {
     std::optional<std::int64_t> goalCents;
     std::optional<std::int64_t> impressions; // as given

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-// Figures given whole: what the boxes would refuse, and the captions of what they take.
+// Figures given whole: what is refused, and the captions of what is taken.
 #include "calc/figure_entry.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using calc::EntryFault;
 using calc::Figure;
+using calc::ReadingFault;
 
 struct EntryRow {
     const char* name;
     std::array<const char*, 4> figures; // impressions, CTR, clicks, eCPM; null: not given
-    std::optional<EntryFault> fault;
+    std::optional<ReadingFault> fault;
     Figure figure;      // the refused one
     const char* clicks; // or the captions of the figures taken
     const char* monthly;
@@ -24,7 +24,7 @@ std::ostream& operator<<(std::ostream& out, const EntryRow& row) {
 
 class FigureEntryTest : public ::testing::TestWithParam<EntryRow> {};
 
-TEST_P(FigureEntryTest, TakesWhatTheBoxesTakeWhole) {
+TEST_P(FigureEntryTest, TakesFiguresAsWrittenAndShowsTheWindowsCaptions) {
     const EntryRow& row = GetParam();
     calc::TypedFigures figures;
     for (const Figure figure : calc::kAllFigures) {
@@ -35,7 +35,8 @@ TEST_P(FigureEntryTest, TakesWhatTheBoxesTakeWhole) {
     if (row.fault) {
         const auto* problem = std::get_if<calc::EntryProblem>(&entry);
         ASSERT_NE(problem, nullptr);
-        EXPECT_EQ(problem->fault, *row.fault);
+        EXPECT_EQ(problem->fault, calc::EntryFault::Unread);
+        EXPECT_EQ(problem->refusal.fault, *row.fault);
         EXPECT_EQ(problem->figure, row.figure);
         return;
     }
@@ -58,55 +59,51 @@ INSTANTIATE_TEST_SUITE_P(
         EntryRow{"NoClicks", {"1000", nullptr, nullptr, "2"}, kNone, kAny, "0", "$0.00"},
         EntryRow{"Letter",
                  {"1a", nullptr, nullptr, nullptr},
-                 EntryFault::NotANumber,
+                 ReadingFault::NotADigit,
                  Figure::Impressions,
                  "",
                  ""},
         EntryRow{"TwoPoints",
                  {nullptr, nullptr, nullptr, "1.2.3"},
-                 EntryFault::NotANumber,
+                 ReadingFault::TwoDecimalMarks,
                  Figure::ECPM,
                  "",
                  ""},
         EntryRow{"OnlyAPoint",
                  {nullptr, ".", nullptr, nullptr},
-                 EntryFault::NoDigit,
+                 ReadingFault::NoDigit,
                  Figure::CTR,
                  "",
                  ""},
-        EntryRow{"WholePercentTooLong",
+        EntryRow{"CtrAboveItsBoxes",
                  {nullptr, "1000", nullptr, nullptr},
-                 EntryFault::TooLong,
+                 ReadingFault::OutOfRange,
                  Figure::CTR,
                  "",
                  ""},
         EntryRow{"TwoDecimals",
                  {nullptr, "2.55", nullptr, nullptr},
-                 EntryFault::TooManyDecimals,
+                 ReadingFault::TooManyDecimals,
                  Figure::CTR,
                  "",
                  ""},
         EntryRow{"AboveHundred",
                  {nullptr, "100.5", nullptr, nullptr},
-                 EntryFault::AboveHundred,
+                 ReadingFault::OutOfRange,
                  Figure::CTR,
                  "",
                  ""},
-        EntryRow{"ClicksTooLong",
-                 {nullptr, nullptr, "123456", nullptr},
-                 EntryFault::TooLong,
-                 Figure::Clicks,
-                 "",
-                 ""},
-        EntryRow{"LeadingZero",
-                 {"0100", nullptr, nullptr, nullptr},
-                 EntryFault::LeadingZero,
-                 Figure::Impressions,
-                 "",
-                 ""},
+        // A box written by code stores a long figure whole.
+        EntryRow{"ClicksLongerThanTheirBox",
+                 {"1000000", nullptr, "123456", "2"},
+                 kNone,
+                 kAny,
+                 "123456.0",
+                 "$60,820.00"},
+        EntryRow{"LeadingZero", {"01,000", "2.5", nullptr, "$2"}, kNone, kAny, "25.0", "$60.82"},
         EntryRow{"FirstFigureWins",
-                 {"0100", nullptr, nullptr, "x"},
-                 EntryFault::LeadingZero,
+                 {"1,00", nullptr, nullptr, "x"},
+                 ReadingFault::SeparatorPlace,
                  Figure::Impressions,
                  "",
                  ""}),

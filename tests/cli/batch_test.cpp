@@ -47,9 +47,17 @@ const std::string kJsonNulls = "\"actual_impressions\":null,\"actual_clicks\":nu
                                "\"actual_ctr\":null,\"actual_ecpm\":null,\"daily\":null,"
                                "\"weekly\":null,\"monthly\":null,\"yearly\":null,\"epc\":null";
 
+const std::string kCtrRange = "it must be a percentage from 0 to 100, with at most one decimal.";
+
+// 1000 impressions at a 2.5 % CTR and a $2.00 eCPM; the plan for a goal of $1,000.00 a month at
+// a 2.5 % CTR and a $2.50 eCPM.
+const std::string kAt1000 = "1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08";
+const std::string kNeeded = "needed_impressions,needed_pageviews,needed_clicks,needed_ecpm,";
+const std::string kGoalOf1000 = "13154,,328.9,,13154,328.9,2.50%,$2.50,$32.89,$230.20,"
+                                "\"$1,000.03\",\"$12,003.03\",$.10";
+
 const std::string kOnePercent = "100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00";
 const std::string kThousand = "1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00";
-const std::string kNeeded = "needed_impressions,needed_pageviews,needed_clicks,needed_ecpm,";
 
 std::string Tsv(std::string csv) {
     std::ranges::replace(csv, ',', '\t');
@@ -76,8 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "\"$1,095.00\",$.06\r\n"
                      "shop,12x,1,,1,Bo," +
                      kNoResults + "\r\n" + "news,,,,,," + kStart + "\r\n",
-                 "varnelcalc-cli: line 4: impressions \"12x\": only digits and one \".\" are "
-                 "allowed\n",
+                 "varnelcalc-cli: line 4: impressions \"12x\": \"x\" is not part of a number.\n",
                  1},
         // Each row starts again from the start state: nothing carries over from the row
         // before.
@@ -99,17 +106,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "name,impressions," + kResults + "\r\n" +
                      "  padded  ,1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n",
                  "", 0},
-        BatchRow{"BlankLinesCountForLineNumbers", "impressions\n\n1000\n\n0\n", "csv",
+        BatchRow{"BlankLinesCountForLineNumbers", "impressions\n\n1000\n\n0x\n", "csv",
                  "impressions," + kResults + "\r\n" +
-                     "1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" + "0," +
+                     "1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" + "0x," +
                      kNoResults + "\r\n",
-                 "varnelcalc-cli: line 5: impressions \"0\": it starts with 0\n", 1},
+                 "varnelcalc-cli: line 5: impressions \"0x\": \"x\" is not part of a number.\n", 1},
         BatchRow{"QuotedLineBreaksCountForLineNumbers", "note,ctr\n\"two\nlines\",1\nx,2.55\n",
                  "csv",
                  "note,ctr," + kResults + "\r\n" +
                      "\"two\nlines\",1,100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" +
                      "x,2.55," + kNoResults + "\r\n",
-                 "varnelcalc-cli: line 4: ctr \"2.55\": more than one decimal\n", 1},
+                 "varnelcalc-cli: line 4: ctr \"2.55\": " + kCtrRange + "\n", 1},
         BatchRow{"ShortRowIsFilledAndReported", "site,impressions,owner\nfirst,1000\n", "csv",
                  "site,impressions,owner," + kResults + "\r\n" + "first,1000,," + kNoResults +
                      "\r\n",
@@ -174,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
             "site  ctr   actual_impressions  actual_clicks  actual_ctr  actual_ecpm  daily  "
             "weekly  monthly  yearly    epc\ncaf\xc3\xa9  1                    100            1.0  "
             "     1.00%        $0.00  $0.00   $0.00    $0.00   $0.00  $0.00\nx     2.55\n",
-            "varnelcalc-cli: line 3: ctr \"2.55\": more than one decimal\n", 1},
+            "varnelcalc-cli: line 3: ctr \"2.55\": " + kCtrRange + "\n", 1},
         BatchRow{"JsonNamesCellsBeyondTheHeader", "ctr\n1,b\n", "json",
                  "{\"ctr\":\"1\",\"column 2\":\"b\"," + kJsonNulls + "}\n",
                  "varnelcalc-cli: line 2: 2 fields where the header has 1\n", 1},
@@ -214,6 +221,21 @@ INSTANTIATE_TEST_SUITE_P(
             "impressions,ctr,ecpm," + kResults +
                 "\r\n1000,\"2,5\",2,1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08\r\n",
             "", 0},
+        BatchRow{"SemicolonsWithThousands", "impressions;ctr;ecpm\n1.000;2,5;2\n", "csv",
+                 "impressions,ctr,ecpm," + kResults + "\r\n1.000,\"2,5\",2," + kAt1000 + "\r\n", "",
+                 0},
+        BatchRow{"SemicolonsQuotedAsInTheFile", "impressions;ctr\n1000;1.234,5\n", "csv",
+                 "impressions,ctr," + kResults + "\r\n1000,\"1.234,5\"," + kNoResults + "\r\n",
+                 "varnelcalc-cli: line 2: ctr \"1.234,5\": " + kCtrRange + "\n", 1},
+        BatchRow{"SemicolonsInAPlanColumn", "goal;ctr;ecpm\n1.000,00;2,5;2,5\n", "csv",
+                 "goal,ctr,ecpm," + kNeeded + kResults + "\r\n\"1.000,00\",\"2,5\",\"2,5\"," +
+                     kGoalOf1000 + "\r\n",
+                 "", 0},
+        BatchRow{"BlankCellsAreEmpty", "site,impressions,ctr,clicks,ecpm\nacme, 1000, 2.5, , 2\n",
+                 "csv",
+                 "site,impressions,ctr,clicks,ecpm," + kResults + "\r\nacme, 1000, 2.5, , 2," +
+                     kAt1000 + "\r\n",
+                 "", 0},
         BatchRow{
             "TabSeparated", "impressions\tctr\n", "csv", "",
             "varnelcalc-cli: line 1: warning: the columns must be separated by \",\" or \";\", "
@@ -231,11 +253,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 2: malformed CSV: error parsing data while strict "
                  "checking enabled\n",
                  2},
-        BatchRow{"CarriageReturnsEndLines", "impressions\r1000\r0\r", "csv",
+        BatchRow{"CarriageReturnsEndLines", "impressions\r1000\r0x\r", "csv",
                  "impressions," + kResults + "\r\n" +
-                     "1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" + "0," +
+                     "1000,1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" + "0x," +
                      kNoResults + "\r\n",
-                 "varnelcalc-cli: line 3: impressions \"0\": it starts with 0\n", 1},
+                 "varnelcalc-cli: line 3: impressions \"0x\": \"x\" is not part of a number.\n", 1},
         BatchRow{"NulBytesAreNoText", std::string(4, '\0'), "csv", "",
                  "varnelcalc-cli: line 1: a NUL byte: the input is not UTF-8 text\n", 2},
         BatchRow{"Utf16IsRefused", std::string("\xff\xfei\0m\0", 6), "csv", "",
@@ -295,7 +317,7 @@ TEST(BatchBlocks, RowsAcrossBlocksKeepTheirOrderAndLines) {
         expected.push_back(site + (bad.contains(row) ? ",x," + kNoResults : ",1000," + kThousand));
         if (bad.contains(row))
             expectedErr += "varnelcalc-cli: line " + std::to_string(row + 1) +
-                           ": impressions \"x\": only digits and one \".\" are allowed\n";
+                           ": impressions \"x\": there is no digit.\n";
     }
     const CliRun run = RunCli({"--batch", "-"}, input);
     EXPECT_EQ(run.err, expectedErr);

@@ -145,6 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
         SingleRunRow{"NumbersInsteadOfCaptions",
                      {"-i", "1000", "-r", "2", "-e", "3", "-f", "csv", "--numbers"},
                      kCsvHeader + "1000,20.0,2.00,3.00,3.00,21.00,91.23,1095.00,0.15\r\n"},
+        // A box written by code stores a figure whole, however long.
+        SingleRunRow{"LongerThanTheBoxes",
+                     {"-c", "100000", "-e", "0.123456", "-f", "csv", "-H"},
+                     "100,100000.0,100000.00%,$.12,$.01,$.09,$.38,$4.51,$0.00\r\n"},
         SingleRunRow{"NoHeaderForAppending",
                      {"--ctr", "1", "--format", "csv", "-H"},
                      "100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n"}),
@@ -166,6 +170,47 @@ TEST(CliHelp, ShowsBothFormsAndEveryOption) {
     for (std::string line; std::getline(lines, line);)
         EXPECT_LE(line.size(), 80u) << line;
 }
+
+struct BothModesRow {
+    const char* name;
+    std::vector<std::string> arguments; // with the impressions a plan needs
+    std::string said;                   // within the first line: a caption, or the refusal
+};
+
+void PrintTo(const BothModesRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class BothModes : public ::testing::TestWithParam<BothModesRow> {};
+
+// An option means the same in a run of the calculator and in a plan.
+TEST_P(BothModes, ReadsAFigureAlikeWithAndWithoutAPlan) {
+    std::vector<std::string> arguments = GetParam().arguments;
+    arguments.insert(arguments.end(), {"-f", "csv", "-H"});
+    std::vector<std::string> lines;
+    for (const bool plan : {false, true}) {
+        if (plan)
+            arguments.insert(arguments.end(), {"--growth", "0", "--months", "1"});
+        const CliRun run = RunCli(arguments);
+        const std::string& said = run.code == 0 ? run.out : run.err;
+        lines.push_back(said.substr(0, said.find('\n')));
+        EXPECT_NE(lines.back().find(GetParam().said), std::string::npos) << lines.back();
+    }
+    EXPECT_EQ(lines[0], lines[1]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, BothModes,
+    ::testing::Values(
+        BothModesRow{"LeadingZero", {"-i", "0100", "-r", "2.5", "-e", "2"}, "100,2.5,2.50%"},
+        BothModesRow{"NoImpressions", {"-i", "0", "-r", "2.5", "-e", "2"}, "0,0,2.50%"},
+        BothModesRow{"CtrWithLeadingZeros", {"-i", "1", "-r", "0100", "-e", "2"}, ",100.00%,"},
+        BothModesRow{"LongerThanTheBox", {"-i", "12345678", "-r", "2.5", "-e", "2"}, "$750,864.14"},
+        BothModesRow{"ThousandsSeparators", {"-i", "10,000", "-r", "2.5", "-e", "2"}, ",$608.20,"},
+        BothModesRow{"PercentAfterTheCtr", {"-i", "1000", "-r", "2.5%", "-e", "2"}, ",$60.82,"},
+        BothModesRow{"DollarBeforeTheEcpm", {"-i", "1000", "-r", "2.5", "-e", "$2"}, ",$60.82,"},
+        BothModesRow{
+            "RefusedAlike", {"-i", "1,00", "-r", "2.5", "-e", "2"}, "\"1,00\": a thousands"}));
 
 // A bare start asks for figures: it is a usage error, not a projection of zeros.
 TEST(CliUsage, NoArgumentsPrintTheUsageOnStderr) {
@@ -190,6 +235,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "    1           10     1.0  $304.10    $304.10\n"
                      "    2           11     1.1  $334.51    $638.61\n"
                      "    3           12     1.2  $364.92  $1,003.53\n"},
+        SingleRunRow{"GoalAsTheProgramCopiesIt",
+                     {"--goal", "$1,000.03", "--ctr", "2.5", "--ecpm", "2.5", "-f", "csv", "-H"},
+                     "13154,328.9,13154,328.9,2.50%,$2.50,$32.89,$230.20,\"$1,000.03\","
+                     "\"$12,003.03\",$.10\r\n"},
         SingleRunRow{"CsvNeededFieldsFirst",
                      {"--goal", "70", "--per", "WEEK", "--pageviews", "5000", "--fill-rate", "50",
                       "--ctr", "1", "--ecpm", "1", "--format", "csv"},

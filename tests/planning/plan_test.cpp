@@ -117,6 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"AdsAbove100", "pageviews=5 ads_per_page=101", kBad, PlanInput::AdsPerPage},
         RefusalRow{"FillAbove100", "pageviews=5 fill_rate=100.01", kBad, PlanInput::FillRate},
         RefusalRow{"CtrTwoDecimals", "goal=1 ctr=2.55 ecpm=2", kBad, PlanInput::CTR},
+        RefusalRow{"CtrOnlyAPercentSign", "goal=1 ctr=% ecpm=2", kBad, PlanInput::CTR},
         RefusalRow{"EcpmFifthDecimal", "goal=1 ctr=2 ecpm=0.00001", kBad, PlanInput::ECPM},
         RefusalRow{"GrowthMinus100", "impressions=5 growth=-100", kBad, PlanInput::Growth},
         RefusalRow{"Months121", "impressions=5 growth=5 months=121", kBad, PlanInput::Months},

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/figure_reading.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// What a plan is given, and what every place that names or reads a plan's input needs to know
+// of it.
+namespace planning {
+
+// The most impressions or page views a day a plan counts: the window shows up to 15 digits of
+// a count whole.
+inline constexpr std::int64_t kMostCount = 999'999'999'999'999;
+
+enum class PlanInput {
+    Goal,
+    Impressions,
+    PageViews,
+    AdsPerPage,
+    FillRate,
+    CTR,
+    ECPM,
+    Growth,
+    Months,
+};
+
+struct PlanInputFacts {
+    PlanInput input;
+    const char* name; // "ads_per_page": the column's name (options write "_" as "-")
+    const char* said; // "ads per page": in sentences
+    calc::FigureForm form;
+};
+
+// The forms count the smallest unit of each input: cents of the goal, hundredths of a percent
+// of the fill rate and the growth, tenths of a percent of the CTR, ten-thousandths of a dollar
+// of the eCPM.
+inline constexpr std::array kPlanInputs = {
+    PlanInputFacts{PlanInput::Goal,
+                   "goal",
+                   "goal",
+                   {'$', 2, 1, kMostCount, "an amount from $0.01 to $9,999,999,999,999.99"}},
+    PlanInputFacts{PlanInput::Impressions,
+                   "impressions",
+                   "impressions",
+                   {0, 0, 0, kMostCount, "a whole number from 0 to 999,999,999,999,999"}},
+    PlanInputFacts{PlanInput::PageViews,
+                   "pageviews",
+                   "page views",
+                   {0, 0, 0, kMostCount, "a whole number from 0 to 999,999,999,999,999"}},
+    PlanInputFacts{PlanInput::AdsPerPage,
+                   "ads_per_page",
+                   "ads per page",
+                   {0, 0, 0, 100, "a whole number from 0 to 100"}},
+    PlanInputFacts{PlanInput::FillRate,
+                   "fill_rate",
+                   "fill rate",
+                   {'%', 2, 0, 10000, "a percentage from 0 to 100, with at most two decimals"}},
+    PlanInputFacts{PlanInput::CTR,
+                   "ctr",
+                   "ctr",
+                   {'%', 1, 0, 1000, "a percentage from 0 to 100, with at most one decimal"}},
+    PlanInputFacts{PlanInput::ECPM,
+                   "ecpm",
+                   "ecpm",
+                   {'$', 4, 0, kMostCount,
+                    "an amount from $0 to $99,999,999,999.9999, with at most four decimals"}},
+    PlanInputFacts{PlanInput::Growth,
+                   "growth",
+                   "growth",
+                   {'%', 2, -9999, 100000,
+                    "a percentage above -100 and up to 1000, with at most two decimals"}},
+    PlanInputFacts{
+        PlanInput::Months, "months", "months", {0, 0, 1, 120, "a whole number from 1 to 120"}},
+};
+
+inline constexpr auto kAllPlanInputs = [] {
+    std::array<PlanInput, kPlanInputs.size()> all{};
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = kPlanInputs[i].input;
+    return all;
+}();
+
+constexpr const PlanInputFacts& FactsOf(PlanInput input) {
+    return kPlanInputs[static_cast<std::size_t>(input)];
+}
+
+// "goal", "impressions", "pageviews", "ads_per_page", "fill_rate", "ctr", "ecpm", "growth",
+// "months": the names of the columns of a batch.
+constexpr const char* PlanInputName(PlanInput input) {
+    return FactsOf(input).name;
+}
+
+} // namespace planning
