@@ -3,12 +3,14 @@
 #include "tests/support/x_client.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <csignal>
 #include <cstring>
 #include <memory>
@@ -89,6 +91,10 @@ private:
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
+
+    // Held for all the tests: the display resets as its last client goes, and refuses the
+    // next one for a moment.
+    XClient display_;
 
     QString lockFile(const QTemporaryDir& folder) const {
         return folder.filePath(QStringLiteral("VarnelCalc.lock"));
@@ -250,9 +256,19 @@ private slots:
     // another program and minimised the window: the second start ends quietly, and the first
     // window is back on the screen with the keyboard focus. In the place of the launcher too,
     // which shows each start busy until it says it has started.
+    void aSecondStartShowsTheFirstWindow_data() {
+        QTest::addColumn<QString>("id"); // the second start's
+        QTest::addColumn<QByteArray>("heard");
+        QTest::newRow("quoted") << "second start_TIME2"
+                                << QByteArray("remove: ID=\"second start_TIME2\"\n");
+        QTest::newRow("its end a piece of its own")
+            << "nine_TIME" << QByteArray("remove: ID=nine_TIME\n");
+    }
+
     void aSecondStartShowsTheFirstWindow() {
-        XClient display;
-        if (!display.ok())
+        QFETCH(QString, id);
+        QFETCH(QByteArray, heard);
+        if (!display_.ok())
             QSKIP("needs an X display (the test suite runs under xvfb-run)");
         StartupMessages launcher;
         QTemporaryDir runtime;
@@ -260,26 +276,88 @@ private slots:
         QProcess& running = first.start();
         QVERIFY(running.waitForStarted());
         xcb_window_t window = XCB_WINDOW_NONE;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (window = display.windowOf(static_cast<pid_t>(running.processId()))) != XCB_WINDOW_NONE,
-            20000);
+        QTRY_VERIFY_WITH_TIMEOUT((window = display_.windowOf(
+                                      static_cast<pid_t>(running.processId()))) != XCB_WINDOW_NONE,
+                                 20000);
         QTRY_VERIFY(launcher.heard().contains("remove: ID=first_TIME1\n"));
-        display.takeFocus();
-        display.minimise(window);
-        QTRY_VERIFY(!display.isViewable(window));
-        QVERIFY(display.focusedWindow() != window);
+        display_.takeFocus();
+        display_.minimise(window);
+        QTRY_VERIFY(!display_.isViewable(window));
+        QVERIFY(display_.focusedWindow() != window);
 
-        Program second(runtime.path(), QStringLiteral("xcb"), QStringLiteral("second start_TIME2"));
+        Program second(runtime.path(), QStringLiteral("xcb"), id);
         QProcess& call = second.start();
         QVERIFY(call.waitForFinished(10000));
         QCOMPARE(call.exitStatus(), QProcess::NormalExit);
         QCOMPARE(call.exitCode(), 0);
         QCOMPARE(call.readAllStandardError(), QByteArray());
-        QTRY_VERIFY(display.isViewable(window));
-        QTRY_COMPARE(display.focusedWindow(), window);
-        QTRY_VERIFY(launcher.heard().contains("remove: ID=\"second start_TIME2\"\n"));
+        QTRY_VERIFY(display_.isViewable(window));
+        QTRY_COMPARE(display_.focusedWindow(), window);
+        QTRY_VERIFY(launcher.heard().contains(heard));
         QCOMPARE(running.state(), QProcess::Running);
         QCOMPARE(running.readAllStandardError(), QByteArray());
+    }
+
+    // What a tidier of the temporary folder does to the lock folder while the program runs:
+    // taken or moved away, it is back soon and a later start reaches the running instance; a
+    // link put in its place is never followed, and the instance says so once and runs on.
+    void whatATidierDoesToTheFolder_data() {
+        QTest::addColumn<QString>("tidier");
+        QTest::addColumn<QString>("said"); // on stderr by the end, %1 the folder
+        QTest::newRow("takes it every 10 ms for 2 s") << "remove"
+                                                      << "";
+        QTest::newRow("moves it away") << "move"
+                                       << "";
+        QTest::newRow("puts a link in its place")
+            << "link"
+            << "VarnelCalc runs on, but cannot keep its one-instance lock: %1 is not a folder of "
+               "this user's own.";
+    }
+
+    void whatATidierDoesToTheFolder() {
+        QFETCH(QString, tidier);
+        QFETCH(QString, said);
+        QTemporaryDir runtime;
+        const QString folder = UserFolder(runtime.path());
+        const QString elsewhere = runtime.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkdir(elsewhere));
+        Program first(runtime.path());
+        QProcess& running = first.start();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + QStringLiteral("/VarnelCalc.show")), 10000);
+        if (tidier == "remove") {
+            QElapsedTimer tidying;
+            tidying.start();
+            while (tidying.elapsed() < 2000) {
+                QDir(folder).removeRecursively();
+                QThread::msleep(10);
+            }
+        } else if (tidier == "move") {
+            QVERIFY(QDir().rename(folder, runtime.filePath(QStringLiteral("archived"))));
+        } else { // held still, or it makes the folder again before the link is in place
+            QCOMPARE(kill(pid_t(running.processId()), SIGSTOP), 0);
+            QVERIFY(QDir(folder).removeRecursively() && QFile::link(elsewhere, folder));
+            QCOMPARE(kill(pid_t(running.processId()), SIGCONT), 0);
+        }
+        if (said.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(userLockFile(runtime)) &&
+                                         QFile::exists(folder + QStringLiteral("/VarnelCalc.show")),
+                                     10000);
+            Program second(runtime.path());
+            QProcess& reached = second.start();
+            QVERIFY(reached.waitForFinished(10000));
+            QCOMPARE(reached.exitCode(), 0);
+        } else {
+            QTest::qWait(3000); // beyond the instance's next look at its folder
+        }
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(kill(pid_t(running.processId()), SIGTERM), 0);
+        QVERIFY(running.waitForFinished(10000));
+        // Lines of the program's own, and Qt's that name the folder; not the off-screen platform's.
+        const QStringList lines = QString::fromLocal8Bit(running.readAllStandardError())
+                                      .split(u'\n', Qt::SkipEmptyParts)
+                                      .filter(QStringLiteral("VarnelCalc"));
+        QCOMPARE(lines, said.isEmpty() ? QStringList()
+                                       : QStringList(said.replace(QStringLiteral("%1"), folder)));
     }
 
     void aKilledInstanceDoesNotBlockTheNextStart() {
