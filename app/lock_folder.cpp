@@ -69,6 +69,7 @@ bool LockFolder::make() {
         descriptor_ = opened;
     } else {
         dup2(opened, descriptor_);
+        fcntl(descriptor_, F_SETFD, FD_CLOEXEC); // the copy does not inherit it
         close(opened);
     }
     device_ = status.st_dev;
