@@ -19,6 +19,8 @@ namespace app {
 #ifdef Q_OS_UNIX
 namespace {
 
+constexpr int kAttempts = 10;
+
 // Linux shows each open folder as a link to it under /proc: a path into the folder itself,
 // whatever now stands at the path it was opened by.
 QString DescriptorPath(int descriptor) {
@@ -44,13 +46,20 @@ LockFolder::~LockFolder() {
 bool LockFolder::make() {
 #ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(path_);
-    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
-        problem_ = QStringLiteral("cannot make the folder %1: %2")
-                       .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
+    int opened = -1;
+    // A tidier at work may take the folder again between its making and its opening.
+    for (int attempt = 0; attempt < kAttempts && opened < 0; ++attempt) {
+        if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+            problem_ = QStringLiteral("cannot make the folder %1: %2")
+                           .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        // Opened without following a link, and checked as opened: what is checked is what is
+        // used.
+        opened = open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (opened < 0 && errno != ENOENT)
+            break;
     }
-    // Opened without following a link, and checked as opened: what is checked is what is used.
-    const int opened = open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat status {};
     if (opened < 0 || fstat(opened, &status) != 0 || status.st_uid != getuid()) {
         if (opened >= 0)
