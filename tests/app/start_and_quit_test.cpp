@@ -58,10 +58,9 @@ private slots:
         }
         QProcess program;
         program.setProcessEnvironment(environment);
-        if (nohup)
-            program.start(QStringLiteral("nohup"), {QStringLiteral(VARNELCALC_PATH)});
-        else
-            program.start(QStringLiteral(VARNELCALC_PATH), {});
+        const QString path = QStringLiteral(VARNELCALC_PATH);
+        program.start(nohup ? QStringLiteral("nohup") : path,
+                      nohup ? QStringList{path} : QStringList());
         QVERIFY(program.waitForStarted());
 
         xcb_window_t window = XCB_WINDOW_NONE;
