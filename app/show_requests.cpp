@@ -16,6 +16,7 @@ namespace {
 const QByteArray kShowRequest = QByteArrayLiteral("show\n");
 constexpr int kWaitMs = 1000;
 constexpr int kLookEveryMs = 10;
+constexpr int kLookAtFolderEveryMs = 2000;
 
 // Only a regular file is opened: a named pipe put in its place would keep the open waiting.
 bool IsPlainFile(const QString& path) {
@@ -36,6 +37,8 @@ ShowRequests::ShowRequests(SingleInstance& instance, QWidget& window)
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ShowRequests::look);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &ShowRequests::look);
     listen();
+    connect(&lookAtFolder_, &QTimer::timeout, this, &ShowRequests::lookIfUnwatched);
+    lookAtFolder_.start(kLookAtFolderEveryMs);
 }
 
 ShowRequests::~ShowRequests() {
@@ -67,8 +70,31 @@ void ShowRequests::listen() {
 #endif
 }
 
+bool ShowRequests::isWatching() const {
+#ifdef Q_OS_WIN
+    return watcher_.files().contains(path_);
+#else
+    return watcher_.files().contains(path_) && !watcher_.directories().isEmpty();
+#endif
+}
+
+void ShowRequests::lookIfUnwatched() {
+    if (!isWatching() || !instance_.hasItsFolder())
+        look();
+}
+
 void ShowRequests::look() {
-    instance_.keep();
+    if (instance_.keep() == SingleInstance::Kept::Remade) {
+        // The watches stayed with the folder that went: the new one gets its own.
+        const QStringList watched = watcher_.files() + watcher_.directories();
+        if (!watched.isEmpty())
+            watcher_.removePaths(watched);
+        listen();
+        return;
+    }
+    // Nothing is made through whatever stands at the folder's path now.
+    if (!instance_.hasItsFolder())
+        return;
     // A file taken away, or another put in its place, is no longer watched. Another plain
     // file is watched in its stead, not made anew: a second start may be writing to it now,
     // and its request would go with the file.

@@ -4,6 +4,7 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QWidget;
 
@@ -18,8 +19,8 @@ class SingleInstance;
 // Nothing else of the running instance changes.
 //
 // A tidier of the temporary folder may take the file, the lock or their folder while the
-// program runs; the running instance makes them again as soon as they go, so that a second
-// start still finds it.
+// program runs, or move the folder away; the running instance makes them again as soon as it
+// hears of it, or at the next look at the folder, so that a second start still finds it.
 class ShowRequests final : public QObject {
 public:
     // Makes the file at the instance's call name afresh, a place only the instance holding
@@ -38,8 +39,13 @@ public:
 private:
     void listen();
     void look();
+    bool isWatching() const;
+    void lookIfUnwatched();
 
     QFileSystemWatcher watcher_;
+    // A folder moved away says nothing, and one taken while its watches are being set up
+    // leaves none: a cheap look at the folder now and then catches both.
+    QTimer lookAtFolder_;
     SingleInstance& instance_;
     QString path_;
     QWidget& window_;

@@ -6,50 +6,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace app {
 namespace {
 
-// Makes the folder for the lock where it is not there yet. On Windows the temporary folder
-// is the user's own already; elsewhere it is shared by every user, so the lock goes into a
-// folder only this user may enter, one that no one else can have made or replaced by a link
-// beforehand. The folder, or an empty text with the problem filled in.
-QString PrivateFolder(const QString& folder, QString& problem) {
-#ifdef Q_OS_UNIX
-    const QByteArray path = QFile::encodeName(folder);
-    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
-        problem = QStringLiteral("cannot make the folder %1: %2")
-                      .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
-        return {};
-    }
-    struct stat status {};
-    if (lstat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-        status.st_uid != getuid()) {
-        problem = QStringLiteral("%1 is not a folder of this user's own").arg(folder);
-        return {};
-    }
-    if ((status.st_mode & 077) != 0 && chmod(path.constData(), 0700) != 0) {
-        problem = QStringLiteral("cannot keep others out of %1").arg(folder);
-        return {};
-    }
-    return folder;
-#else
-    if (!QDir().mkpath(folder)) {
-        problem = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
-        return {};
-    }
-    return folder;
-#endif
-}
-
-// The folder for the lock, or an empty text with the problem filled in.
+// On Windows the temporary folder is the user's own already; elsewhere it is shared by every
+// user, so the lock goes into a folder of its own that only this user may enter.
 QString UserLockFolder(QString& problem) {
     const QString temporary = QDir::tempPath();
     if (temporary.isEmpty()) {
@@ -59,15 +26,10 @@ QString UserLockFolder(QString& problem) {
         return {};
     }
 #ifdef Q_OS_UNIX
-    return PrivateFolder(temporary + QStringLiteral("/VarnelCalc-%1").arg(getuid()), problem);
+    return temporary + QStringLiteral("/VarnelCalc-%1").arg(getuid());
 #else
     return temporary;
 #endif
-}
-
-QString DefaultLockFilePath(QString& problem) {
-    const QString folder = UserLockFolder(problem);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/VarnelCalc.lock");
 }
 
 std::unique_ptr<QLockFile> LockAt(const QString& path) {
@@ -82,6 +44,15 @@ std::unique_ptr<QLockFile> LockAt(const QString& path) {
 // A lock holds a process id, a program name, a host name and a machine id, one a line: a
 // file larger than this was never one.
 constexpr qint64 kLargestLock = 4096;
+
+// Qt removes its lock file as it lets the lock go, and complains on stderr where the file is
+// gone: a tidier of the temporary folder may have taken it, which is no news to the user.
+void LetGoQuietly(QLockFile& lock) {
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    lock.unlock();
+    qInstallMessageHandler(previous);
+}
 
 QString Describe(QLockFile::LockError error) {
     switch (error) {
@@ -98,23 +69,42 @@ QString Describe(QLockFile::LockError error) {
 
 } // namespace
 
-SingleInstance::SingleInstance() {
-    path_ = DefaultLockFilePath(problem_);
-    if (!path_.isEmpty())
-        lock_ = LockAt(path_);
-}
+SingleInstance::SingleInstance()
+    : SingleInstance(
+          [] {
+              FolderOrProblem found;
+              found.folder = UserLockFolder(found.problem);
+              return found;
+          }(),
+          QStringLiteral("VarnelCalc.lock")) {}
 
 SingleInstance::SingleInstance(const QString& lockFilePath)
-    : path_(lockFilePath), lock_(LockAt(lockFilePath)) {}
+    : SingleInstance({QFileInfo(lockFilePath).path(), {}}, QFileInfo(lockFilePath).fileName()) {}
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::SingleInstance(const FolderOrProblem& found, const QString& lockName)
+    : folder_(found.folder), lockName_(lockName), problem_(found.problem) {
+    if (found.folder.isEmpty())
+        return;
+    if (!folder_.make()) {
+        problem_ = folder_.problem();
+        return;
+    }
+    lock_ = LockAt(lockPlace());
+}
+
+SingleInstance::~SingleInstance() {
+    if (lock_)
+        LetGoQuietly(*lock_);
+}
 
 SingleInstance::Start SingleInstance::acquire() {
     if (!lock_)
         return Start::Unguarded;
     clearWhatCannotBeALock();
-    if (lock_->tryLock(0))
+    if (lock_->tryLock(0)) {
+        holder_ = true;
         return Start::Alone;
+    }
     if (lock_->error() == QLockFile::LockFailedError) {
         // QLockFile has found the owner alive, or has found no lock it can read.
         qint64 pid = 0;
@@ -123,63 +113,81 @@ SingleInstance::Start SingleInstance::acquire() {
         if (lock_->getLockInfo(&pid, &host, &program) &&
             (host.isEmpty() || host == QSysInfo::machineHostName()))
             return Start::AlreadyRunning;
-        if (takeOverNonLock() && lock_->tryLock(0))
+        if (takeOverNonLock() && lock_->tryLock(0)) {
+            holder_ = true;
             return Start::Alone;
+        }
 #ifdef Q_OS_WIN
         // Windows removes no file that a process holds open, and a running instance holds
         // its lock open: a lock that could be neither read nor taken over is a live one.
-        if (QFileInfo::exists(path_))
+        if (QFileInfo::exists(lockPlace()))
             return Start::AlreadyRunning;
 #endif
     }
     problem_ = QStringLiteral("cannot make the lock file %1: %2")
-                   .arg(QDir::toNativeSeparators(path_), Describe(lock_->error()));
+                   .arg(QDir::toNativeSeparators(QDir(folder_.path()).filePath(lockName_)),
+                        Describe(lock_->error()));
     return Start::Unguarded;
 }
 
-bool SingleInstance::keep() {
-    if (!lock_ || !lock_->isLocked())
-        return false;
+SingleInstance::Kept SingleInstance::keep() {
+    if (!holder_)
+        return Kept::Lost;
+    if (folder_.isInPlace())
+        return relock() ? Kept::InPlace : Kept::Lost;
+    // A folder moved away takes this instance's lock along: it goes, through the folder held.
+    if (lock_->isLocked() && folder_.reachesTheFolderHeld() && QFileInfo::exists(lockPlace()))
+        lock_->unlock();
+    if (!folder_.make()) {
+        if (!saidFolderLost_)
+            std::fprintf(stderr, "VarnelCalc runs on, but cannot keep its one-instance lock: %s.\n",
+                         qPrintable(folder_.problem()));
+        saidFolderLost_ = true;
+        return Kept::Lost;
+    }
+    return relock() ? Kept::Remade : Kept::Lost;
+}
+
+bool SingleInstance::relock() {
     qint64 pid = 0;
     QString host;
     QString program;
-    if (lock_->getLockInfo(&pid, &host, &program) && pid == QCoreApplication::applicationPid())
+    if (lock_->isLocked() && lock_->getLockInfo(&pid, &host, &program) &&
+        pid == QCoreApplication::applicationPid())
         return true;
-    const QFileInfo place(path_);
     // Anything else at the lock's place is somebody else's now.
-    if (place.exists() || place.isSymLink() || PrivateFolder(place.path(), problem_).isEmpty())
+    const QFileInfo place(lockPlace());
+    if (place.exists() || place.isSymLink())
         return false;
-    // Qt removes its lock file as it lets the lock go, and complains where the file is gone:
-    // an empty one stands in for it.
-    QFile standIn(path_);
-    if (!standIn.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    standIn.close();
-    lock_->unlock();
+    LetGoQuietly(*lock_);
     return lock_->tryLock(0);
 }
 
+QString SingleInstance::lockPlace() const {
+    return folder_.place() + u'/' + lockName_;
+}
+
 QString SingleInstance::callName() const {
-    if (path_.isEmpty())
+    if (!lock_)
         return {};
-    const QFileInfo lock(path_);
-    return lock.dir().filePath(lock.completeBaseName() + QStringLiteral(".show"));
+    return folder_.place() + u'/' + QFileInfo(lockName_).completeBaseName() +
+           QStringLiteral(".show");
 }
 
 // QLockFile reads what it finds in full, up to a line break, and would wait on a named pipe
 // for a writer that never comes.
 void SingleInstance::clearWhatCannotBeALock() {
-    const QFileInfo place(path_);
+    const QFileInfo place(lockPlace());
     // A link is never followed: whatever it points at is not ours to write.
     if (place.isSymLink() || (place.exists() && (!place.isFile() || place.size() > kLargestLock)))
         takeOverNonLock();
 }
 
 bool SingleInstance::takeOverNonLock() {
-    const QFileInfo place(path_);
+    const QFileInfo place(lockPlace());
     if (place.isDir() && !place.isSymLink())
-        return QDir().rmdir(path_);
-    return QFile::remove(path_);
+        return QDir().rmdir(lockPlace());
+    return QFile::remove(lockPlace());
 }
 
 } // namespace app

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/lock_folder.h"
+
 #include <QLockFile>
 #include <QString>
 #include <memory>
@@ -29,25 +31,47 @@ public:
     // Never waits, and reads no more of what it finds than a lock holds.
     Start acquire();
 
+    enum class Kept {
+        InPlace, // the lock is held in the folder that held it before
+        Remade,  // held in a folder made again: whatever watched the old one watches nothing
+        Lost,    // not held: somebody else's lock is in its place, or no folder can be made
+    };
     // While this instance holds the lock: makes the lock and its folder again where they
-    // have gone (a tidier of the temporary folder takes whatever is old there), so that the
-    // next start still finds this instance. Whether the lock is held.
-    bool keep();
+    // have gone (a tidier of the temporary folder takes whatever is old there, or moves it
+    // away), so that the next start still finds this instance. Where the folder cannot be made
+    // again, says so once on stderr; the instance runs on.
+    Kept keep();
+
+    // Whether the folder holding the lock is still at its path; costs one look at the path.
+    bool hasItsFolder() const { return folder_.isInPlace(); }
 
     // One line on why the lock could not be made.
     QString problem() const { return problem_; }
 
-    // Where the instance holding the lock listens for a second start: beside the lock. Empty
-    // where there is no place for a lock.
+    // Where the instance holding the lock listens for a second start: beside the lock, reached
+    // through the folder held. Empty where there is no place for a lock.
     QString callName() const;
 
 private:
+    // The folder, or no folder and the reason for that.
+    struct FolderOrProblem {
+        QString folder;
+        QString problem;
+    };
+    SingleInstance(const FolderOrProblem& found, const QString& lockName);
+
+    QString lockPlace() const;
+    bool relock();
     void clearWhatCannotBeALock();
     bool takeOverNonLock();
 
-    QString path_;
+    // The folder goes after the lock, which lets go through it.
+    LockFolder folder_;
+    QString lockName_;
     QString problem_;
     std::unique_ptr<QLockFile> lock_;
+    bool holder_ = false;
+    bool saidFolderLost_ = false;
 };
 
 } // namespace app

@@ -9,6 +9,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <csignal>
 #include <cstring>
 #include <memory>
@@ -89,6 +90,10 @@ private:
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
+
+    // Held for all the tests: the display resets as its last client goes, and refuses the
+    // next one for a moment.
+    XClient display;
 
     QString lockFile(const QTemporaryDir& folder) const {
         return folder.filePath(QStringLiteral("VarnelCalc.lock"));
@@ -250,8 +255,18 @@ private slots:
     // another program and minimised the window: the second start ends quietly, and the first
     // window is back on the screen with the keyboard focus. In the place of the launcher too,
     // which shows each start busy until it says it has started.
+    void aSecondStartShowsTheFirstWindow_data() {
+        QTest::addColumn<QString>("id"); // the second start's
+        QTest::addColumn<QByteArray>("heard");
+        QTest::newRow("quoted") << "second start_TIME2"
+                                << QByteArray("remove: ID=\"second start_TIME2\"\n");
+        QTest::newRow("its end a piece of its own")
+            << "nine_TIME" << QByteArray("remove: ID=nine_TIME\n");
+    }
+
     void aSecondStartShowsTheFirstWindow() {
-        XClient display;
+        QFETCH(QString, id);
+        QFETCH(QByteArray, heard);
         if (!display.ok())
             QSKIP("needs an X display (the test suite runs under xvfb-run)");
         StartupMessages launcher;
@@ -269,7 +284,7 @@ private slots:
         QTRY_VERIFY(!display.isViewable(window));
         QVERIFY(display.focusedWindow() != window);
 
-        Program second(runtime.path(), QStringLiteral("xcb"), QStringLiteral("second start_TIME2"));
+        Program second(runtime.path(), QStringLiteral("xcb"), id);
         QProcess& call = second.start();
         QVERIFY(call.waitForFinished(10000));
         QCOMPARE(call.exitStatus(), QProcess::NormalExit);
@@ -277,9 +292,58 @@ private slots:
         QCOMPARE(call.readAllStandardError(), QByteArray());
         QTRY_VERIFY(display.isViewable(window));
         QTRY_COMPARE(display.focusedWindow(), window);
-        QTRY_VERIFY(launcher.heard().contains("remove: ID=\"second start_TIME2\"\n"));
+        QTRY_VERIFY(launcher.heard().contains(heard));
         QCOMPARE(running.state(), QProcess::Running);
         QCOMPARE(running.readAllStandardError(), QByteArray());
+    }
+
+    // What a tidier of the temporary folder does to the lock folder while the program runs:
+    // taken or moved away, it is back soon and a later start reaches the running instance; a
+    // link put in its place is never followed, and the instance says so once and runs on.
+    void whatATidierDoesToTheFolder_data() {
+        QTest::addColumn<QString>("tidier");
+        QTest::newRow("takes it every 10 ms for 2 s") << "remove";
+        QTest::newRow("moves it away") << "move";
+        QTest::newRow("puts a link in its place") << "link";
+    }
+
+    void whatATidierDoesToTheFolder() {
+        QFETCH(QString, tidier);
+        QTemporaryDir runtime;
+        const QString folder = UserFolder(runtime.path());
+        const QString elsewhere = runtime.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkdir(elsewhere));
+        Program first(runtime.path());
+        QProcess& running = first.start();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + QStringLiteral("/VarnelCalc.show")), 10000);
+        for (int i = 0; tidier == "remove" && i < 200; ++i, QThread::msleep(10))
+            QDir(folder).removeRecursively();
+        if (tidier == "move")
+            QVERIFY(QDir().rename(folder, runtime.filePath(QStringLiteral("archived"))));
+        if (tidier == "link") { // held still: it makes the folder again before a link gets in
+            QCOMPARE(kill(pid_t(running.processId()), SIGSTOP), 0);
+            QVERIFY(QDir(folder).removeRecursively() && QFile::link(elsewhere, folder));
+            QCOMPARE(kill(pid_t(running.processId()), SIGCONT), 0);
+            QTest::qWait(3000); // beyond the instance's next look at its folder
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(userLockFile(runtime)) &&
+                                         QFile::exists(folder + QStringLiteral("/VarnelCalc.show")),
+                                     10000);
+            Program second(runtime.path());
+            QProcess& reached = second.start();
+            QVERIFY(reached.waitForFinished(10000));
+            QCOMPARE(reached.exitCode(), 0);
+        }
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(kill(pid_t(running.processId()), SIGTERM), 0);
+        QVERIFY(running.waitForFinished(10000));
+        // Nothing but the one line, where a link stands in the folder's place.
+        const QString said = QString::fromLocal8Bit(running.readAllStandardError());
+        QCOMPARE(said.count(QStringLiteral("VarnelCalc runs on, but cannot keep its one-instance "
+                                           "lock: %1 is not a folder of this user's own.\n")
+                                .arg(folder)),
+                 tidier == "link" ? 1 : 0);
+        QVERIFY(!said.contains(QStringLiteral("lock file")));
     }
 
     void aKilledInstanceDoesNotBlockTheNextStart() {

@@ -23,18 +23,21 @@ private slots:
         QTest::addColumn<bool>("inSession");
         QTest::addColumn<bool>("openRuntimeFolder");
         QTest::addColumn<int>("signal"); // 0: the close box
-        QTest::newRow("in a desktop session") << true << false << 0;
-        QTest::newRow("outside a session") << false << false << 0;
-        QTest::newRow("runtime folder open to others") << true << true << 0;
-        QTest::newRow("SIGTERM: shutdown") << true << false << SIGTERM;
-        QTest::newRow("SIGHUP: logout") << true << false << SIGHUP;
-        QTest::newRow("SIGINT: Ctrl+C") << true << false << SIGINT;
+        QTest::addColumn<bool>("nohup"); // the signal is ignored from the start: the close box
+        QTest::newRow("in a desktop session") << true << false << 0 << false;
+        QTest::newRow("outside a session") << false << false << 0 << false;
+        QTest::newRow("runtime folder open to others") << true << true << 0 << false;
+        QTest::newRow("SIGTERM: shutdown") << true << false << SIGTERM << false;
+        QTest::newRow("SIGHUP: logout") << true << false << SIGHUP << false;
+        QTest::newRow("SIGINT: Ctrl+C") << true << false << SIGINT << false;
+        QTest::newRow("SIGHUP under nohup: terminal closed") << true << false << SIGHUP << true;
     }
 
     void closingTheWindowEndsQuietly() {
         QFETCH(bool, inSession);
         QFETCH(bool, openRuntimeFolder);
         QFETCH(int, signal);
+        QFETCH(bool, nohup);
         if (!display_.ok())
             QSKIP("needs an X display (the test suite runs under xvfb-run)");
 
@@ -55,17 +58,21 @@ private slots:
         }
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VARNELCALC_PATH), {});
+        const QString path = QStringLiteral(VARNELCALC_PATH);
+        program.start(nohup ? QStringLiteral("nohup") : path,
+                      nohup ? QStringList{path} : QStringList());
         QVERIFY(program.waitForStarted());
 
         xcb_window_t window = XCB_WINDOW_NONE;
         QTRY_VERIFY_WITH_TIMEOUT((window = display_.windowOf(
                                       static_cast<pid_t>(program.processId()))) != XCB_WINDOW_NONE,
                                  20000);
-        if (signal == 0)
-            display_.requestClose(window);
-        else
+        if (signal != 0)
             QCOMPARE(kill(pid_t(program.processId()), signal), 0);
+        if (nohup)
+            QVERIFY(!program.waitForFinished(1000));
+        if (signal == 0 || nohup)
+            display_.requestClose(window);
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
