@@ -93,7 +93,7 @@ void BM_FiveLoadedPanesCold(benchmark::State& state) {
         QElapsedTimer timer;
         timer.start();
         calc::RecordingMessageService messages;
-        mainwindow::Panes panes{};
+        pages::Panes panes{};
         for (pages::WebPane** pane :
              {&panes.help, &panes.gold, &panes.videos, &panes.seo, &panes.marlo})
             *pane = new pages::WebPane(window.get());

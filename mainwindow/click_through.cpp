@@ -4,60 +4,55 @@
 #include "desktop/open_link.h"
 #include "product/product.h"
 
+#include <algorithm>
+
 namespace mainwindow {
 
-struct ClickThrough::Slot {
-    const char* id;   // carried by every link and the image of the slot's page
-    const char* path; // follows the home address
-    QPointer<pages::WebPane> ClickThrough::*oDoc;
-};
+const std::array<ClickThrough::HeldPane, 4> ClickThrough::kHeldPanes = {{
+    {&pages::Panes::gold, &ClickThrough::oDocGold},
+    {&pages::Panes::videos, &ClickThrough::oDocVids},
+    {&pages::Panes::seo, &ClickThrough::oDocSEO},
+    {&pages::Panes::marlo, &ClickThrough::oDocMarlo},
+}};
 
-const ClickThrough::Slot ClickThrough::kGold{"idx_gold", "/recommends/varnel-gold.html",
-                                             &ClickThrough::oDocGold};
-const ClickThrough::Slot ClickThrough::kVideos{"idx_vid", "/recommends/varnel-videos.html",
-                                               &ClickThrough::oDocVids};
-const ClickThrough::Slot ClickThrough::kSeo{"idx_seo", "/recommends/seo-zorvik.html",
-                                            &ClickThrough::oDocSEO};
-const ClickThrough::Slot ClickThrough::kMarlo{"idx_marlo", "/recommends/marlovesk.html",
-                                              &ClickThrough::oDocMarlo};
-
-ClickThrough::ClickThrough(const RecommendationPanes& panes, QWidget* mainWindow,
+ClickThrough::ClickThrough(const pages::Panes& panes, QWidget* mainWindow,
                            calc::MessageService& messages)
     : QObject(mainWindow), mainWindow_(mainWindow), messages_(messages) {
-    watch(panes.gold, kGold);
-    watch(panes.videos, kVideos);
-    watch(panes.seo, kSeo);
-    watch(panes.marlo, kMarlo);
+    for (const pages::PanePage& page : pages::kPanePages) {
+        if (const auto held = std::ranges::find(kHeldPanes, page.pane, &HeldPane::pane);
+            held != kHeldPanes.end())
+            watch(panes.*page.pane, page, held->oDoc);
+    }
 }
 
 ClickThrough::~ClickThrough() {
     // A pane may outlive this object; its page must not call back into it.
-    for (const QPointer<pages::WebPane>& oDoc : {oDocGold, oDocVids, oDocSEO, oDocMarlo}) {
-        if (oDoc)
+    for (const HeldPane& held : kHeldPanes) {
+        if (const QPointer<pages::WebPane>& oDoc = this->*held.oDoc)
             oDoc->setClickHandler({});
     }
 }
 
-void ClickThrough::watch(pages::WebPane* pane, const Slot& slot) {
+void ClickThrough::watch(pages::WebPane* pane, const pages::PanePage& page, Holder oDoc) {
     connect(pane, &pages::WebPane::documentComplete, this,
-            [this, pane, &slot] { attach(*pane, slot); });
+            [this, pane, &page, oDoc] { attach(*pane, page, oDoc); });
 }
 
 // Clicks come from the page now shown only: the pane gives each new page a fresh start.
-void ClickThrough::attach(pages::WebPane& pane, const Slot& slot) {
+void ClickThrough::attach(pages::WebPane& pane, const pages::PanePage& page, Holder oDoc) {
     if (!pane.hasPage())
         return;
-    this->*slot.oDoc = &pane;
+    this->*oDoc = &pane;
     pane.setClickHandler(
-        [this, &slot](const pages::PageElement& clicked) { return click(slot, clicked); });
+        [this, &page](const pages::PageElement& clicked) { return click(page, clicked); });
 }
 
-bool ClickThrough::click(const Slot& slot, const pages::PageElement& clicked) {
+bool ClickThrough::click(const pages::PanePage& page, const pages::PageElement& clicked) {
     // Whatever is clicked, the pane does nothing of its own: "#" neither jumps nor scrolls.
     if (clicked.tagName != u"IMG" && clicked.tagName != u"A")
         return false;
-    if (clicked.id == QLatin1String(slot.id)) {
-        mAPI::OpenLink(QLatin1String(product::kHomeAddress) + QLatin1String(slot.path),
+    if (clicked.id == QLatin1String(page.linkId)) {
+        mAPI::OpenLink(QLatin1String(product::kHomeAddress) + QLatin1String(page.productPath),
                        QString::number(mainWindow_->winId()));
     } else {
         messages_.show("ID " + clicked.id.toStdString() + " is not recognized.",

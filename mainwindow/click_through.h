@@ -2,19 +2,14 @@
 #pragma once
 
 #include "calc/message_service.h"
+#include "pages/panes.h"
 #include "pages/web_pane.h"
 
 #include <QObject>
 #include <QPointer>
+#include <array>
 
 namespace mainwindow {
-
-struct RecommendationPanes {
-    pages::WebPane* gold;
-    pages::WebPane* videos;
-    pages::WebPane* seo;
-    pages::WebPane* marlo;
-};
 
 // Turns clicks on a recommendation page's product links and image into the product's web
 // address, opened outside the program on behalf of mainWindow; the pane itself never acts
@@ -24,20 +19,21 @@ class ClickThrough final : public QObject {
     Q_OBJECT
 
 public:
-    ClickThrough(const RecommendationPanes& panes, QWidget* mainWindow,
-                 calc::MessageService& messages);
+    ClickThrough(const pages::Panes& panes, QWidget* mainWindow, calc::MessageService& messages);
     ~ClickThrough() override;
 
 private:
-    struct Slot;
-    static const Slot kGold;
-    static const Slot kVideos;
-    static const Slot kSeo;
-    static const Slot kMarlo;
+    // Which member holds the pane whose page sends the clicks of each product.
+    using Holder = QPointer<pages::WebPane> ClickThrough::*;
+    struct HeldPane {
+        pages::WebPane* pages::Panes::*pane;
+        Holder oDoc;
+    };
+    static const std::array<HeldPane, 4> kHeldPanes;
 
-    void watch(pages::WebPane* pane, const Slot& slot);
-    void attach(pages::WebPane& pane, const Slot& slot);
-    bool click(const Slot& slot, const pages::PageElement& clicked);
+    void watch(pages::WebPane* pane, const pages::PanePage& page, Holder oDoc);
+    void attach(pages::WebPane& pane, const pages::PanePage& page, Holder oDoc);
+    bool click(const pages::PanePage& page, const pages::PageElement& clicked);
 
     QWidget* mainWindow_;
     calc::MessageService& messages_;

@@ -10,6 +10,7 @@
 #include "mainwindow/figure_copy.h"
 #include "mainwindow/figure_readout.h"
 #include "mainwindow/tab_control.h"
+#include "pages/web_pane.h"
 #include "planwindow/plan_window.h"
 #include "product/application_facts.h"
 #include "product/product.h"

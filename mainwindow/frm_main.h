@@ -47,7 +47,7 @@ private:
     bind::MessageBoxService messages_{this};
     TabControl* ucTabMain_ = nullptr;
     std::unique_ptr<CalculatorPage> calculatorPage_;
-    Panes panes_{};
+    pages::Panes panes_{};
     std::vector<CalculatorPage::TabStop> tabStops_;
     QPointer<planwindow::PlanWindow> plan_; // while open
 };

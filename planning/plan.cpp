@@ -109,16 +109,8 @@ std::optional<PlanRefusal> SolveGoal(Plan& plan, const PlanFigures& figures, Sol
 
 } // namespace
 
-const char* SolveName(Solve solve) {
-    return kSolveNames[static_cast<std::size_t>(solve)];
-}
-
 std::optional<Solve> SolveNamed(std::string_view name) {
     return Named<Solve>(kSolveNames, name);
-}
-
-const char* PeriodName(Period period) {
-    return kPeriodNames[static_cast<std::size_t>(period)];
 }
 
 std::optional<Period> PeriodNamed(std::string_view name) {

@@ -29,10 +29,10 @@ using calc::Period;
 // What the plan solves a goal for.
 enum class Solve { Impressions, ECPM };
 
-const char* SolveName(Solve solve); // "impressions", "ecpm"
+// What "impressions" or "ecpm" asks to solve for; none for any other name.
 std::optional<Solve> SolveNamed(std::string_view name);
 
-const char* PeriodName(Period period); // "day", "week", "month", "year"
+// The period "day", "week", "month" or "year" names; none for any other name.
 std::optional<Period> PeriodNamed(std::string_view name);
 
 // The plan's inputs as typed; a text of blanks is not given. The impressions or the page views

@@ -41,12 +41,12 @@ private:
     std::mt19937 random_;
 };
 
-// The cells of one CSV record of captions (no line breaks inside).
 // A dollar caption in cents: "$1,000.03" is 100003.
 qint64 Cents(QString caption) {
     return caption.remove('$').remove(',').remove('.').toLongLong();
 }
 
+// The cells of one CSV record of captions (no line breaks inside).
 QStringList CsvCells(const QString& record) {
     QStringList cells{QString()};
     bool quoted = false;

@@ -25,8 +25,7 @@ pages::WebPane* PaneNamed(PagesWindow& window, const QString& name) {
 
 // The panes loaded as the main window loads them.
 void LoadAsTheMainWindow(PagesWindow& w) {
-    const pages_test::Panes& p = w.panes;
-    mainwindow::LoadPages({p.help, p.gold, p.videos, p.seo, p.marlo}, &w.window, w.messages);
+    mainwindow::LoadPages(w.panes, &w.window, w.messages);
 }
 
 QString SlotAddress(const char* path) {
@@ -211,7 +210,7 @@ private slots:
 
     void panesOutlivingTheMainWindowOpenNothing() {
         QWidget host;
-        mainwindow::Panes panes{};
+        pages::Panes panes{};
         for (pages::WebPane** pane :
              {&panes.help, &panes.gold, &panes.videos, &panes.seo, &panes.marlo}) {
             *pane = new pages::WebPane(&host);

@@ -25,18 +25,11 @@ QRect ClickTarget(const pages::PageElement& element) {
 }
 
 void LoadBuiltInPages(PagesWindow& w) {
-    const std::pair<pages::WebPane*, const char*> pages[] = {
-        {w.panes.help, pages::kHelpSuffix},     {w.panes.gold, pages::kGoldSuffix},
-        {w.panes.videos, pages::kVideosSuffix}, {w.panes.seo, pages::kSeoSuffix},
-        {w.panes.marlo, pages::kMarloSuffix},
-    };
-    // As the main window names them: the four recommendation pages share one title.
-    w.panes.gold->setAccessibleName(QStringLiteral("Varnel Gold"));
-    w.panes.videos->setAccessibleName(QStringLiteral("Varnel Videos"));
-    w.panes.seo->setAccessibleName(QStringLiteral("SEO Zorvik"));
-    w.panes.marlo->setAccessibleName(QStringLiteral("Marlo Vesk"));
-    for (const auto& [pane, suffix] : pages) {
-        if (pane != w.panes.help) {
+    for (const pages::PanePage& page : pages::kPanePages) {
+        pages::WebPane* pane = w.panes.*page.pane;
+        if (page.spokenName)
+            pane->setAccessibleName(QLatin1String(page.spokenName));
+        if (page.linkId) {
             QObject::connect(pane, &pages::WebPane::documentComplete, &w.window, [&w, pane] {
                 pane->setClickHandler([&w](const pages::PageElement& clicked) {
                     w.clicks.push_back(clicked);
@@ -44,7 +37,7 @@ void LoadBuiltInPages(PagesWindow& w) {
                 });
             });
         }
-        pane->navigate(pages::PageAddress(suffix));
+        pane->navigate(pages::PageAddress(page.suffix));
     }
 }
 

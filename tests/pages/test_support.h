@@ -2,6 +2,7 @@
 #pragma once
 
 #include "desktop/open_link.h"
+#include "pages/panes.h"
 #include "pages/web_pane.h"
 #include "tests/support/recording_message_service.h"
 
@@ -28,14 +29,6 @@ private:
     mAPI::LinkOpener previous_;
 };
 
-struct Panes {
-    pages::WebPane* help;
-    pages::WebPane* gold;
-    pages::WebPane* videos;
-    pages::WebPane* seo;
-    pages::WebPane* marlo;
-};
-
 // A window holding the five panes at the sizes the main window gives them, loaded and
 // shown. Construction returns when all five pages are complete.
 class PagesWindow {
@@ -47,7 +40,7 @@ public:
     explicit PagesWindow(const Loader& load = {});
 
     QWidget window;
-    Panes panes{};
+    pages::Panes panes{};
     std::vector<pages::PageElement> clicks;
     calc::RecordingMessageService messages;
     LinkRecorder links;
