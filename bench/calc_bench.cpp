@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The cost of one keystroke through the engine, from the box's change to the last caption.
+// The cost of one keystroke through the engine, from the box's change to the last caption, and
+// of one in the Plan window's goal, from the typed goal to the plan's results.
 #include "calc/calculator.h"
 #include "calc/memory_input_box.h"
+#include "planning/plan.h"
 #include "tests/support/recording_message_service.h"
 
 #include <benchmark/benchmark.h>
@@ -51,6 +53,23 @@ void BM_TenthsKeystroke(benchmark::State& state) {
     benchmark::DoNotOptimize(calculator->caption(calc::Caption::EPC));
 }
 BENCHMARK(BM_TenthsKeystroke);
+
+void BM_PlanGoalKeystroke(benchmark::State& state) {
+    planning::PlanTexts texts;
+    texts[planning::PlanInput::Impressions] = "1000";
+    texts[planning::PlanInput::CTR] = "2.5";
+    texts[planning::PlanInput::ECPM] = "2";
+    texts[planning::PlanInput::Growth] = "5";
+    texts[planning::PlanInput::Months] = "12";
+    bool longer = false;
+    for (auto _ : state) {
+        // Alternates between two goals, as typing and erasing a digit does.
+        longer = !longer;
+        texts[planning::PlanInput::Goal] = longer ? "10000" : "1000";
+        benchmark::DoNotOptimize(planning::MakePlan(texts));
+    }
+}
+BENCHMARK(BM_PlanGoalKeystroke);
 
 } // namespace
 

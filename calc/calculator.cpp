@@ -7,6 +7,7 @@
 #include "calc/input_check.h"
 #include "calc/memory_input_box.h"
 #include "calc/utf8.h"
+#include "calc/worked_figures.h"
 
 #include <algorithm>
 #include <limits>
@@ -84,9 +85,9 @@ const BoxSetup& SetupOf(Box box) {
 }
 
 // The CTR carried between edits is the percentage the label shows.
-std::string WithoutPercentSign(std::string caption) {
+std::string_view WithoutPercentSign(std::string_view caption) {
     if (caption.ends_with('%'))
-        caption.pop_back();
+        caption.remove_suffix(1);
     return caption;
 }
 
@@ -203,19 +204,30 @@ void Calculator::txtPresentImpressions_Change() {
         InputBox& impressions = box(Box::Impressions);
         ChangeHead(Box::Impressions);
 
-        state_.dblImpressions = LeadingValue(impressions.text());
-        setCaption(Caption::ActualImpressions, PlainNumberText(state_.dblImpressions));
-
-        state_.dblProjectedCTR =
+        const double typed = LeadingValue(impressions.text());
+        const double ctr =
             checked(LeadingValue(WithoutPercentSign(caption(Caption::ProjectedCTR))) / 100);
-        setCaption(Caption::ProjectedCTR, CaptionText(state_.dblProjectedCTR, Pattern::Percent));
+        const WorkedFigures worked({typed, ctr}, state_.curECPM);
 
-        state_.dblProjectedClicks = ClicksAt(state_.dblImpressions, state_.dblProjectedCTR);
-        setCaption(Caption::ProjectedClicks,
-                   CaptionText(state_.dblProjectedClicks, Pattern::Clicks));
+        state_.dblImpressions = worked.impressions();
+        setCaption(Caption::ActualImpressions, worked.caption(Caption::ActualImpressions));
 
-        RefreshEarnings(RefreshForm::Keeping);
+        state_.dblProjectedCTR = worked.ctr();
+        setCaption(Caption::ProjectedCTR, worked.caption(Caption::ProjectedCTR));
+
+        state_.dblProjectedClicks = worked.clicks();
+        setCaption(Caption::ProjectedClicks, worked.caption(Caption::ProjectedClicks));
+
+        RefreshEarnings(worked, RefreshForm::Keeping);
     });
+}
+
+Calculator::ImpressionsRead Calculator::ReadImpressions() const {
+    try {
+        return {LeadingValue(box(Box::Impressions).text()), std::nullopt};
+    } catch (const CalcError& error) {
+        return {0, error};
+    }
 }
 
 void Calculator::txtPresentClicks_Change() {
@@ -224,15 +236,19 @@ void Calculator::txtPresentClicks_Change() {
         ChangeHead(Box::Clicks);
 
         state_.dblPresentClicks = LeadingValue(clicks.text());
-        const std::string shownClicks = ClicksAsShown(state_.dblPresentClicks);
-        state_.dblProjectedClicks = LeadingValue(shownClicks);
-        setCaption(Caption::ProjectedClicks, shownClicks);
+        const ImpressionsRead impressions = ReadImpressions();
+        const WorkedFigures worked(
+            {impressions.value, 0, state_.dblPresentClicks, ClicksFrom::Typed}, state_.curECPM);
+        state_.dblProjectedClicks = worked.clicks();
+        setCaption(Caption::ProjectedClicks, worked.caption(Caption::ProjectedClicks));
 
-        state_.dblImpressions = LeadingValue(box(Box::Impressions).text());
-        state_.dblProjectedCTR = CtrOfClicks(state_.dblProjectedClicks, state_.dblImpressions);
-        setCaption(Caption::ProjectedCTR, CaptionText(state_.dblProjectedCTR, Pattern::Percent));
+        if (impressions.overflow)
+            throw *impressions.overflow;
+        state_.dblImpressions = worked.impressions();
+        state_.dblProjectedCTR = worked.ctr();
+        setCaption(Caption::ProjectedCTR, worked.caption(Caption::ProjectedCTR));
 
-        RefreshEarnings(RefreshForm::Zeroing);
+        RefreshEarnings(worked, RefreshForm::Zeroing);
     });
 }
 
@@ -248,17 +264,19 @@ void Calculator::txtPresentCTR_Change() {
             tenths.setText("0");
 
         state_.dblPresentCTR = CtrOfBoxes(ctr.text(), tenths.text());
+        const ImpressionsRead impressions = ReadImpressions();
+        const WorkedFigures worked({impressions.value, state_.dblPresentCTR}, state_.curECPM);
 
-        state_.dblProjectedCTR = state_.dblPresentCTR;
-        setCaption(Caption::ProjectedCTR,
-                   CaptionText(PlainNumberText(state_.dblPresentCTR), Pattern::PercentOfText));
+        state_.dblProjectedCTR = worked.ctr();
+        setCaption(Caption::ProjectedCTR, worked.caption(Caption::ProjectedCTR));
 
-        state_.dblImpressions = LeadingValue(box(Box::Impressions).text());
-        state_.dblProjectedClicks = ClicksAt(state_.dblImpressions, state_.dblProjectedCTR);
-        setCaption(Caption::ProjectedClicks,
-                   CaptionText(state_.dblProjectedClicks, Pattern::Clicks));
+        if (impressions.overflow)
+            throw *impressions.overflow;
+        state_.dblImpressions = worked.impressions();
+        state_.dblProjectedClicks = worked.clicks();
+        setCaption(Caption::ProjectedClicks, worked.caption(Caption::ProjectedClicks));
 
-        RefreshEarnings(RefreshForm::Zeroing);
+        RefreshEarnings(worked, RefreshForm::Zeroing);
     } catch (const CalcError& error) {
         if (error.kind() == ErrorKind::TypeMismatch)
             warn(kNoDecimalPointsInCTR);
@@ -292,15 +310,17 @@ void Calculator::txtECPM_Change() {
         ChangeHead(Box::ECPM);
 
         state_.curECPM = ToFixedPoint(LeadingValue(ecpm.text()));
-        setCaption(Caption::ECPM, CaptionText(state_.curECPM, Pattern::ECPM));
+        const WorkedFigures worked({state_.dblImpressions, state_.dblProjectedCTR,
+                                    state_.dblProjectedClicks, ClicksFrom::Carried},
+                                   state_.curECPM);
+        setCaption(Caption::ECPM, worked.caption(Caption::ECPM));
 
-        RefreshEarnings(RefreshForm::Keeping);
+        RefreshEarnings(worked, RefreshForm::Keeping);
     });
 }
 
-void Calculator::RefreshEarnings(RefreshForm form) {
-    const auto amounts =
-        EarningsFor(state_.curECPM, state_.dblImpressions, state_.dblProjectedClicks);
+void Calculator::RefreshEarnings(const WorkedFigures& worked, RefreshForm form) {
+    const std::optional<Amounts>& amounts = worked.earnings();
     if (!amounts) {
         if (form == RefreshForm::Zeroing) {
             for (const Caption caption : kEarningsCaptions)
@@ -317,14 +337,12 @@ void Calculator::RefreshEarnings(RefreshForm form) {
     state_.curMonthlyEarnings = amount(Period::Month);
     state_.curYearlyEarnings = amount(Period::Year);
 
-    // All four amounts are computed before any label is written, so an overflow among
-    // them leaves the labels as they were.
-    setCaption(Caption::DailyEarnings, CaptionText(state_.curDailyEarnings, Pattern::Earnings));
-    setCaption(Caption::WeeklyEarnings, CaptionText(state_.curWeeklyEarnings, Pattern::Earnings));
-    setCaption(Caption::MonthlyEarnings, CaptionText(state_.curMonthlyEarnings, Pattern::Earnings));
-    setCaption(Caption::YearlyEarnings, CaptionText(state_.curYearlyEarnings, Pattern::Earnings));
-    state_.curEPC = PerClick(state_.curDailyEarnings, state_.dblProjectedClicks);
-    setCaption(Caption::EPC, CaptionText(state_.curEPC, Pattern::EPC));
+    // All four amounts are worked out before any label is written, so an overflow among them
+    // leaves the labels as they were.
+    for (const Period period : kAllPeriods)
+        setCaption(EarningsCaption(period), worked.caption(EarningsCaption(period)));
+    state_.curEPC = worked.epc();
+    setCaption(Caption::EPC, worked.caption(Caption::EPC));
 }
 
 // ---- Focus -----------------------------------------------------------------------------

@@ -7,11 +7,13 @@
 #include "calc/message_service.h"
 #include "calc/results.h"
 #include "calc/spin_button.h"
+#include "calc/worked_figures.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace calc {
@@ -100,8 +102,15 @@ public:
 
 private:
     void ChangeHead(Box which);
+    // The impressions box as read after an edit of the clicks or the CTR: an overflow in it is
+    // raised once the edited figure's caption is shown.
+    struct ImpressionsRead {
+        double value;
+        std::optional<CalcError> overflow;
+    };
+    ImpressionsRead ReadImpressions() const;
     enum class RefreshForm { Keeping, Zeroing };
-    void RefreshEarnings(RefreshForm form);
+    void RefreshEarnings(const WorkedFigures& worked, RefreshForm form);
     void setCaption(Caption which, std::string text);
     void warn(const std::string& text);
     void report(const char* reportName, const CalcError& error);

@@ -15,6 +15,11 @@ double CtrOfBoxes(std::string_view wholePercent, std::string_view tenths) {
     return checked(StrictValue(CtrText(wholePercent, tenths)) / 100);
 }
 
+// The boxes' text "2.5" read is the nearest double to 25 ÷ 10, as the division gives it.
+double CtrOfTenths(std::int64_t tenths) {
+    return static_cast<double>(tenths) / 10 / 100;
+}
+
 double ClicksAt(double impressions, double ctr) {
     return checked(impressions * ctr);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ std::string CtrText(std::string_view wholePercent, std::string_view tenths);
 // The CTR the whole-percent and tenths boxes hold together, joined as "2.5" and read as a
 // percent. A point in the whole percent makes two points: a type mismatch. Raises.
 double CtrOfBoxes(std::string_view wholePercent, std::string_view tenths);
+
+// The CTR the boxes make of a count of tenths of a percent, as a number: 25 gives the same
+// fraction as "2" and "5" in the boxes.
+double CtrOfTenths(std::int64_t tenths);
 
 // The clicks the impressions give at the CTR. Raises overflow.
 double ClicksAt(double impressions, double ctr);

@@ -290,13 +290,18 @@ std::string LaidOut(bool negative, std::uint64_t count, const PatternShape& shap
     return std::string(text.data(), last);
 }
 
-// The dollar patterns of an exact amount, in whole cents: halves away from zero, as the
-// digits route rounds them.
-std::string RenderCents(FixedPoint value, const PatternShape& shape) {
+// The whole cents of an amount's magnitude: halves away from zero, as the digits route rounds
+// them.
+std::uint64_t CentsOfMagnitude(FixedPoint value) {
     const bool negative = value.tenThousandths < 0;
     const std::uint64_t magnitude = negative ? ~static_cast<std::uint64_t>(value.tenThousandths) + 1
                                              : static_cast<std::uint64_t>(value.tenThousandths);
-    return LaidOut(negative, magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0), shape);
+    return magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
+}
+
+// The dollar patterns of an exact amount, in whole cents.
+std::string RenderCents(FixedPoint value, const PatternShape& shape) {
+    return LaidOut(value.tenThousandths < 0, CentsOfMagnitude(value), shape);
 }
 
 // A pattern's text for an ordinary value, without going through its digits.
@@ -399,6 +404,11 @@ std::string FormatPattern(FixedPoint value, Pattern pattern) {
 
 std::string FormatPattern(std::string_view numberText, Pattern pattern) {
     return FormatPattern(StrictValue(numberText), pattern);
+}
+
+std::int64_t ShownCents(FixedPoint amount) {
+    const auto cents = static_cast<std::int64_t>(CentsOfMagnitude(amount));
+    return amount.tenThousandths < 0 ? -cents : cents;
 }
 
 std::string CaptionText(double value, Pattern pattern) {

@@ -3,6 +3,7 @@
 
 #include "calc/fixed_point.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,9 @@ enum class Pattern {
 std::string FormatPattern(double value, Pattern pattern);
 std::string FormatPattern(FixedPoint value, Pattern pattern);
 std::string FormatPattern(std::string_view numberText, Pattern pattern);
+
+// An amount as the dollar captions show it, in whole cents: halves away from zero.
+std::int64_t ShownCents(FixedPoint amount);
 
 // What a label shows for the value: the pattern's text with the fix-up of its labels (a bare
 // ".00%" shows as "0.0%", ".4" clicks as "0.4", "$.00" as "$0.00").

@@ -6,12 +6,6 @@
 
 namespace calc {
 
-Caption EarningsCaption(Period period) {
-    constexpr std::array captions = {Caption::DailyEarnings, Caption::WeeklyEarnings,
-                                     Caption::MonthlyEarnings, Caption::YearlyEarnings};
-    return captions[static_cast<std::size_t>(period)];
-}
-
 double PerDay(FixedPoint ecpm, double impressions) {
     return checked(ecpm.toDouble() * (impressions / 1000));
 }

@@ -14,8 +14,20 @@ namespace calc {
 enum class Period { Day, Week, Month, Year };
 inline constexpr std::array kAllPeriods = {Period::Day, Period::Week, Period::Month, Period::Year};
 
-// The caption of the period's earnings: Period::Month's is Caption::MonthlyEarnings.
-Caption EarningsCaption(Period period);
+// The caption of the period's earnings: Period::Month's is Caption::MonthlyEarnings. The four
+// stand together, in the order of the periods.
+constexpr Caption EarningsCaption(Period period) {
+    return static_cast<Caption>(static_cast<std::size_t>(Caption::DailyEarnings) +
+                                static_cast<std::size_t>(period));
+}
+static_assert(EarningsCaption(Period::Week) == Caption::WeeklyEarnings &&
+              EarningsCaption(Period::Year) == Caption::YearlyEarnings);
+
+// The period whose earnings the caption shows, which is one of the four.
+constexpr Period PeriodOf(Caption earnings) {
+    return static_cast<Period>(static_cast<std::size_t>(earnings) -
+                               static_cast<std::size_t>(Caption::DailyEarnings));
+}
 
 // A day's earnings at the eCPM for the impressions a day. Raises overflow.
 double PerDay(FixedPoint ecpm, double impressions);

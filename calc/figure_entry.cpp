@@ -4,9 +4,19 @@
 #include "calc/click_tie.h"
 #include "calc/conversions.h"
 #include "calc/earnings.h"
+#include "calc/worked_figures.h"
+
+#include <algorithm>
 
 namespace calc {
 namespace {
+
+// The handler that reports an error while the figure goes in.
+const char* ChangeHandlerOf(Figure figure) {
+    constexpr std::array kHandlers = {"txtPresentImpressions_Change", "txtPresentCTR_Change",
+                                      "txtPresentClicks_Change", "txtECPM_Change"};
+    return kHandlers[static_cast<std::size_t>(figure)];
+}
 
 // Takes the place of the window's message boxes: the first message is kept, with the figure
 // that was going in when it came.
@@ -49,53 +59,51 @@ template <typename Route> Entry Enter(const TypedFigures& typed, Route route) {
     return route(plain);
 }
 
-// What the calculator's handlers work out when the figures are pasted in, one box after the
-// other, without the boxes: the same rules in the same order. A box given the text it holds
+// The figures as numbers, read in the order they are pasted into the boxes, one box after the
+// other: the impressions, the CTR (or the clicks), then the eCPM. A box given the text it holds
 // already raises no change; each caption then keeps a text the rules would give it anyway.
-// Raises what the handlers would report.
-Captions WorkedOut(const TypedFigures& figures) {
-    Captions captions;
-    const auto shown = [&captions](Caption caption) -> std::string& {
-        return captions[static_cast<std::size_t>(caption)];
-    };
-    for (const Result& result : kResults)
-        shown(result.caption) = result.startCaption;
+// An overflow is answered as the handler of the figure going in when it came reports it.
+Entry WorkedOut(const TypedFigures& figures) {
+    Figure going = Figure::Impressions;
+    try {
+        Traffic traffic;
+        traffic.impressions =
+            LeadingValue(figures[Figure::Impressions].value_or(StartText(Box::Impressions)));
 
-    const double impressions =
-        LeadingValue(figures[Figure::Impressions].value_or(StartText(Box::Impressions)));
-    shown(Caption::ActualImpressions) = PlainNumberText(impressions);
+        const auto& ctr = figures[Figure::CTR];
+        const auto& typedClicks = figures[Figure::Clicks];
+        // Clicks go in after the CTR and win over it, unless they leave their box as it was.
+        if (typedClicks && (!ctr || *typedClicks != StartText(Box::Clicks))) {
+            going = Figure::Clicks;
+            traffic.clicks = LeadingValue(*typedClicks);
+            traffic.from = ClicksFrom::Typed;
+        } else if (ctr) {
+            going = Figure::CTR;
+            const CtrParts parts = SplitCtr(*ctr);
+            traffic.ctr =
+                CtrOfBoxes(parts.wholePercent, parts.tenths.value_or(StartText(Box::Dec)));
+        }
 
-    double clicks = 0;
-    const auto& ctr = figures[Figure::CTR];
-    const auto& typedClicks = figures[Figure::Clicks];
-    // Clicks go in after the CTR and win over it, unless they leave their box as it was.
-    if (typedClicks && (!ctr || *typedClicks != StartText(Box::Clicks))) {
-        shown(Caption::ProjectedClicks) = ClicksAsShown(LeadingValue(*typedClicks));
-        clicks = LeadingValue(shown(Caption::ProjectedClicks));
-        shown(Caption::ProjectedCTR) =
-            CaptionText(CtrOfClicks(clicks, impressions), Pattern::Percent);
-    } else if (ctr) {
-        const CtrParts parts = SplitCtr(*ctr);
-        const double rate =
-            CtrOfBoxes(parts.wholePercent, parts.tenths.value_or(StartText(Box::Dec)));
-        shown(Caption::ProjectedCTR) = CaptionText(PlainNumberText(rate), Pattern::PercentOfText);
-        clicks = ClicksAt(impressions, rate);
-        shown(Caption::ProjectedClicks) = CaptionText(clicks, Pattern::Clicks);
+        // The traffic is worked out, and may overflow, before the eCPM goes in: at an eCPM of 0,
+        // which earns nothing.
+        FixedPoint ecpm;
+        if (const auto& typedEcpm = figures[Figure::ECPM]) {
+            try {
+                ecpm = ToFixedPoint(LeadingValue(*typedEcpm));
+            } catch (const CalcError&) {
+                WorkedFigures(traffic, ecpm).raiseTrafficOverflow();
+                going = Figure::ECPM;
+                throw;
+            }
+        }
+        const WorkedFigures worked(traffic, ecpm);
+        worked.raiseTrafficOverflow();
+        going = Figure::ECPM;
+        return worked.captions();
+    } catch (const CalcError& error) {
+        return EntryProblem{
+            EntryFault::ErrorReport, going, {}, ChangeHandlerOf(going), error.kind()};
     }
-
-    const FixedPoint ecpm =
-        figures[Figure::ECPM] ? ToFixedPoint(LeadingValue(*figures[Figure::ECPM])) : FixedPoint{};
-    shown(Caption::ECPM) = CaptionText(ecpm, Pattern::ECPM);
-    const auto amounts = EarningsFor(ecpm, impressions, clicks);
-    if (!amounts)
-        return captions;
-    for (const Period period : kAllPeriods) {
-        shown(EarningsCaption(period)) =
-            CaptionText((*amounts)[static_cast<std::size_t>(period)], Pattern::Earnings);
-    }
-    const FixedPoint daily = (*amounts)[static_cast<std::size_t>(Period::Day)];
-    shown(Caption::EPC) = CaptionText(PerClick(daily, clicks), Pattern::EPC);
-    return captions;
 }
 
 } // namespace
@@ -136,14 +144,7 @@ Entry PasteFigures(const TypedFigures& figures) {
 }
 
 Entry EnterFigures(const TypedFigures& figures) {
-    return Enter(figures, [](const TypedFigures& taken) -> Entry {
-        try {
-            return WorkedOut(taken);
-        } catch (const CalcError&) {
-            // The boxes say what went wrong, and in which handler.
-            return PasteFigures(taken);
-        }
-    });
+    return Enter(figures, WorkedOut);
 }
 
 Entry EnterFiguresThroughBoxes(const TypedFigures& figures) {

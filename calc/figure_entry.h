@@ -65,8 +65,9 @@ Entry EnterFigures(const TypedFigures& figures);
 Entry EnterFiguresThroughBoxes(const TypedFigures& figures);
 
 // The captions once the figures are pasted into a calculator's boxes, without the checks for
-// what a box would refuse: for figures made by code, which a box stores whole however long they
-// are. The first message the calculator shows is the answer.
+// what a box would refuse: a box stores them whole however long they are. The first message the
+// calculator shows is the answer. The reference that the figures worked out from numbers are
+// held to.
 Entry PasteFigures(const TypedFigures& figures);
 
 } // namespace calc

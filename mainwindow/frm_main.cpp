@@ -2,7 +2,6 @@
 #include "mainwindow/frm_main.h"
 
 #include "about/frm_about.h"
-#include "calc/click_tie.h"
 #include "desktop/drop_shadow.h"
 #include "desktop/open_link.h"
 #include "desktop/window_place.h"
@@ -11,6 +10,7 @@
 #include "mainwindow/figure_readout.h"
 #include "mainwindow/tab_control.h"
 #include "pages/web_pane.h"
+#include "planning/start.h"
 #include "planwindow/plan_window.h"
 #include "product/application_facts.h"
 #include "product/product.h"
@@ -42,26 +42,6 @@ constexpr QColor kWindowText(64, 64, 64);
 constexpr QColor kHeaderLine(128, 128, 128);
 constexpr QRect kWebLinkGeometry = ToRect(3720, 7320, 2415, 255);
 constexpr QRect kCopyrightGeometry = ToRect(120, 7320, 9615, 255);
-
-// A plan of the figures in the boxes now, for a goal of $1,000 a month and a steady traffic.
-planning::PlanTexts PlanStart(const calc::Calculator& calculator) {
-    const auto typed = [&](calc::Box box) {
-        return calculator.box(box).text();
-    };
-    planning::PlanTexts start;
-    start[planning::PlanInput::Goal] = "1000";
-    start[planning::PlanInput::Impressions] = typed(calc::Box::Impressions);
-    try {
-        start[planning::PlanInput::CTR] =
-            calc::CtrText(typed(calc::Box::CTR), typed(calc::Box::Dec));
-    } catch (const calc::CalcError&) {
-        // A CTR beyond the range is left for the user to type.
-    }
-    start[planning::PlanInput::ECPM] = typed(calc::Box::ECPM);
-    start[planning::PlanInput::Growth] = "0";
-    start[planning::PlanInput::Months] = "12";
-    return start;
-}
 
 } // namespace
 
@@ -224,7 +204,7 @@ void frmMain::showAbout() {
 
 void frmMain::showPlan() {
     if (!plan_) {
-        plan_ = new planwindow::PlanWindow(PlanStart(calculator()), *this);
+        plan_ = new planwindow::PlanWindow(planning::StartTexts(calculator()), *this);
         plan_->show();
     }
     plan_->raise();

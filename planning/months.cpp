@@ -2,10 +2,9 @@
 #include "planning/months.h"
 
 #include "calc/calc_error.h"
-#include "calc/click_tie.h"
 #include "calc/conversions.h"
+#include "calc/worked_figures.h"
 #include "planning/reading.h"
-#include "planning/search.h"
 #include "planning/traffic.h"
 
 #include <limits>
@@ -15,20 +14,17 @@ namespace {
 
 PlanMonth MonthAt(int month, std::int64_t impressions, double ctr, calc::FixedPoint ecpm,
                   std::int64_t totalCents) {
-    const auto count = static_cast<double>(impressions);
-    const double clicks = calc::ClicksAt(count, ctr);
-    const auto amounts = calc::EarningsFor(ecpm, count, clicks);
-    const calc::FixedPoint monthly =
-        amounts ? (*amounts)[static_cast<std::size_t>(calc::Period::Month)] : calc::FixedPoint{};
-    const std::int64_t cents = ShownCents(monthly);
+    const calc::WorkedFigures worked({static_cast<double>(impressions), ctr}, ecpm);
+    const auto& amounts = worked.earnings();
+    const std::int64_t cents =
+        amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(calc::Period::Month)]) : 0;
     if (totalCents > std::numeric_limits<std::int64_t>::max() / 100 - cents)
         calc::raiseOverflow();
     const calc::FixedPoint total{(totalCents + cents) * 100};
 
     PlanMonth row{month, impressions, calc::FixedPoint{cents * 100}, total, {}};
-    row.shown = {std::to_string(month), calc::PlainNumberText(count),
-                 calc::CaptionText(clicks, calc::Pattern::Clicks),
-                 calc::CaptionText(monthly, calc::Pattern::Earnings),
+    row.shown = {std::to_string(month), worked.caption(Caption::ActualImpressions),
+                 worked.caption(Caption::ProjectedClicks), worked.caption(Caption::MonthlyEarnings),
                  calc::CaptionText(total, calc::Pattern::Earnings)};
     return row;
 }

@@ -2,7 +2,7 @@
 #include "planning/plan.h"
 
 #include "calc/click_tie.h"
-#include "calc/figure_entry.h"
+#include "calc/worked_figures.h"
 #include "planning/months.h"
 #include "planning/reading.h"
 #include "planning/search.h"
@@ -26,29 +26,6 @@ std::optional<Enum> Named(const std::array<const char*, N>& names, std::string_v
 
 PlanRefusal Refusal(RefusalKind kind, std::optional<PlanInput> input, const char* sentence) {
     return {kind, input, sentence};
-}
-
-// A count of a unit's 10^-decimals as a number a box reads: 25000 with 4 decimals is "2.5000".
-std::string DecimalText(std::int64_t count, int decimals) {
-    const auto fraction = static_cast<std::size_t>(decimals);
-    std::string digits = std::to_string(count);
-    if (digits.size() <= fraction)
-        digits = std::string(fraction + 1 - digits.size(), '0') + digits;
-    const std::size_t point = digits.size() - fraction;
-    return digits.substr(0, point) + "." + digits.substr(point);
-}
-
-// The figures as the window's boxes hold them: the CTR as whole percent and tenths.
-struct BoxFigures {
-    std::string ctrPercent;
-    std::string ctrTenths;
-    double ctr; // the fraction the window makes of them
-};
-
-BoxFigures CtrBoxes(std::int64_t tenths) {
-    BoxFigures boxes{std::to_string(tenths / 10), std::to_string(tenths % 10), 0};
-    boxes.ctr = calc::CtrOfBoxes(boxes.ctrPercent, boxes.ctrTenths);
-    return boxes;
 }
 
 // Why no traffic reaches the goal, if none does.
@@ -134,13 +111,13 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
                            "The page views make more impressions than the calculator counts "
                            "(999,999,999,999,999 a day).");
     }
-    const BoxFigures boxes = CtrBoxes(figures.ctrTenths);
+    const double ctr = calc::CtrOfTenths(figures.ctrTenths);
 
     Plan plan;
     plan.per = texts.per;
     if (figures.goalCents) {
         plan.goal = FixedPoint{*figures.goalCents * 100};
-        const Goal goal{*figures.goalCents, texts.per, boxes.ctr};
+        const Goal goal{*figures.goalCents, texts.per, ctr};
         if (auto refusal = SolveGoal(plan, figures, texts.solve, goal, today))
             return std::move(*refusal);
     }
@@ -151,15 +128,13 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
                        "Give a goal, or today's impressions or page views.");
     const FixedPoint ecpm = plan.neededEcpm.value_or(FixedPoint{figures.ecpm});
 
-    calc::TypedFigures typed;
-    typed[calc::Figure::Impressions] = std::to_string(*impressions);
-    typed[calc::Figure::CTR] = boxes.ctrPercent + "." + boxes.ctrTenths;
-    typed[calc::Figure::ECPM] = DecimalText(ecpm.tenThousandths, 4);
-    const calc::Entry entry = calc::PasteFigures(typed);
-    if (std::holds_alternative<calc::EntryProblem>(entry))
+    const calc::WorkedFigures worked({static_cast<double>(*impressions), ctr}, ecpm);
+    try {
+        plan.figures = worked.captions();
+    } catch (const calc::CalcError&) {
         return Refusal(RefusalKind::BeyondRange, PlanInput::Goal,
                        "The figures for this goal are beyond the calculator's range.");
-    plan.figures = std::get<Captions>(entry);
+    }
 
     const auto shown = [&](Caption caption) {
         return plan.figures[static_cast<std::size_t>(caption)];
@@ -178,7 +153,7 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
 
     if (figures.growth) {
         auto months = GrowthMonths({today.value_or(*impressions), *figures.growth, figures.months},
-                                   boxes.ctr, ecpm);
+                                   ctr, ecpm);
         if (auto* refusal = std::get_if<PlanRefusal>(&months))
             return std::move(*refusal);
         plan.months = std::move(std::get<std::vector<PlanMonth>>(months));

@@ -2,14 +2,10 @@
 #include "planning/search.h"
 
 #include "calc/calc_error.h"
-#include "calc/click_tie.h"
 #include "calc/conversions.h"
+#include "calc/worked_figures.h"
 #include "planning/reading.h"
 #include "planning/traffic.h"
-
-#include <algorithm>
-#include <charconv>
-#include <string>
 
 namespace planning {
 namespace {
@@ -38,23 +34,16 @@ std::optional<std::int64_t> Least(std::int64_t first, std::int64_t most, Reached
 // then finds that the figures there overflow.
 bool Reaches(const Goal& goal, calc::FixedPoint ecpm, std::int64_t impressions) {
     try {
-        const auto count = static_cast<double>(impressions);
-        const auto amounts = calc::EarningsFor(ecpm, count, calc::ClicksAt(count, goal.ctr));
-        return amounts && ShownCents((*amounts)[static_cast<std::size_t>(goal.per)]) >= goal.cents;
+        const calc::WorkedFigures worked({static_cast<double>(impressions), goal.ctr}, ecpm);
+        const auto& amounts = worked.earnings();
+        return amounts &&
+               calc::ShownCents((*amounts)[static_cast<std::size_t>(goal.per)]) >= goal.cents;
     } catch (const calc::CalcError&) {
         return true;
     }
 }
 
 } // namespace
-
-std::int64_t ShownCents(calc::FixedPoint amount) {
-    std::string digits = calc::CaptionNumber(calc::CaptionText(amount, calc::Pattern::Earnings));
-    std::erase(digits, '.');
-    std::int64_t cents = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), cents);
-    return cents;
-}
 
 std::optional<std::int64_t> LeastImpressions(const Goal& goal, calc::FixedPoint ecpm) {
     return Least(1, kMostCount,

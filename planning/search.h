@@ -11,9 +11,6 @@
 // with the eCPM, so each is found by bisection over the whole range the engine takes.
 namespace planning {
 
-// An amount as the "Earnings" column shows it, to the cent, counted in cents.
-std::int64_t ShownCents(calc::FixedPoint amount);
-
 struct Goal {
     std::int64_t cents;
     calc::Period per;

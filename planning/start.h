@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/calculator.h"
+#include "planning/plan.h"
+
+namespace planning {
+
+// A plan of the figures in the calculator's boxes now, for a goal of $1,000 a month and a
+// steady traffic: what a plan starts from.
+PlanTexts StartTexts(const calc::Calculator& calculator);
+
+} // namespace planning
