@@ -17,9 +17,11 @@
 #include <QPushButton>
 #include <algorithm>
 
+namespace about {
+
 namespace {
 
-using twips::ToRect;
+using widgets::twips::ToRect;
 
 constexpr QSize kClientSize(343, 263);
 constexpr QColor kVarnelGreen(0, 128, 0);
@@ -47,8 +49,8 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);
-    setPalette(design::LightPalette());
-    design::SetBackground(*this, Qt::white);
+    setPalette(widgets::design::LightPalette());
+    widgets::design::SetBackground(*this, Qt::white);
     setWindowIcon(images::ProgramIcon());
 
     // Created from the bottom up: later siblings are drawn above earlier ones.
@@ -71,12 +73,13 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 }
 
 void frmAbout::createTexts() {
-    QLabel* disclaimer = design::AddLabel(*this, "lblDisclaimer", QString::fromUtf8(kDisclaimer),
-                                          ToRect(120, 1110, 4920, 885), TextFont());
+    QLabel* disclaimer =
+        widgets::design::AddLabel(*this, "lblDisclaimer", QString::fromUtf8(kDisclaimer),
+                                  ToRect(120, 1110, 4920, 885), TextFont());
     disclaimer->setWordWrap(true);
     disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    design::SetTextColour(*disclaimer, Qt::black);
-    design::SetBackground(*disclaimer, Qt::white);
+    widgets::design::SetTextColour(*disclaimer, Qt::black);
+    widgets::design::SetBackground(*disclaimer, Qt::white);
     // Read with the two links where they stand on the screen: a reader reads the window's
     // texts, not its links, when the window opens.
     disclaimer->setAccessibleName(
@@ -85,13 +88,14 @@ void frmAbout::createTexts() {
                                             QLatin1Char('\n')) +
         QLatin1Char(' ') + QString::fromLatin1(product::kSupportEmail));
 
-    design::AddLabel(*this, "lblVersion", QStringLiteral("Version"), ToRect(960, 675, 4005, 225),
-                     TextFont());
+    widgets::design::AddLabel(*this, "lblVersion", QStringLiteral("Version"),
+                              ToRect(960, 675, 4005, 225), TextFont());
 
     auto* line = new widgets::LineShape(kLineGrey, Qt::SolidLine, this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setProperty("index", 1);
-    line->setEnds(twips::ToPixels(120), twips::ToPixels(5035), twips::ToPixels(3360));
+    line->setEnds(widgets::twips::ToPixels(120), widgets::twips::ToPixels(5035),
+                  widgets::twips::ToPixels(3360));
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image1"));
@@ -99,9 +103,9 @@ void frmAbout::createTexts() {
     logo->setPixmap(images::Load(images::kLogo));
     logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel* trademarks =
-        design::AddLabel(*this, "lblDisclaimer2", QString::fromLatin1(kTrademarkDisclaimer),
-                         ToRect(120, 2040, 4920, 1290), TextFont());
+    QLabel* trademarks = widgets::design::AddLabel(*this, "lblDisclaimer2",
+                                                   QString::fromLatin1(kTrademarkDisclaimer),
+                                                   ToRect(120, 2040, 4920, 1290), TextFont());
     trademarks->setWordWrap(true);
     trademarks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -116,10 +120,10 @@ void frmAbout::createTexts() {
         {QStringLiteral("Interactive Calculator"), ToRect(2160, 240, 2850, 270), kCalculatorBlue},
     };
     for (int index = 0; index < 2; ++index) {
-        QLabel* part = design::AddLabel(*this, "lblVarnel", nameParts[index].caption,
-                                        nameParts[index].geometry, nameFont);
+        QLabel* part = widgets::design::AddLabel(*this, "lblVarnel", nameParts[index].caption,
+                                                 nameParts[index].geometry, nameFont);
         part->setProperty("index", index);
-        design::SetTextColour(*part, nameParts[index].colour);
+        widgets::design::SetTextColour(*part, nameParts[index].colour);
         part->adjustSize();
     }
 }
@@ -170,7 +174,9 @@ void frmAbout::makeRoomForTitle() {
 }
 
 void frmAbout::load() {
-    setWindowTitle(QStringLiteral("About ") + application::Title());
+    setWindowTitle(QStringLiteral("About ") + product::Title());
     findChild<QLabel*>(QStringLiteral("lblVersion"))
-        ->setText(QStringLiteral("Version: ") + application::VersionText());
+        ->setText(QStringLiteral("Version: ") + product::VersionText());
 }
+
+} // namespace about

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+namespace about {
+
 // The About window: product name, version, the product's web site and a link that starts a
 // bug-report e-mail. Made afresh for each showing; OK, Enter and Esc close it.
 class frmAbout final : public QDialog {
@@ -18,3 +20,5 @@ private:
     void load();
     void makeRoomForTitle();
 };
+
+} // namespace about

@@ -17,7 +17,7 @@ QString HelpText() {
                "\n"
                "Any other argument is ignored. varnelcalc-cli computes the same figures without a\n"
                "window.\n")
-        .arg(application::Title());
+        .arg(product::Title());
 }
 
 } // namespace
@@ -27,7 +27,7 @@ std::optional<QString> CommandLineAnswer(const QStringList& arguments) {
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
             return HelpText();
         if (argument == QLatin1String("--version") || argument == QLatin1String("-v"))
-            return QStringLiteral("VarnelCalc %1\n").arg(application::VersionText());
+            return QStringLiteral("VarnelCalc %1\n").arg(product::VersionText());
     }
     return std::nullopt;
 }

@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     QApplication application(qtArgc, argv);
     displayFailure.disarm();
     app::SetDesktopIdentity();
-    design::UseDesignStyle();
+    widgets::design::UseDesignStyle();
     widgets::MarkHeldKeyRepeats(application);
 
     // A second start shows the running instance's window, ends its own startup notification
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     const app::EndingSignals endingSignals;
 #endif
     widgets::RegisterFontSubstitutes();
-    frmMain window;
+    mainwindow::frmMain window;
     window.show();
     std::optional<app::ShowRequests> showRequests;
     if (start == app::SingleInstance::Start::Alone)

@@ -93,14 +93,14 @@ void BM_FiveLoadedPanesCold(benchmark::State& state) {
         QElapsedTimer timer;
         timer.start();
         calc::RecordingMessageService messages;
-        Panes panes{};
+        mainwindow::Panes panes{};
         for (pages::WebPane** pane :
              {&panes.help, &panes.gold, &panes.videos, &panes.seo, &panes.marlo})
             *pane = new pages::WebPane(window.get());
         for (size_t i = 0; i < kPages.size(); ++i)
             (&panes.help)[i]->resize(kPages[i].size);
         QSignalSpy lastLoaded(panes.marlo, &pages::WebPane::documentComplete);
-        LoadPages(panes, window.get(), messages);
+        mainwindow::LoadPages(panes, window.get(), messages);
         for (pages::WebPane* pane : {panes.help, panes.gold, panes.videos, panes.seo, panes.marlo})
             pane->show();
         lastLoaded.wait();

@@ -30,17 +30,17 @@ void LineEditBox::setText(const std::string& text) {
 int LineEditBox::selectionStart() const {
     const QString text = edit_.text();
     const int start = edit_.hasSelectedText() ? edit_.selectionStart() : edit_.cursorPosition();
-    return code_points::Count(QStringView(text).left(start));
+    return widgets::code_points::Count(QStringView(text).left(start));
 }
 
 int LineEditBox::selectionLength() const {
-    return code_points::Count(edit_.selectedText());
+    return widgets::code_points::Count(edit_.selectedText());
 }
 
 void LineEditBox::setSelection(int start, int length) {
     const QString text = edit_.text();
-    const qsizetype from = code_points::Utf16Offset(text, start);
-    const qsizetype to = code_points::Utf16Offset(text, start + length);
+    const qsizetype from = widgets::code_points::Utf16Offset(text, start);
+    const qsizetype to = widgets::code_points::Utf16Offset(text, start + length);
     edit_.setSelection(static_cast<int>(from), static_cast<int>(to - from));
 }
 

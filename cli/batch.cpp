@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/batch.h"
 
+#include "cli/batch_row.h"
 #include "cli/columns.h"
 #include "cli/csv_reader.h"
-#include "cli/row_blocks.h"
+#include "cli/ordered_blocks.h"
 #include "cli/row_writer.h"
 #include "cli/text_table.h"
 #include "planning/plan.h"
@@ -17,9 +18,11 @@
 namespace cli {
 namespace {
 
-std::string Line(long number) {
-    return "line " + std::to_string(number) + ": ";
-}
+// Enough rows that a second thread pays for its start many times over, few enough that two
+// blocks and their output stay small; the chunks are what the two threads take turns at.
+constexpr std::size_t kBlockRows = 8192;
+constexpr std::size_t kBlockBytes = 1 << 20;
+constexpr std::size_t kChunkRows = 256;
 
 // "a", "b": the names as a person reads them.
 std::string Listed(const std::vector<std::string>& names) {
@@ -40,7 +43,17 @@ public:
         return takeRow(record);
     }
 
-    int finish(const CsvReadResult& read, bool inputFailed) {
+    // The input pauses: the rows read so far are answered now, not once a block is full. A text
+    // table waits for its last row in any case.
+    bool pause() {
+        if (stopped_ || !writer_ || output_.format == Format::Text)
+            return !stopped_;
+        blocks_->finish(done_);
+        report();
+        return flush(0);
+    }
+
+    int finish(const CsvReadResult& read) {
         if (!stopped_ && writer_) {
             blocks_->finish(done_);
             report();
@@ -51,10 +64,8 @@ public:
             flush(0);
         if (stopped_)
             return kExitBadInput;
-        if (inputFailed)
-            return fail("cannot read the input");
         if (!read.ok)
-            return fail(Line(read.line) + read.message);
+            return fail(read.inputFailed ? read.message : Line(read.line) + read.message);
         if (!writer_)
             return fail("the input has no header row");
         return badRows_ ? kExitBadRows : kExitOk;
@@ -93,10 +104,9 @@ private:
                     return false;
                 }
                 column = i;
-            } else if (const auto meant = MisspeltFigure(name)) {
+            } else if (const auto meant = MisspeltColumn(name)) {
                 warn(record.line, "the column " + Quoted(name) +
-                                      " is carried through; did you mean " + FigureName(*meant) +
-                                      "?");
+                                      " is carried through; did you mean " + *meant + "?");
             }
         }
         if (std::ranges::none_of(figures_.column,
@@ -131,14 +141,25 @@ private:
                 return false;
             }
         }
-        writer_.emplace(output_, header, figures_.planned());
+        writer_.emplace(output_, header,
+                        figures_.planned() ? RowWriter::kEveryNeeded : RowWriter::NeededColumns{});
         writer_->appendHeader(done_.out);
-        blocks_.emplace(*writer_, figures_);
+        blocks_.emplace([this](const BatchRow& row,
+                               Worked& worked) { WorkRow(row, figures_, *writer_, worked); },
+                        kBlockRows, kBlockBytes, kChunkRows);
         return true;
     }
 
     bool takeRow(const CsvRecord& record) {
-        if (!blocks_->add(record, done_))
+        BatchRow& row = blocks_->next();
+        row.line = record.line;
+        row.cells.resize(record.fields.size());
+        std::size_t bytes = 0;
+        for (std::size_t i = 0; i < record.fields.size(); ++i) {
+            row.cells[i].assign(record.fields[i]);
+            bytes += record.fields[i].size();
+        }
+        if (!blocks_->push(bytes, done_))
             return true;
         report();
         // A text table is laid out once its widest field is known.
@@ -153,12 +174,15 @@ private:
         done_.problems.clear();
     }
 
-    // False when the output could not be written: reading on would be in vain.
+    // False when the output could not be written: reading on would be in vain. All of it is
+    // sent on at once when atLeast is 0.
     bool flush(std::size_t atLeast) {
         if (done_.out.size() < atLeast)
             return true;
         errno = 0;
         out_.write(done_.out.data(), static_cast<std::streamsize>(done_.out.size()));
+        if (atLeast == 0)
+            out_.flush();
         done_.out.clear();
         if (out_)
             return true;
@@ -173,8 +197,8 @@ private:
     Output output_;
     std::optional<RowWriter> writer_; // from the header on
     FigureColumns figures_;
-    std::optional<RowBlocks> blocks_; // from the header on
-    RowBlocks::Worked done_;          // its output is the buffer written out
+    std::optional<OrderedBlocks<BatchRow, Worked>> blocks_; // from the header on
+    Worked done_;                                           // its output is the buffer written out
     long badRows_ = 0;
     bool stopped_ = false;
 };
@@ -183,9 +207,10 @@ private:
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const Output& output) {
     Batch batch(out, err, output);
-    const CsvReadResult read =
-        ReadCsv(in, [&](const CsvRecord& record) { return batch.take(record); });
-    return batch.finish(read, in.bad());
+    const CsvReadResult read = ReadCsv(
+        in, [&](const CsvRecord& record) { return batch.take(record); },
+        [&] { return batch.pause(); });
+    return batch.finish(read);
 }
 
 } // namespace cli

@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace cli {
@@ -17,12 +18,26 @@ const char* Heading(Figure figure) {
     return headings[static_cast<std::size_t>(figure)];
 }
 
-// The name in lower case without its blanks, brackets and closing colon, so that "CTR (%):",
-// "CTR(%)" and "CTR %" are one heading.
+// The Plan window's labels for the plan's inputs a batch reads beside the figures, as keys.
+struct PlanColumn {
+    planning::PlanInput input;
+    const char* label;
+};
+constexpr std::array kPlanColumns = {
+    PlanColumn{planning::PlanInput::Goal, "goal$"},
+    PlanColumn{planning::PlanInput::PageViews, "pageviewsaday"},
+    PlanColumn{planning::PlanInput::AdsPerPage, "adsperpage"},
+    PlanColumn{planning::PlanInput::FillRate, "fillrate%"},
+};
+
+// The name in lower case without its blanks, underscores, brackets and closing colon, so that
+// "CTR (%):", "CTR(%)" and "CTR %" are one heading, and "fill rate", "fill_rate" and
+// "fillrate" one name.
 QByteArray Key(std::string_view name) {
     QByteArray key = QByteArray(name.data(), static_cast<qsizetype>(name.size())).toLower();
-    key.removeIf(
-        [](char c) { return std::isspace(static_cast<unsigned char>(c)) || c == '(' || c == ')'; });
+    key.removeIf([](char c) {
+        return std::isspace(static_cast<unsigned char>(c)) || c == '_' || c == '(' || c == ')';
+    });
     if (key.endsWith(':'))
         key.chop(1);
     return key;
@@ -50,12 +65,10 @@ std::size_t EditDistance(std::string_view from, std::string_view to) {
 } // namespace
 
 std::optional<planning::PlanInput> PlanColumnOf(std::string_view name) {
-    using planning::PlanInput;
     const QByteArray key = Key(name);
-    for (const PlanInput input :
-         {PlanInput::Goal, PlanInput::PageViews, PlanInput::AdsPerPage, PlanInput::FillRate}) {
-        if (key == planning::PlanInputName(input))
-            return input;
+    for (const PlanColumn& column : kPlanColumns) {
+        if (key == Key(planning::PlanInputName(column.input)) || key == column.label)
+            return column.input;
     }
     return std::nullopt;
 }
@@ -69,15 +82,20 @@ std::optional<Figure> FigureOfColumn(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<Figure> MisspeltFigure(std::string_view name) {
-    if (FigureOfColumn(name))
+std::optional<std::string> MisspeltColumn(std::string_view name) {
+    if (FigureOfColumn(name) || PlanColumnOf(name))
         return std::nullopt;
-    const QByteArray key = Key(name);
-    for (const Figure figure : kAllFigures) {
-        const std::string_view figureName = FigureName(figure);
-        const std::size_t allowed = figureName.size() > 4 ? 2 : 1;
-        if (EditDistance(key.toStdString(), figureName) <= allowed)
-            return figure;
+    std::vector<std::string> names;
+    for (const Figure figure : kAllFigures)
+        names.emplace_back(FigureName(figure));
+    for (const PlanColumn& column : kPlanColumns)
+        names.emplace_back(planning::PlanInputName(column.input));
+    const std::string key = Key(name).toStdString();
+    for (const std::string& meant : names) {
+        const std::string meantKey = Key(meant).toStdString();
+        const std::size_t allowed = meantKey.size() > 4 ? 2 : 1;
+        if (EditDistance(key, meantKey) <= allowed)
+            return meant;
     }
     return std::nullopt;
 }

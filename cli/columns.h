@@ -5,6 +5,7 @@
 #include "planning/refusal.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // How a batch's header names the figure columns.
@@ -14,13 +15,14 @@ namespace cli {
 // any case, with or without the colon, blanks and brackets ("CTR %", "eCPM($)").
 std::optional<Figure> FigureOfColumn(std::string_view name);
 
-// The figure a column that holds none seems meant for: a name one letter off a figure's
-// name (two for the longer names), a swap of neighbours counting as one, such as "ctrs",
-// "ecmp" or "impresions".
-std::optional<Figure> MisspeltFigure(std::string_view name);
-
 // The plan's input a column holds beside the figures: "goal", "pageviews", "ads_per_page" or
-// "fill_rate", in any case, blanks and brackets ignored.
+// "fill_rate", or the Plan window's label for it ("Fill rate (%)", "Goal ($)"), in any case,
+// blanks, underscores and brackets ignored ("page views", "fillrate").
 std::optional<planning::PlanInput> PlanColumnOf(std::string_view name);
+
+// The name of the figure or plan column that a column holding neither seems meant for: one
+// letter off (two for the longer names), a swap of neighbours counting as one, such as "ctrs",
+// "ecmp", "impresions" or "pagevews".
+std::optional<std::string> MisspeltColumn(std::string_view name);
 
 } // namespace cli

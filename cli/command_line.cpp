@@ -5,6 +5,7 @@
 #include "cli/batch.h"
 #include "cli/columns.h"
 #include "cli/plan_output.h"
+#include "cli/plan_request.h"
 #include "cli/projection.h"
 #include "cli/single_output.h"
 #include "planning/plan.h"
@@ -57,86 +58,122 @@ constexpr const char* kExamples =
     "      JSON object a line.\n";
 constexpr const char* kTryHelp = "Try 'varnelcalc-cli --help' for more information.\n";
 
-struct Options {
-    QCommandLineOption impressions{{"i", "impressions"}, "Ad impressions per day.", "N"};
-    QCommandLineOption ctr{
-        {"r", "ctr"}, "Click-through rate in percent, up to one decimal (2.5).", "P"};
-    QCommandLineOption clicks{{"c", "clicks"}, "Clicks per day (instead of the CTR).", "N"};
-    QCommandLineOption ecpm{{"e", "ecpm"}, "Dollars earned per 1000 impressions.", "D"};
-    QCommandLineOption format{
-        {"f", "format"}, "Output as text (the default), csv, tsv or json.", "text|csv|tsv|json"};
-    QCommandLineOption batch{{"b", "batch"},
-                             "Computes every row of a CSV file of sites, read from standard "
-                             "input when FILE is -; output as csv (the default), tsv, json or "
-                             "an aligned text table.",
-                             "FILE"};
-    QCommandLineOption numbers{{"n", "numbers"},
-                               "CSV: plain numbers instead of the captions ($1,095.00 as "
-                               "1095.00)."};
-    QCommandLineOption noHeader{{"H", "no-header"}, "CSV: no header record, for appending."};
-    QCommandLineOption goal{{"g", "goal"},
-                            "Plans for an income goal in dollars: the least impressions a "
-                            "day that earn it, as the window shows the earnings.",
-                            "D"};
-    QCommandLineOption per{
-        {"p", "per"}, "The goal's period: day, week, month (the default) or year.", "PERIOD"};
-    QCommandLineOption solve{{"s", "solve"},
-                             "Solves the goal for the impressions (the default) or for the "
-                             "eCPM, which needs the impressions or the page views.",
-                             "impressions|ecpm"};
-    QCommandLineOption pageViews{{"P", "pageviews"},
-                                 "Page views a day, instead of the impressions: they make "
-                                 "page views x ads per page x fill rate impressions.",
-                                 "N"};
-    QCommandLineOption adsPerPage{{"a", "ads-per-page"}, "Ads on each page (1 by default).", "N"};
-    QCommandLineOption fillRate{
-        {"F", "fill-rate"}, "Percent of the ads shown that are filled (100 by default).", "P"};
-    QCommandLineOption growth{{"G", "growth"},
-                              "Grows the impressions a day by P percent a month, up to two "
-                              "decimals, negative for a decline: a month table.",
-                              "P"};
-    QCommandLineOption months{
-        {"m", "months"}, "Months in the table, 1 to 120 (12 by default).", "N"};
-    QCommandLineOption help{{"h", "help"}, "Shows this help and ends."};
-    QCommandLineOption version{{"v", "version"}, "Shows the version and ends."};
+// The modes of a run an option belongs to.
+enum Modes : unsigned {
+    kSingleRun = 1,
+    kPlan = 2,
+    kBatch = 4,
+    kAnyMode = kSingleRun | kPlan | kBatch,
+};
 
-    std::array<const QCommandLineOption*, 18> all() const {
+// One row of the options table: the option, what it sets (a figure or a plan's other input,
+// if either) and the modes it belongs to. An option of plans alone makes a run a plan.
+struct OptionRow {
+    QCommandLineOption option;
+    std::optional<Figure> figure;
+    std::optional<planning::PlanInput> planInput;
+    unsigned modes;
+};
+
+struct Options {
+    using Input = planning::PlanInput;
+    OptionRow impressions{{{"i", "impressions"}, "Ad impressions per day.", "N"},
+                          Figure::Impressions,
+                          {},
+                          kSingleRun | kPlan};
+    OptionRow ctr{{{"r", "ctr"}, "Click-through rate in percent, up to one decimal (2.5).", "P"},
+                  Figure::CTR,
+                  {},
+                  kSingleRun | kPlan};
+    OptionRow clicks{{{"c", "clicks"}, "Clicks per day (instead of the CTR).", "N"},
+                     Figure::Clicks,
+                     {},
+                     kSingleRun};
+    OptionRow ecpm{{{"e", "ecpm"}, "Dollars earned per 1000 impressions.", "D"},
+                   Figure::ECPM,
+                   {},
+                   kSingleRun | kPlan};
+    OptionRow goal{{{"g", "goal"},
+                    "Plans for an income goal in dollars: the least impressions a day that earn "
+                    "it, as the window shows the earnings.",
+                    "D"},
+                   {},
+                   Input::Goal,
+                   kPlan};
+    OptionRow per{
+        {{"p", "per"}, "The goal's period: day, week, month (the default) or year.", "PERIOD"},
+        {},
+        {},
+        kPlan};
+    OptionRow solve{{{"s", "solve"},
+                     "Solves the goal for the impressions (the default) or for the eCPM, which "
+                     "needs the impressions or the page views.",
+                     "impressions|ecpm"},
+                    {},
+                    {},
+                    kPlan};
+    OptionRow pageViews{{{"P", "pageviews"},
+                         "Page views a day, instead of the impressions: they make page views x "
+                         "ads per page x fill rate impressions.",
+                         "N"},
+                        {},
+                        Input::PageViews,
+                        kPlan};
+    OptionRow adsPerPage{{{"a", "ads-per-page"}, "Ads on each page (1 by default).", "N"},
+                         {},
+                         Input::AdsPerPage,
+                         kPlan};
+    OptionRow fillRate{
+        {{"F", "fill-rate"}, "Percent of the ads shown that are filled (100 by default).", "P"},
+        {},
+        Input::FillRate,
+        kPlan};
+    OptionRow growth{{{"G", "growth"},
+                      "Grows the impressions a day by P percent a month, up to two decimals, "
+                      "negative for a decline: a month table.",
+                      "P"},
+                     {},
+                     Input::Growth,
+                     kPlan};
+    OptionRow months{{{"m", "months"}, "Months in the table, 1 to 120 (12 by default).", "N"},
+                     {},
+                     Input::Months,
+                     kPlan};
+    OptionRow format{
+        {{"f", "format"}, "Output as text (the default), csv, tsv or json.", "text|csv|tsv|json"},
+        {},
+        {},
+        kAnyMode};
+    OptionRow batch{{{"b", "batch"},
+                     "Computes every row of a CSV file of sites, read from standard input when "
+                     "FILE is -; output as csv (the default), tsv, json or an aligned text table.",
+                     "FILE"},
+                    {},
+                    {},
+                    kBatch};
+    OptionRow numbers{
+        {{"n", "numbers"}, "CSV: plain numbers instead of the captions ($1,095.00 as 1095.00)."},
+        {},
+        {},
+        kAnyMode};
+    OptionRow noHeader{
+        {{"H", "no-header"}, "CSV: no header record, for appending."}, {}, {}, kAnyMode};
+    OptionRow help{{{"h", "help"}, "Shows this help and ends."}, {}, {}, kAnyMode};
+    OptionRow version{{{"v", "version"}, "Shows the version and ends."}, {}, {}, kAnyMode};
+
+    // The table, in the order of --help.
+    std::array<const OptionRow*, 18> all() const {
         return {&impressions, &ctr,       &clicks,     &ecpm,     &goal,   &per,
                 &solve,       &pageViews, &adsPerPage, &fillRate, &growth, &months,
                 &format,      &batch,     &numbers,    &noHeader, &help,   &version};
     }
 
-    // The options that make a run a plan.
-    std::array<const QCommandLineOption*, 8> planOnly() const {
-        return {&goal, &per, &solve, &pageViews, &adsPerPage, &fillRate, &growth, &months};
-    }
-
-    const QCommandLineOption& of(planning::PlanInput input) const {
-        const std::array inputs = {&goal, &impressions, &pageViews, &adsPerPage, &fillRate,
-                                   &ctr,  &ecpm,        &growth,    &months};
-        return *inputs[static_cast<std::size_t>(input)];
-    }
-
-    const QCommandLineOption& of(Figure figure) const {
-        switch (figure) {
-        case Figure::Impressions:
-            return impressions;
-        case Figure::CTR:
-            return ctr;
-        case Figure::Clicks:
-            return clicks;
-        case Figure::ECPM:
-            break;
-        }
-        return ecpm;
-    }
-
     // The option an argument such as "--batch" or "-b" names, if any.
     const QCommandLineOption* named(const QString& argument) const {
-        for (const QCommandLineOption* option : all()) {
-            for (const QString& name : option->names()) {
+        for (const OptionRow* row : all()) {
+            for (const QString& name : row->option.names()) {
                 if (argument == (name.size() == 1 ? "-" : "--") + name)
-                    return option;
+                    return &row->option;
             }
         }
         return nullptr;
@@ -149,8 +186,8 @@ void SetUp(QCommandLineParser& parser, const Options& options) {
         "eCPM, with the same figures and captions as the Varnel Interactive\n"
         "Calculator window; plans the traffic or the eCPM an income goal needs, and\n"
         "the months of a growing traffic.");
-    for (const QCommandLineOption* option : options.all())
-        parser.addOption(*option);
+    for (const OptionRow* row : options.all())
+        parser.addOption(row->option);
 }
 
 std::string Dashed(const QString& name) {
@@ -220,103 +257,115 @@ public:
     std::optional<std::string> problem() const {
         if (!parser_.positionalArguments().isEmpty())
             return UnexpectedArgument(parser_.positionalArguments().first(), arguments_, options_);
-        for (const QCommandLineOption* option : options_.all()) {
+        for (const OptionRow* row : options_.all()) {
             qsizetype given = 0;
-            for (const QString& name : option->names())
+            for (const QString& name : row->option.names())
                 given += parser_.optionNames().count(name);
             if (given > 1)
-                return Dashed(option->names().last()) + " is given more than once";
+                return Dashed(row->option.names().last()) + " is given more than once";
         }
-        if (parser_.isSet(options_.format) && !FormatNamed(formatName()))
+        if (parser_.isSet(options_.format.option) && !FormatNamed(formatName()))
             return "format " + Quoted(formatName()) + ": it must be text, csv, tsv or json";
-        const bool batch = parser_.isSet(options_.batch);
         const Format format = output().format;
         if (format != Format::Csv && format != Format::Tsv) {
-            for (const QCommandLineOption* option : {&options_.numbers, &options_.noHeader}) {
-                if (parser_.isSet(*option))
-                    return Dashed(option->names().last()) + " is for csv or tsv output";
+            for (const OptionRow* row : {&options_.numbers, &options_.noHeader}) {
+                if (isSet(*row))
+                    return Dashed(row->option.names().last()) + " is for csv or tsv output";
             }
         }
-        if (!batch)
-            return planProblem();
-        for (const QCommandLineOption* option : options_.planOnly()) {
-            if (!parser_.isSet(*option))
-                continue;
-            QString name = option->names().last();
-            std::string problem = Dashed(name) + " is for a single run";
-            if (const auto column = PlanColumnOf(name.replace('-', '_').toStdString()))
-                problem += std::string("; a batch reads it from the column ") +
-                           planning::PlanInputName(*column);
-            return problem;
-        }
-        for (const Figure figure : kAllFigures) {
-            if (parser_.isSet(options_.of(figure)))
-                return std::string("--batch takes its figures from the file, not from --") +
-                       FigureName(figure);
-        }
-        return std::nullopt;
+        return isSet(options_.batch) ? batchProblem() : planProblem();
     }
 
-    std::string formatName() const { return ArgumentBytes(parser_.value(options_.format)); }
+    std::string formatName() const { return ArgumentBytes(parser_.value(options_.format.option)); }
 
     bool plan() const {
-        return std::ranges::any_of(options_.planOnly(), [&](const QCommandLineOption* option) {
-            return parser_.isSet(*option);
+        return std::ranges::any_of(options_.all(), [&](const OptionRow* row) {
+            return row->modes == kPlan && isSet(*row);
         });
     }
 
-    // The plan's inputs as given; their own checks are the engine's.
-    planning::PlanTexts planTexts() const {
-        planning::PlanTexts texts;
-        for (const planning::PlanInput input : planning::kAllPlanInputs)
-            texts[input] = ArgumentBytes(parser_.value(options_.of(input)));
-        texts.per = planning::PeriodNamed(value(options_.per)).value_or(calc::Period::Month);
-        texts.solve =
+    // The plan asked, or why it cannot be: its inputs' own checks are the engine's.
+    std::variant<planning::PlanTexts, std::string> planRequest() const {
+        planning::PlanTexts inputs;
+        for (const OptionRow* row : options_.all()) {
+            if (row->planInput)
+                inputs[*row->planInput] = ArgumentBytes(parser_.value(row->option));
+        }
+        inputs.per = planning::PeriodNamed(value(options_.per)).value_or(calc::Period::Month);
+        inputs.solve =
             planning::SolveNamed(value(options_.solve)).value_or(planning::Solve::Impressions);
-        return texts;
+        return PlanRequest(figures(), std::move(inputs));
+    }
+
+    // The figures given, for a single run or a plan.
+    Figures figures() const {
+        Figures figures;
+        for (const OptionRow* row : options_.all()) {
+            if (row->figure && isSet(*row))
+                figures[*row->figure] = ArgumentBytes(parser_.value(row->option));
+        }
+        return figures;
     }
 
     Output output() const {
         Output output;
         const std::optional<Format> named = FormatNamed(formatName());
-        output.format = named ? *named : parser_.isSet(options_.batch) ? Format::Csv : Format::Text;
-        output.numbers = parser_.isSet(options_.numbers);
-        output.header = !parser_.isSet(options_.noHeader);
+        output.format = named ? *named : isSet(options_.batch) ? Format::Csv : Format::Text;
+        output.numbers = isSet(options_.numbers);
+        output.header = !isSet(options_.noHeader);
         return output;
     }
 
 private:
-    std::string value(const QCommandLineOption& option) const {
-        return ArgumentBytes(parser_.value(option).toLower());
+    bool isSet(const OptionRow& row) const { return parser_.isSet(row.option); }
+
+    std::string value(const OptionRow& row) const {
+        return ArgumentBytes(parser_.value(row.option).toLower());
+    }
+
+    std::optional<std::string> batchProblem() const {
+        for (const OptionRow* row : options_.all()) {
+            if ((row->modes & kBatch) || !isSet(*row))
+                continue;
+            const std::string name = Dashed(row->option.names().last());
+            if (row->figure)
+                return "--batch takes its figures from the file, not from " + name;
+            std::string problem = name + " is for a single run";
+            const char* column = row->planInput ? planning::PlanInputName(*row->planInput) : "";
+            if (PlanColumnOf(column))
+                problem += std::string("; a batch reads it from the column ") + column;
+            return problem;
+        }
+        return std::nullopt;
     }
 
     std::optional<std::string> planProblem() const {
         if (!plan())
             return std::nullopt;
-        if (parser_.isSet(options_.clicks))
-            return "a plan takes the CTR, not the clicks";
-        for (const planning::PlanInput input : planning::kAllPlanInputs) {
-            const QCommandLineOption& option = options_.of(input);
-            if (parser_.isSet(option) && parser_.value(option).trimmed().isEmpty())
-                return Dashed(option.names().last()) + " needs a value";
+        for (const OptionRow* row : options_.all()) {
+            const bool input = row->figure || row->planInput;
+            if (input && (row->modes & kPlan) && isSet(*row) &&
+                parser_.value(row->option).trimmed().isEmpty())
+                return Dashed(row->option.names().last()) + " needs a value";
         }
-        const auto needs = [&](const QCommandLineOption& option, const QCommandLineOption& with) {
-            return parser_.isSet(option) && !parser_.isSet(with);
+        const auto needs = [&](const OptionRow& row, const OptionRow& with) {
+            return isSet(row) && !isSet(with);
         };
-        if (needs(options_.per, options_.goal) || needs(options_.solve, options_.goal))
-            return Dashed((parser_.isSet(options_.per) ? options_.per : options_.solve)
-                              .names()
-                              .last()) +
-                   " is for a goal: give --goal too";
+        for (const OptionRow* row : {&options_.per, &options_.solve}) {
+            if (needs(*row, options_.goal))
+                return Dashed(row->option.names().last()) + " is for a goal: give --goal too";
+        }
         if (needs(options_.months, options_.growth))
             return "--months is for a growth: give --growth too";
-        if (parser_.isSet(options_.per) && !planning::PeriodNamed(value(options_.per)))
+        if (isSet(options_.per) && !planning::PeriodNamed(value(options_.per)))
             return "period " + Quoted(value(options_.per)) +
                    ": it must be day, week, month or year";
-        if (parser_.isSet(options_.solve) && !planning::SolveNamed(value(options_.solve)))
+        if (isSet(options_.solve) && !planning::SolveNamed(value(options_.solve)))
             return "solve " + Quoted(value(options_.solve)) + ": it must be impressions or ecpm";
-        if (value(options_.solve) == "ecpm" && parser_.isSet(options_.ecpm))
+        if (value(options_.solve) == "ecpm" && isSet(options_.ecpm))
             return "--solve ecpm finds the eCPM: leave out --ecpm";
+        if (const auto request = planRequest(); std::holds_alternative<std::string>(request))
+            return std::get<std::string>(request);
         return std::nullopt;
     }
 
@@ -360,18 +409,13 @@ int RunPlan(const planning::PlanTexts& texts, const Output& output, std::ostream
         const bool asked = refusal->kind == RefusalKind::BadInput ||
                            refusal->kind == RefusalKind::Missing ||
                            refusal->kind == RefusalKind::Conflict;
-        return asked ? UsageError(err, refusal->sentence) : Fail(err, refusal->sentence);
+        const std::string clause = RefusalClause(*refusal);
+        return asked ? UsageError(err, clause) : Fail(err, clause);
     }
     return WriteOut(out, err, RenderPlan(std::get<planning::Plan>(answer), output));
 }
 
-int RunOnce(const QCommandLineParser& parser, const Options& options, const Output& output,
-            std::ostream& out, std::ostream& err) {
-    Figures figures;
-    for (const Figure figure : kAllFigures) {
-        if (parser.isSet(options.of(figure)))
-            figures[figure] = ArgumentBytes(parser.value(options.of(figure)));
-    }
+int RunOnce(const Figures& figures, const Output& output, std::ostream& out, std::ostream& err) {
     const Projection projection = Project(figures);
     if (const auto* problem = std::get_if<Problem>(&projection))
         return UsageError(err, problem->description);
@@ -416,22 +460,22 @@ int Run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
     if (auto problem = usage.problem())
         return UsageError(err, *problem);
 
-    if (parser.isSet(options.help)) {
-        out << HelpText(parser);
-        return kExitOk;
-    }
-    if (parser.isSet(options.version)) {
+    if (parser.isSet(options.help.option))
+        return WriteOut(out, err, HelpText(parser));
+    if (parser.isSet(options.version.option)) {
         // The first line as other tools' have it, then the version as the window shows it.
-        out << kProgramName << ' ' << version::kMajor << '.' << version::kMinor << '.'
-            << version::kRevision << '\n'
-            << application::MainWindowCaption().toStdString() << '\n';
-        return kExitOk;
+        return WriteOut(out, err,
+                        std::string(kProgramName) + ' ' + std::to_string(product::version::kMajor) + '.' +
+                            std::to_string(product::version::kMinor) + '.' +
+                            std::to_string(product::version::kRevision) + '\n' +
+                            product::MainWindowCaption().toStdString() + '\n');
     }
-    if (parser.isSet(options.batch))
-        return RunBatchFrom(parser.value(options.batch), usage.output(), in, out, err);
+    if (parser.isSet(options.batch.option))
+        return RunBatchFrom(parser.value(options.batch.option), usage.output(), in, out, err);
     if (usage.plan())
-        return RunPlan(usage.planTexts(), usage.output(), out, err);
-    return RunOnce(parser, options, usage.output(), out, err);
+        return RunPlan(std::get<planning::PlanTexts>(usage.planRequest()), usage.output(), out,
+                       err);
+    return RunOnce(usage.figures(), usage.output(), out, err);
 }
 
 } // namespace cli

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/csv_reader.h"
 
+#include "cli/program.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <csv.h>
 #include <memory>
@@ -138,15 +141,33 @@ private:
 
 } // namespace
 
-CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord) {
-    constexpr std::size_t kChunk = 1 << 16;
+CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord,
+                      const std::function<bool()>& onPause) {
+    constexpr std::streamsize kChunk = 1 << 16;
     const auto buffer = std::make_unique<char[]>(kChunk);
     std::string partialLine; // a line cut by the end of a chunk
     LineFeeder feeder(onRecord);
 
     bool first = true;
-    while (in) {
-        in.read(buffer.get(), kChunk);
+    for (;;) {
+        // What is ready is read without waiting for a whole chunk; when nothing is, the
+        // records read so far are answered before the wait.
+        std::streamsize ready = in.rdbuf()->in_avail();
+        if (ready == 0) {
+            if (onPause && !onPause())
+                return feeder.result();
+            errno = 0;
+            if (in.peek() != EOF)
+                ready = in.rdbuf()->in_avail();
+        }
+        if (ready > 0) {
+            errno = 0;
+            in.read(buffer.get(), std::min(ready, kChunk));
+        }
+        if (in.bad())
+            return {false, 0, "cannot read the input" + SystemReason(), true};
+        if (ready <= 0)
+            break;
         std::string_view chunk(buffer.get(), static_cast<std::size_t>(in.gcount()));
         if (first && (chunk.starts_with("\xff\xfe") || chunk.starts_with("\xfe\xff")))
             return {false, 1, "the input is UTF-16 text; it must be UTF-8"};

@@ -16,8 +16,9 @@ struct CsvRecord {
 
 struct CsvReadResult {
     bool ok = true;
-    long line = 0;       // where reading stopped, when not ok
-    std::string message; // why
+    long line = 0;            // where reading stopped, when not ok
+    std::string message;      // why
+    bool inputFailed = false; // the input could not be read: message gives the system's reason
 };
 
 // Reads RFC 4180 CSV from the stream, or its ';'-separated form that spreadsheets save where
@@ -26,7 +27,10 @@ struct CsvReadResult {
 // Lines end in LF, CR LF or CR; blank lines hold no record; a UTF-8 byte order mark at the
 // start is skipped. Reading stops at a malformed record (a stray quote, an unclosed quoted
 // field), a record longer than 1 MiB (its closing line end
-// not counted), a NUL byte, UTF-16 input, or when onRecord returns false.
-CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord);
+// not counted), a NUL byte, UTF-16 input, a failure to read, or when onRecord returns false.
+// Whenever no more input is ready, onPause is called before waiting for it, so that what was
+// read can be answered at once; reading stops when it returns false.
+CsvReadResult ReadCsv(std::istream& in, const std::function<bool(const CsvRecord&)>& onRecord,
+                      const std::function<bool()>& onPause = {});
 
 } // namespace cli

@@ -4,13 +4,15 @@
 #include "calc/conversions.h"
 #include "cli/csv_output.h"
 #include "cli/json_output.h"
+#include "cli/text_table.h"
 
 #include <algorithm>
 
 namespace cli {
 
 // A text table is laid out from TSV once every row is in.
-RowWriter::RowWriter(const Output& output, std::vector<std::string> columns, bool needed)
+RowWriter::RowWriter(const Output& output, std::vector<std::string> columns,
+                     const NeededColumns& needed)
     : output_(output), delimited_(output.format == Format::Csv ? kCsv : kTsv),
       columns_(std::move(columns)), needed_(needed) {}
 
@@ -21,9 +23,9 @@ void RowWriter::appendHeader(std::string& out) const {
         delimited_.appendField(out, column);
         out += delimited_.separator;
     }
-    for (const planning::NeededResult& result : planning::kNeededResults) {
-        if (needed_)
-            out += std::string(result.field) + delimited_.separator;
+    for (std::size_t field = 0; field < planning::kNeededResults.size(); ++field) {
+        if (needed_[field])
+            out += std::string(planning::kNeededResults[field].field) + delimited_.separator;
     }
     AppendResultHeader(out, delimited_.separator);
     out += delimited_.recordEnd;
@@ -54,7 +56,9 @@ void RowWriter::appendDelimitedRow(std::string& out, const std::vector<std::stri
     // A short row is filled up, so that the results stay under their headings.
     for (std::size_t i = cells.size(); i < columns_.size(); ++i)
         out += delimited_.separator;
-    for (std::size_t field = 0; needed_ && field < planning::kNeededResults.size(); ++field) {
+    for (std::size_t field = 0; field < planning::kNeededResults.size(); ++field) {
+        if (!needed_[field])
+            continue;
         appendResultField(out, needed && (*needed)[field] ? &*(*needed)[field] : nullptr);
         out += delimited_.separator;
     }
@@ -69,13 +73,16 @@ void RowWriter::appendDelimitedRow(std::string& out, const std::vector<std::stri
 void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& cells,
                               const calc::Captions* captions, const Needed* needed) const {
     out += '{';
-    for (std::size_t i = 0; i < cells.size(); ++i) {
+    // A short row keeps its missing columns, empty, as CSV and TSV do.
+    for (std::size_t i = 0; i < std::max(cells.size(), columns_.size()); ++i) {
         AppendJsonString(out, i < columns_.size() ? columns_[i] : extraName(i));
         out += ':';
-        AppendJsonString(out, cells[i]);
+        AppendJsonString(out, i < cells.size() ? cells[i] : std::string());
         out += ',';
     }
-    for (std::size_t field = 0; needed_ && field < planning::kNeededResults.size(); ++field) {
+    for (std::size_t field = 0; field < planning::kNeededResults.size(); ++field) {
+        if (!needed_[field])
+            continue;
         const std::optional<std::string>* caption = needed ? &(*needed)[field] : nullptr;
         if (caption && *caption) {
             AppendJsonFigure(out, planning::kNeededResults[field].field, **caption);
@@ -87,6 +94,26 @@ void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& 
     }
     AppendJsonResults(out, captions);
     out += "}\n";
+}
+
+std::string RowWriter::record(const calc::Captions& captions, const Needed* needed) const {
+    std::string out;
+    if (output_.format != Format::Text) {
+        appendHeader(out);
+        appendRow(out, {}, &captions, needed);
+        return out;
+    }
+    const auto appendLine = [&](std::string_view heading, std::string_view caption) {
+        ((out += heading) += '\t') += caption;
+        out += '\n';
+    };
+    for (std::size_t field = 0; field < planning::kNeededResults.size(); ++field) {
+        if (needed_[field] && needed && (*needed)[field])
+            appendLine(planning::kNeededResults[field].heading, *(*needed)[field]);
+    }
+    for (std::size_t field = 0; field < calc::kResults.size(); ++field)
+        appendLine(calc::kResults[field].heading, captions[field]);
+    return AlignedTable(out, 2);
 }
 
 // Cells beyond the header have no name of their own: they are named by position, and kept

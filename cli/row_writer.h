@@ -6,6 +6,7 @@
 #include "cli/single_output.h"
 #include "planning/plan.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,13 @@ namespace cli {
 class RowWriter {
 public:
     using Needed = decltype(planning::Plan::needed);
+    // Which of the needed figures have a column, in the order of planning::kNeededResults.
+    using NeededColumns = std::array<bool, planning::kNeededResults.size()>;
+    static constexpr NeededColumns kEveryNeeded = {true, true, true, true};
 
     // Columns are the names of the input cells.
-    RowWriter(const Output& output, std::vector<std::string> columns, bool needed = false);
+    RowWriter(const Output& output, std::vector<std::string> columns,
+              const NeededColumns& needed = {});
 
     const std::vector<std::string>& columns() const { return columns_; }
 
@@ -30,6 +35,10 @@ public:
 
     void appendRow(std::string& out, const std::vector<std::string>& cells,
                    const calc::Captions* captions, const Needed* needed = nullptr) const;
+
+    // A run's one record, without input columns: for text, aligned lines of a heading and its
+    // caption; otherwise the header and the row.
+    std::string record(const calc::Captions& captions, const Needed* needed = nullptr) const;
 
 private:
     void appendDelimitedRow(std::string& out, const std::vector<std::string>& cells,
@@ -42,7 +51,7 @@ private:
     Output output_;
     Delimited delimited_;
     std::vector<std::string> columns_;
-    bool needed_;
+    NeededColumns needed_;
 };
 
 } // namespace cli

@@ -4,29 +4,8 @@
 #include "cli/row_writer.h"
 
 #include <QByteArray>
-#include <algorithm>
-#include <cstring>
 
 namespace cli {
-namespace {
-
-std::string AsText(const calc::Captions& captions) {
-    std::size_t labelWidth = 0;
-    for (const calc::Result& result : calc::kResults)
-        labelWidth = std::max(labelWidth, std::strlen(result.heading));
-    std::string out;
-    for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
-        const std::string_view label = calc::kResults[field].heading;
-        out += label;
-        out.append(labelWidth - label.size() + 2, ' ');
-        out += captions[field];
-        out += '\n';
-    }
-    return out;
-}
-
-} // namespace
-
 std::optional<Format> FormatNamed(std::string_view name) {
     const QByteArray lower = QByteArray(name.data(), static_cast<qsizetype>(name.size())).toLower();
     if (lower == "text")
@@ -41,14 +20,7 @@ std::optional<Format> FormatNamed(std::string_view name) {
 }
 
 std::string RenderCaptions(const calc::Captions& captions, const Output& output) {
-    if (output.format == Format::Text)
-        return AsText(captions);
-    // One row of a batch without input columns.
-    const RowWriter writer(output, {});
-    std::string out;
-    writer.appendHeader(out);
-    writer.appendRow(out, {}, &captions);
-    return out;
+    return RowWriter(output, {}).record(captions);
 }
 
 } // namespace cli

@@ -25,9 +25,11 @@
 #include <QRadioButton>
 #include <QTimer>
 
+namespace mainwindow {
+
 namespace {
 
-using twips::ToRect;
+using widgets::twips::ToRect;
 
 constexpr QColor kBlack(0, 0, 0);
 constexpr QColor kActualRed(192, 0, 0);
@@ -160,7 +162,7 @@ QFrame* AddFrame(QWidget& sheet, const char* name, const QRect& geometry, const 
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
     frame->setFont(font);
-    design::SetBackground(*frame, Qt::white);
+    widgets::design::SetBackground(*frame, Qt::white);
     return frame;
 }
 
@@ -178,7 +180,7 @@ widgets::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure,
     auto* label = new widgets::FittingLabel(BoldFont(), &frame);
     label->setObjectName(QString::fromLatin1(result.labelName));
     label->move(figure.geometry.topLeft());
-    design::SetTextColour(*label, colour);
+    widgets::design::SetTextColour(*label, colour);
     label->setAccessibleDescription(QString::fromLatin1(result.description));
     label->setHelpTip(
         QString::fromLatin1(result.description) +
@@ -192,7 +194,7 @@ widgets::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure,
 CalculatorPage::CalculatorPage(QWidget& sheet, QWidget& window, calc::MessageService& messages) {
     // Labels and option buttons of this tab use the platform's text colour unless the design
     // gives them another one.
-    design::SetTextColour(sheet, design::DefaultTextColour());
+    widgets::design::SetTextColour(sheet, widgets::design::DefaultTextColour());
     createHeadings(sheet);
     createStepChoice(sheet);
     boxes_ = createTypedFigures(sheet);
@@ -215,23 +217,24 @@ void CalculatorPage::createHeadings(QWidget& sheet) {
         {"Label9", "Earnings", ToRect(7665, 840, 975, 240)},
     };
     for (const auto& heading : columnHeadings) {
-        QLabel* label = design::AddLabel(sheet, heading.name, QString::fromLatin1(heading.caption),
-                                         heading.geometry, BoldFont());
+        QLabel* label =
+            widgets::design::AddLabel(sheet, heading.name, QString::fromLatin1(heading.caption),
+                                      heading.geometry, BoldFont());
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        design::SetTextColour(*label, kBlack);
+        widgets::design::SetTextColour(*label, kBlack);
     }
     sheet.findChild<QLabel*>(QStringLiteral("Label9"))->adjustSize();
 
     for (const RowHeading& heading : kRowHeadings)
-        design::AddLabel(sheet, heading.name, QString::fromLatin1(heading.caption),
-                         heading.geometry, BoldFont())
+        widgets::design::AddLabel(sheet, heading.name, QString::fromLatin1(heading.caption),
+                                  heading.geometry, BoldFont())
             ->adjustSize();
 }
 
 void CalculatorPage::createStepChoice(QWidget& sheet) {
-    QLabel* increaseBy = design::AddLabel(sheet, "Label7", QStringLiteral("Increase By:"),
-                                          ToRect(240, 1560, 1110, 195), WindowFont());
-    design::SetBackground(*increaseBy, kStepChoiceBackground);
+    QLabel* increaseBy = widgets::design::AddLabel(sheet, "Label7", QStringLiteral("Increase By:"),
+                                                   ToRect(240, 1560, 1110, 195), WindowFont());
+    widgets::design::SetBackground(*increaseBy, kStepChoiceBackground);
     increaseBy->adjustSize();
 
     // The four choices stand in a see-through box of their own that screen readers name
@@ -252,7 +255,7 @@ void CalculatorPage::createStepChoice(QWidget& sheet) {
         option->setProperty("index", static_cast<int>(index));
         option->setGeometry(kStepOptions[index].geometry.translated(-around.topLeft()));
         option->setFont(WindowFont());
-        design::SetBackground(*option, Qt::white);
+        widgets::design::SetBackground(*option, Qt::white);
         group->addButton(option, static_cast<int>(index));
         tabStops_.push_back({kFirstStepOptionTabIndex + static_cast<int>(index), option});
     }
@@ -267,7 +270,7 @@ std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigure
     QFrame* frame =
         AddFrame(sheet, "fmContainer1", ToRect(1920, 1080, 2415, 3375),
                  widgets::DesignFont(widgets::kVerdana, 8.25, QFont::Bold), "Unadjusted");
-    design::SetTextColour(*frame, kFrameText);
+    widgets::design::SetTextColour(*frame, kFrameText);
 
     std::array<QLineEdit*, calc::kAllBoxes.size()> edits{};
     for (const TypedFigure& figure : kTypedFigures) {
@@ -288,10 +291,10 @@ std::array<QLineEdit*, calc::kAllBoxes.size()> CalculatorPage::createTypedFigure
     // The tenths box has no heading of its own.
     edits[IndexOf(calc::Box::Dec)]->setAccessibleName(QStringLiteral("CTR tenths:"));
 
-    QLabel* point =
-        design::AddLabel(*frame, "Label10", QStringLiteral("."), ToRect(1200, 2160, 90, 360),
-                         widgets::DesignFont(widgets::kArial, 15.75, QFont::Bold));
-    design::SetTextColour(*point, design::DefaultTextColour());
+    QLabel* point = widgets::design::AddLabel(
+        *frame, "Label10", QStringLiteral("."), ToRect(1200, 2160, 90, 360),
+        widgets::DesignFont(widgets::kArial, 15.75, QFont::Bold));
+    widgets::design::SetTextColour(*point, widgets::design::DefaultTextColour());
     point->adjustSize();
     return edits;
 }
@@ -380,7 +383,7 @@ void CalculatorPage::createActualFigures(QWidget& sheet) {
     QFrame* frame =
         AddFrame(sheet, "fmContainer2", ToRect(4440, 1080, 2415, 3375),
                  widgets::DesignFont(widgets::kVerdana, 8.25, QFont::Bold), "Actual Numbers");
-    design::SetTextColour(*frame, kFrameText);
+    widgets::design::SetTextColour(*frame, kFrameText);
     // Each figure of this column stands in the row of the heading at the left.
     static_assert(kActualFigures.size() == kRowHeadings.size());
     for (std::size_t row = 0; row < kActualFigures.size(); ++row) {
@@ -397,8 +400,8 @@ void CalculatorPage::createEarnings(QWidget& sheet) {
         AddFrame(sheet, "fraEarnings", ToRect(6960, 1080, 2445, 3375), WindowFont(), "Earnings");
     for (const EarningsRow& row : kEarningsRows) {
         QLabel* heading =
-            design::AddLabel(*frame, row.headingName, QString::fromLatin1(row.heading),
-                             row.headingGeometry, BoldFont());
+            widgets::design::AddLabel(*frame, row.headingName, QString::fromLatin1(row.heading),
+                                      row.headingGeometry, BoldFont());
         heading->adjustSize();
         figureCaptions_[IndexOf(row.figure.caption)] = heading;
         figureLabels_[IndexOf(row.figure.caption)] =
@@ -456,3 +459,5 @@ void CalculatorPage::showCaption(calc::Caption caption, const std::string& text)
     ShowFigure(*figureLabels_[IndexOf(caption)], *figureCaptions_[IndexOf(caption)],
                QString::fromStdString(text));
 }
+
+} // namespace mainwindow

@@ -19,6 +19,8 @@ class FocusGuard;
 class QuietText;
 } // namespace widgets
 
+namespace mainwindow {
+
 // The calculator tab: the boxes, arrows, step choice, figures and buttons of the design,
 // bound to the engine that does the arithmetic. The window owns it; it must go before the
 // widgets it binds.
@@ -82,3 +84,5 @@ private:
     bool leftForMessage_ = false; // the box with the focus gave it to a message box
     std::vector<std::unique_ptr<widgets::QuietText>> handlingQuiet_; // one per edit handled
 };
+
+} // namespace mainwindow

@@ -4,6 +4,8 @@
 #include "desktop/open_link.h"
 #include "product/product.h"
 
+namespace mainwindow {
+
 struct ClickThrough::Slot {
     const char* id;   // carried by every link and the image of the slot's page
     const char* path; // follows the home address
@@ -63,3 +65,5 @@ bool ClickThrough::click(const Slot& slot, const pages::PageElement& clicked) {
     }
     return false;
 }
+
+} // namespace mainwindow

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+namespace mainwindow {
+
 struct RecommendationPanes {
     pages::WebPane* gold;
     pages::WebPane* videos;
@@ -47,3 +49,5 @@ private:
     QPointer<pages::WebPane> oDocSEO;
     QPointer<pages::WebPane> oDocMarlo;
 };
+
+} // namespace mainwindow

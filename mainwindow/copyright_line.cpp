@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+namespace mainwindow {
+
 CopyrightLine::CopyrightLine(const QString& site, int linkLeft, QWidget* parent)
     : QLabel(parent), before_(QStringLiteral("Copyright \u00a9 2026 ")), site_(site),
       after_(QStringLiteral(". All rights reserved.")), linkLeft_(linkLeft) {
@@ -21,3 +23,5 @@ void CopyrightLine::paintEvent(QPaintEvent*) {
     painter.drawText(siteLeft - metrics.horizontalAdvance(before_), baseline, before_);
     painter.drawText(siteLeft + metrics.horizontalAdvance(site_), baseline, after_);
 }
+
+} // namespace mainwindow

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+namespace mainwindow {
+
 // The copyright line under the tabs. It names the product's site where the site's link
 // label lies over it: the line starts so that the name falls exactly under the link, and
 // leaves that stretch blank, so only the link shows there. Its text, for screen readers and
@@ -20,3 +22,5 @@ private:
     QString after_;
     int linkLeft_;
 };
+
+} // namespace mainwindow

@@ -16,6 +16,8 @@
 #include <QShortcut>
 #include <algorithm>
 
+namespace mainwindow {
+
 namespace {
 
 const QStringList kHeader = {QStringLiteral("Figure"), QStringLiteral("Shown"),
@@ -149,3 +151,5 @@ QString FigureCopy::HtmlTable(const std::vector<Row>& rows) {
         html += line(Cells(row), QLatin1StringView("td"));
     return html + QStringLiteral("</table>\n");
 }
+
+} // namespace mainwindow

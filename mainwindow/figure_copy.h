@@ -12,6 +12,8 @@ class QLabel;
 class QMenu;
 class QWidget;
 
+namespace mainwindow {
+
 // Taking the figures out of the window as it shows them at that moment: a menu on each of
 // the nine result labels, and Ctrl+Shift+C anywhere in the window for the whole table.
 class FigureCopy final : public QObject {
@@ -63,3 +65,5 @@ private:
     std::vector<CalculatorPage::NamedBox> boxes_;
     std::vector<QLabel*> figures_;
 };
+
+} // namespace mainwindow

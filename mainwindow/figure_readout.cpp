@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace mainwindow {
+
 namespace {
 
 constexpr std::chrono::seconds kTipShown(10);
@@ -118,3 +120,5 @@ void FigureReadout::showTip(const QWidget& control, const QString& words) {
     tip_->show();
     expiry_.start();
 }
+
+} // namespace mainwindow

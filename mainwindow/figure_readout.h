@@ -13,6 +13,8 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+namespace mainwindow {
+
 // Keys that show the results in a tip under the box being edited, without the focus leaving
 // the box: F1 (or the Help key) the earnings, Shift+F1 the actual numbers; elsewhere in the
 // window the tip shows under the control with the focus. Screen readers speak a tip that F1
@@ -68,3 +70,5 @@ private:
     QString lastTold_; // the earnings last told after a pause; as the window opens, and after
                        // Reset, its defaults
 };
+
+} // namespace mainwindow

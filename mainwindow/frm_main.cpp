@@ -30,9 +30,11 @@
 #include <QShortcut>
 #include <algorithm>
 
+namespace mainwindow {
+
 namespace {
 
-using twips::ToRect;
+using widgets::twips::ToRect;
 
 constexpr QSize kClientSize(656, 510);
 constexpr QColor kWindowText(64, 64, 64);
@@ -69,9 +71,9 @@ frmMain::frmMain() {
                    Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
     setFont(widgets::DesignFont(widgets::kVerdana, 8.25));
-    setPalette(design::LightPalette());
-    design::SetBackground(*this, Qt::white);
-    design::SetTextColour(*this, kWindowText);
+    setPalette(widgets::design::LightPalette());
+    widgets::design::SetBackground(*this, Qt::white);
+    widgets::design::SetTextColour(*this, kWindowText);
     setWindowIcon(images::ProgramIcon());
     // A plain widget would be a nameless filler to screen readers, not the window.
     widgets::SetAccessibleRole(*this, QAccessible::Window);
@@ -96,12 +98,13 @@ void frmMain::createHeader() {
     picHeader->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picHeader->setAccessibleName(QString::fromLatin1(calc::kApplicationTitle));
     picHeader->setAccessibleDescription(QString::fromLatin1(product::kTagline));
-    design::SetBackground(*picHeader, Qt::white);
+    widgets::design::SetBackground(*picHeader, Qt::white);
 
     auto* line = new widgets::LineShape(kHeaderLine, Qt::DotLine, picHeader);
     line->setObjectName(QStringLiteral("Line"));
     line->setProperty("index", 0);
-    line->setEnds(twips::ToPixels(0), twips::ToPixels(9960), twips::ToPixels(1800));
+    line->setEnds(widgets::twips::ToPixels(0), widgets::twips::ToPixels(9960),
+                  widgets::twips::ToPixels(1800));
 }
 
 void frmMain::createTabs() {
@@ -178,7 +181,7 @@ void frmMain::createFooter() {
         new CopyrightLine(QString::fromLatin1(product::kSiteName), kWebLinkGeometry.x(), this);
     lblCopyRight->setObjectName(QStringLiteral("lblCopyRight"));
     lblCopyRight->setGeometry(kCopyrightGeometry);
-    design::SetTextColour(*lblCopyRight, Qt::black);
+    widgets::design::SetTextColour(*lblCopyRight, Qt::black);
 
     auto* lblWebLink = new widgets::LinkLabel(QString::fromLatin1(product::kSiteName), this);
     lblWebLink->setObjectName(QStringLiteral("lblWebLink"));
@@ -204,7 +207,7 @@ void frmMain::load() {
     // the place as that of the frame's corner, title bar included, not of the client area.
     if (const QScreen* screen = this->screen())
         move(desktop::CentredPlace(size(), screen->availableGeometry()));
-    setWindowTitle(application::MainWindowCaption());
+    setWindowTitle(product::MainWindowCaption());
     mAPI::AddDropShadow(winId());
     LoadPages(panes_, this, messages_);
     ucTabMain_->setCurrentIndex(0);
@@ -214,15 +217,17 @@ void frmMain::load() {
 }
 
 void frmMain::showAbout() {
-    frmAbout about(this);
+    about::frmAbout about(this);
     about.exec();
 }
 
 void frmMain::showPlan() {
     if (!plan_) {
-        plan_ = new PlanWindow(PlanStart(calculator()), *this);
+        plan_ = new planwindow::PlanWindow(PlanStart(calculator()), *this);
         plan_->show();
     }
     plan_->raise();
     plan_->activateWindow();
 }
+
+} // namespace mainwindow

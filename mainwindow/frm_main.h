@@ -10,7 +10,12 @@
 #include <memory>
 #include <vector>
 
+namespace planwindow {
 class PlanWindow;
+}
+
+namespace mainwindow {
+
 class TabControl;
 
 // The main window: a header picture, the tab control with the calculator, the help and the
@@ -44,5 +49,7 @@ private:
     std::unique_ptr<CalculatorPage> calculatorPage_;
     Panes panes_{};
     std::vector<CalculatorPage::TabStop> tabStops_;
-    QPointer<PlanWindow> plan_; // while open
+    QPointer<planwindow::PlanWindow> plan_; // while open
 };
+
+} // namespace mainwindow

@@ -4,6 +4,8 @@
 #include "mainwindow/click_through.h"
 #include "pages/page_address.h"
 
+namespace mainwindow {
+
 void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& messages) {
     new ClickThrough({panes.gold, panes.videos, panes.seo, panes.marlo}, mainWindow, messages);
     // The four recommendation pages share one title; a reader tells their panes apart by the
@@ -18,3 +20,5 @@ void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& me
     panes.seo->navigate(pages::PageAddress(pages::kSeoSuffix));
     panes.marlo->navigate(pages::PageAddress(pages::kMarloSuffix));
 }
+
+} // namespace mainwindow

@@ -4,6 +4,8 @@
 #include "calc/message_service.h"
 #include "pages/web_pane.h"
 
+namespace mainwindow {
+
 struct Panes {
     pages::WebPane* help;
     pages::WebPane* gold;
@@ -20,3 +22,5 @@ struct Panes {
 //     LoadPages({ucHelpDisplay, ucVarnelGold, ucVarnelVideos, ucSEOZorvik, ucMarlo},
 //                      this, messages);
 void LoadPages(const Panes& panes, QWidget* mainWindow, calc::MessageService& messages);
+
+} // namespace mainwindow

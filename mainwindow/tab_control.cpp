@@ -8,6 +8,8 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
+namespace mainwindow {
+
 TabControl::TabControl(QWidget* parent) : QTabWidget(parent) {
     auto* style = new TabStripStyle;
     style->setParent(this);
@@ -51,3 +53,5 @@ void TabControl::placeSheets() {
     for (QWidget* sheet : sheets_)
         sheet->setGeometry(QRect(-pageTopLeft, size()));
 }
+
+} // namespace mainwindow

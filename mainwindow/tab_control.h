@@ -4,6 +4,8 @@
 #include <QTabWidget>
 #include <vector>
 
+namespace mainwindow {
+
 // The main window's tab control. Controls on its pages are placed in the coordinates of the
 // whole control, tab strip included, as the window is designed: each page carries a sheet
 // the size of the control, shifted up and left by where the page begins.
@@ -22,3 +24,5 @@ private:
 
     std::vector<QWidget*> sheets_;
 };
+
+} // namespace mainwindow

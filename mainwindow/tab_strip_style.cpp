@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyleOptionTab>
 
+namespace mainwindow {
+
 namespace {
 
 constexpr QColor kBorder(145, 156, 155);
@@ -114,3 +116,5 @@ int TabStripStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 }
+
+} // namespace mainwindow

@@ -3,6 +3,8 @@
 
 #include <QProxyStyle>
 
+namespace mainwindow {
+
 // The look of the main window's tab strip: the selected tab 25 pixels high, flat and with a
 // bold caption, the others 22 pixels high and shaded, all framed in one grey-green border
 // that also frames the page. No focus rectangle is drawn on the captions. Everything else
@@ -23,3 +25,5 @@ public:
     static constexpr int kSelectedTabHeight = 25;
     static constexpr int kOtherTabHeight = 22;
 };
+
+} // namespace mainwindow

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace planwindow {
+
 namespace {
 
 constexpr int kMargin = 6;
@@ -89,3 +91,5 @@ void EarningsChart::paintEvent(QPaintEvent*) {
             Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Goal"));
     }
 }
+
+} // namespace planwindow

@@ -7,6 +7,8 @@
 
 class QAbstractItemModel;
 
+namespace planwindow {
+
 // A bar for each month's earnings in the month table, and the goal as a line across them.
 // It paints from the table's model and adds no figure of its own: the table is its text
 // for screen readers, and the month numbers under the bars are the table's.
@@ -37,3 +39,5 @@ private:
     int amountRole_;
     std::optional<double> goal_;
 };
+
+} // namespace planwindow

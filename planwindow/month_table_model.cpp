@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "planwindow/month_table_model.h"
 
+namespace planwindow {
+
 void MonthTableModel::setRows(std::vector<Row> rows) {
     beginResetModel();
     rows_ = std::move(rows);
@@ -38,3 +40,5 @@ QVariant MonthTableModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     return QString::fromLatin1(planning::kMonthFields[std::size_t(section)].heading);
 }
+
+} // namespace planwindow

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace planwindow {
+
 // The plan month by month, as the engine worked it out: one model for the table, the chart,
 // copying and screen readers, so the chart can show nothing the table does not.
 class MonthTableModel final : public QAbstractTableModel {
@@ -36,3 +38,5 @@ public:
 private:
     std::vector<Row> rows_;
 };
+
+} // namespace planwindow

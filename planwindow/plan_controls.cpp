@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace plan {
+namespace planwindow {
 namespace {
 
 void AddLabelled(QGridLayout& grid, int row, const QString& label, QWidget& field) {
@@ -76,4 +76,4 @@ QButtonGroup* AddChoices(QGridLayout& grid, int row, const char* label, const ch
     return group;
 }
 
-} // namespace plan
+} // namespace planwindow

@@ -9,7 +9,7 @@ class QGridLayout;
 class QLineEdit;
 
 // The Plan window's controls, made so that keys and screen readers find them as they should.
-namespace plan {
+namespace planwindow {
 
 // What a reader calls a field: its label without the mnemonic and the colon.
 QString SpokenName(const char* label);
@@ -23,4 +23,4 @@ QLineEdit* AddField(QGridLayout& grid, int row, const char* name, const char* la
 QButtonGroup* AddChoices(QGridLayout& grid, int row, const char* label, const char* spoken,
                          const QStringList& choices);
 
-} // namespace plan
+} // namespace planwindow

@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QStringList>
 
-namespace plan {
+namespace planwindow {
 namespace {
 
 using Table = std::vector<QStringList>; // a header, then the rows
@@ -72,4 +72,4 @@ QMimeData* CopiedPlan(const std::vector<CopiedFigure>& figures, const QAbstractI
     return data;
 }
 
-} // namespace plan
+} // namespace planwindow

@@ -9,7 +9,7 @@ class QMimeData;
 
 // The plan for the clipboard, as Copy All Figures gives the calculator's: the fields as typed
 // and the results as shown, each with its plain number, then the month table as shown.
-namespace plan {
+namespace planwindow {
 
 struct CopiedFigure {
     QString name;
@@ -19,4 +19,4 @@ struct CopiedFigure {
 // Tab-separated text, a blank line between the two tables, and an HTML table of each.
 QMimeData* CopiedPlan(const std::vector<CopiedFigure>& figures, const QAbstractItemModel& months);
 
-} // namespace plan
+} // namespace planwindow

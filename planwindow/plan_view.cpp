@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "planwindow/plan_view.h"
 
-namespace plan {
+namespace planwindow {
 namespace {
 
 QString Text(const std::string& text) {
@@ -21,9 +21,9 @@ QString ResultName(std::size_t result) {
     return QString::fromLatin1(PeriodResult(result).description);
 }
 
-View Work(const planning::PlanTexts& texts) {
+PlanView MakePlanView(const planning::PlanTexts& texts) {
     const planning::PlanAnswer answer = planning::MakePlan(texts);
-    View view;
+    PlanView view;
     if (const auto* refusal = std::get_if<planning::PlanRefusal>(&answer)) {
         view.refusal = Text(refusal->sentence);
         return view;
@@ -47,4 +47,4 @@ View Work(const planning::PlanTexts& texts) {
     return view;
 }
 
-} // namespace plan
+} // namespace planwindow

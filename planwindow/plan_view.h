@@ -11,7 +11,7 @@
 
 // What the Plan window shows of the engine's plan: its captions as they are, named as the
 // engine names them. The window computes nothing of its own.
-namespace plan {
+namespace planwindow {
 
 // The results in the window's order: what the goal needs, then the earnings of the four
 // periods at those figures (or at today's, without a goal).
@@ -19,13 +19,13 @@ inline constexpr std::size_t kResultCount =
     planning::kNeededResults.size() + calc::kAllPeriods.size();
 QString ResultName(std::size_t result); // "Needed impressions", ..., "Monthly earnings", ...
 
-struct View {
+struct PlanView {
     QString refusal; // the sentence that says why there is no plan; empty when there is one
     std::array<QString, kResultCount> results; // as shown; empty where the plan has none
     std::vector<MonthTableModel::Row> months;
     std::optional<double> goalLine; // a monthly goal, in the units of the monthly amounts
 };
 
-View Work(const planning::PlanTexts& texts);
+PlanView MakePlanView(const planning::PlanTexts& texts);
 
-} // namespace plan
+} // namespace planwindow

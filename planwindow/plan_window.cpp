@@ -26,6 +26,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace planwindow {
+
 namespace {
 
 using planning::PlanInput;
@@ -64,7 +66,7 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     : QWidget(&owner, Qt::Window) {
     setObjectName(QStringLiteral("frmPlan"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Plan - ") + application::Title());
+    setWindowTitle(QStringLiteral("Plan - ") + product::Title());
     setWindowIcon(images::ProgramIcon());
     setFont(widgets::DesignFont(widgets::kVerdana, 8.25));
     // Not a designed window: it has no designed white to keep, so it takes the desktop's
@@ -118,9 +120,9 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
 QGroupBox* PlanWindow::createGoal() {
     auto* group = new QGroupBox(QStringLiteral("Goal"));
     auto* grid = new QGridLayout(group);
-    fields_[std::size_t(PlanInput::Goal)] = plan::AddField(*grid, 0, "txtGoal", kGoalLabel);
-    period_ = plan::AddChoices(*grid, 1, "Per:", "Goal per", kPeriods);
-    solve_ = plan::AddChoices(*grid, 2, "Solve for:", "Solve for", kSolves);
+    fields_[std::size_t(PlanInput::Goal)] = AddField(*grid, 0, "txtGoal", kGoalLabel);
+    period_ = AddChoices(*grid, 1, "Per:", "Goal per", kPeriods);
+    solve_ = AddChoices(*grid, 2, "Solve for:", "Solve for", kSolves);
     return group;
 }
 
@@ -131,7 +133,7 @@ QGroupBox* PlanWindow::createFigures() {
         // Blank rows part the traffic, which may stand in for the impressions, and the growth.
         const int row = int(i) + (i >= kFirstTraffic) + (i >= kFirstGrowth);
         const FigureField& field = kFigureFields[i];
-        fields_[std::size_t(field.input)] = plan::AddField(*grid, row, field.name, field.label);
+        fields_[std::size_t(field.input)] = AddField(*grid, row, field.name, field.label);
     }
     fields_[std::size_t(PlanInput::PageViews)]->setPlaceholderText(QStringLiteral("optional"));
     grid->setRowMinimumHeight(int(kFirstTraffic), fontMetrics().height() / 2);
@@ -142,7 +144,7 @@ QGroupBox* PlanWindow::createFigures() {
 QGroupBox* PlanWindow::createResults() {
     auto* group = new QGroupBox(QStringLiteral("Results"));
     auto* grid = new QGridLayout(group);
-    for (std::size_t i = 0; i < plan::kResultCount; ++i) {
+    for (std::size_t i = 0; i < kResultCount; ++i) {
         auto* result = new QLineEdit;
         result->setObjectName(QStringLiteral("txtResult%1").arg(i));
         result->setReadOnly(true);
@@ -151,7 +153,7 @@ QGroupBox* PlanWindow::createResults() {
         // Read by its name, which carries the figure: Orca 43 reads the text of a box one
         // character short as the focus enters it ("1315" for 13154).
         widgets::SetAccessibleRole(*result, QAccessible::StaticText);
-        resultLabels_[i] = new QLabel(plan::ResultName(i) + QLatin1Char(':'));
+        resultLabels_[i] = new QLabel(ResultName(i) + QLatin1Char(':'));
         grid->addWidget(resultLabels_[i], int(i), 0);
         grid->addWidget(result, int(i), 1);
         results_[i] = result;
@@ -160,8 +162,8 @@ QGroupBox* PlanWindow::createResults() {
     refusal_->setObjectName(QStringLiteral("lblRefusal"));
     refusal_->setWordWrap(true);
     refusal_->setTextFormat(Qt::PlainText);
-    grid->addWidget(refusal_, int(plan::kResultCount), 0, 1, 2);
-    grid->setRowStretch(int(plan::kResultCount) + 1, 1);
+    grid->addWidget(refusal_, int(kResultCount), 0, 1, 2);
+    grid->setRowStretch(int(kResultCount) + 1, 1);
     return group;
 }
 
@@ -231,12 +233,11 @@ void PlanWindow::refresh() {
     const planning::PlanTexts typed = texts();
     // Solving for the eCPM, the typed one plays no part.
     fields_[std::size_t(PlanInput::ECPM)]->setEnabled(typed.solve == planning::Solve::Impressions);
-    view_ = plan::Work(typed);
+    view_ = MakePlanView(typed);
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const bool shown = !view_.results[i].isEmpty();
         results_[i]->setText(view_.results[i]);
-        results_[i]->setAccessibleName(plan::ResultName(i) + QStringLiteral(": ") +
-                                       view_.results[i]);
+        results_[i]->setAccessibleName(ResultName(i) + QStringLiteral(": ") + view_.results[i]);
         results_[i]->setVisible(shown);
         resultLabels_[i]->setVisible(shown);
     }
@@ -250,18 +251,19 @@ void PlanWindow::refresh() {
 }
 
 void PlanWindow::copyPlan() {
-    std::vector<plan::CopiedFigure> copied = {
-        {plan::SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
+    std::vector<CopiedFigure> copied = {
+        {SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
         {QStringLiteral("Goal per"), period_->checkedButton()->text()},
         {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&'))},
     };
     for (const FigureField& field : kFigureFields)
-        copied.push_back(
-            {plan::SpokenName(field.label), fields_[std::size_t(field.input)]->text()});
+        copied.push_back({SpokenName(field.label), fields_[std::size_t(field.input)]->text()});
     for (std::size_t i = 0; i < view_.results.size(); ++i) {
         if (!view_.results[i].isEmpty())
-            copied.push_back({plan::ResultName(i), view_.results[i]});
+            copied.push_back({ResultName(i), view_.results[i]});
     }
-    QGuiApplication::clipboard()->setMimeData(plan::CopiedPlan(copied, months_));
+    QGuiApplication::clipboard()->setMimeData(CopiedPlan(copied, months_));
     widgets::Announce(*this, QStringLiteral("Plan copied"));
 }
+
+} // namespace planwindow

@@ -7,11 +7,14 @@
 #include <QWidget>
 #include <array>
 
-class EarningsChart;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+
+namespace planwindow {
+
+class EarningsChart;
 
 // The Plan window: a goal worked back to the impressions, page views, clicks or eCPM it
 // needs, and the earnings worked forward month by month, in a table and a chart. Every
@@ -44,10 +47,12 @@ private:
     QButtonGroup* period_ = nullptr; // ids in calc::Period's order
     QButtonGroup* solve_ = nullptr;  // ids in planning::Solve's order
     std::array<QLineEdit*, planning::kAllPlanInputs.size()> fields_{}; // in PlanInput's order
-    std::array<QLabel*, plan::kResultCount> resultLabels_{};
-    std::array<QLineEdit*, plan::kResultCount> results_{};
+    std::array<QLabel*, kResultCount> resultLabels_{};
+    std::array<QLineEdit*, kResultCount> results_{};
     QLabel* refusal_ = nullptr;
-    plan::View view_; // the plan shown
+    PlanView view_; // the plan shown
     MonthTableModel months_;
     EarningsChart* chart_ = nullptr;
 };
+
+} // namespace planwindow

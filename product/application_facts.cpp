@@ -4,7 +4,7 @@
 #include "calc/message_service.h"
 #include "product/version.h"
 
-namespace application {
+namespace product {
 namespace {
 
 QString AtLeastTwoDigits(int number) {
@@ -31,4 +31,4 @@ QString MainWindowCaption() {
     return Title() + ' ' + VersionText();
 }
 
-} // namespace application
+} // namespace product

@@ -4,7 +4,7 @@
 #include <QString>
 
 // What the program says about itself: its title and its version.
-namespace application {
+namespace product {
 
 QString Title();
 
@@ -18,4 +18,4 @@ QString VersionText();
 // "Varnel Interactive Calculator 1.00; build: 85"
 QString MainWindowCaption();
 
-} // namespace application
+} // namespace product

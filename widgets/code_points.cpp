@@ -3,7 +3,7 @@
 
 #include <QList>
 
-namespace code_points {
+namespace widgets::code_points {
 namespace {
 
 bool StartsPair(QStringView text, qsizetype at) {
@@ -27,4 +27,4 @@ QStringView Left(QStringView text, int count) {
     return text.left(Utf16Offset(text, count));
 }
 
-} // namespace code_points
+} // namespace widgets::code_points

@@ -5,7 +5,7 @@
 
 // The engine counts characters as Unicode code points; QString counts UTF-16 units, two of
 // them for a character outside the Basic Multilingual Plane.
-namespace code_points {
+namespace widgets::code_points {
 
 int Count(QStringView text);
 
@@ -15,4 +15,4 @@ qsizetype Utf16Offset(QStringView text, int index);
 // The first characters of the text, never more than count of them.
 QStringView Left(QStringView text, int count);
 
-} // namespace code_points
+} // namespace widgets::code_points

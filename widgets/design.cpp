@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-namespace design {
+namespace widgets::design {
 
 QColor DefaultTextColour() {
     return LightPalette().color(QPalette::WindowText);
@@ -35,4 +35,4 @@ QLabel* AddLabel(QWidget& parent, const char* name, const QString& caption, cons
     return label;
 }
 
-} // namespace design
+} // namespace widgets::design

@@ -10,7 +10,7 @@ class QString;
 class QWidget;
 
 // Building controls the way the windows are designed: a name, a place, a font, colours.
-namespace design {
+namespace widgets::design {
 
 // The default text colour of the light desktop the windows were designed on, for labels and
 // option buttons designed with it inside a window whose text colour differs.
@@ -25,4 +25,4 @@ void SetBackground(QWidget& widget, QColor colour);
 QLabel* AddLabel(QWidget& parent, const char* name, const QString& caption, const QRect& geometry,
                  const QFont& font);
 
-} // namespace design
+} // namespace widgets::design

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <iterator>
 
-namespace design {
+namespace widgets::design {
 namespace {
 
 struct RoleColours {
@@ -55,4 +55,4 @@ void UseDesignStyle() {
     QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
-} // namespace design
+} // namespace widgets::design

@@ -6,7 +6,7 @@
 // The windows were designed on a light desktop: white fields, black default text, grey
 // buttons and frames. A dark or coloured desktop palette would mix its light text into the
 // designed white backgrounds, so the designed windows carry these colours themselves.
-namespace design {
+namespace widgets::design {
 
 // The light palette the windows were designed with, every role in every colour group. Set
 // on a designed window, its controls inherit it; a window Qt makes for the program (a
@@ -17,4 +17,4 @@ QPalette LightPalette();
 // buttons look the same on every desktop. Call once, after the application is made.
 void UseDesignStyle();
 
-} // namespace design
+} // namespace widgets::design

@@ -36,7 +36,7 @@ class FrmAboutTest : public QObject {
     };
 
     std::unique_ptr<QWidget> owner_;
-    std::unique_ptr<frmAbout> about_;
+    std::unique_ptr<about::frmAbout> about_;
     std::vector<OpenedLink> opened_;
     mAPI::LinkOpener previousOpener_;
 
@@ -62,7 +62,7 @@ private slots:
         owner_ = std::make_unique<QWidget>();
         owner_->setGeometry(100, 100, 656, 510);
         owner_->show();
-        about_ = std::make_unique<frmAbout>(owner_.get());
+        about_ = std::make_unique<about::frmAbout>(owner_.get());
         about_->open();
         about_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(about_.get()));

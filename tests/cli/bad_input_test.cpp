@@ -148,11 +148,24 @@ INSTANTIATE_TEST_SUITE_P(
                     "--goal is for a single run; a batch reads it from the column goal"},
         BadInputRow{"EnginesSentenceForAnInput",
                     {"--goal", "5", "--ctr", "1", "--ecpm", "1", "--growth", "-100"},
-                    "The growth must be a percentage above -100 and up to 1000, with at most two "
+                    "the growth must be a percentage above -100 and up to 1000, with at most two "
                     "decimals."},
+        BadInputRow{"FillRateWithoutPageViews",
+                    {"-i", "1000", "--fill-rate", "50"},
+                    "the fill rate is for page views: give the page views too"},
+        BadInputRow{"SolveWithoutGoal",
+                    {"--solve", "ecpm", "-i", "5"},
+                    "--solve is for a goal: give --goal too"},
+        BadInputRow{"BlankGoal", {"--goal", " "}, "--goal needs a value"},
+        BadInputRow{"FillRateInABatch",
+                    {"--batch", "-", "--fill-rate", "50"},
+                    "--fill-rate is for a single run; a batch reads it from the column fill_rate"},
+        BadInputRow{"ImpressionsAndPageViews",
+                    {"-i", "5", "-P", "5"},
+                    "give either the impressions or the page views, not both."},
         BadInputRow{"UnreachableIsNoCommandLineFault",
                     {"--goal", "5", "--ctr", "1"},
-                    "The goal cannot be reached with an eCPM of $0.00.",
+                    "the goal cannot be reached with an eCPM of $0.00.",
                     false}),
     [](const auto& info) { return info.param.name; });
 

@@ -9,8 +9,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <set>
 #include <sstream>
 #include <streambuf>
+#include <vector>
 
 namespace {
 
@@ -46,6 +48,8 @@ const std::string kJsonNulls = "\"actual_impressions\":null,\"actual_clicks\":nu
                                "\"weekly\":null,\"monthly\":null,\"yearly\":null,\"epc\":null";
 
 const std::string kOnePercent = "100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00";
+const std::string kThousand = "1000,0,0.0%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00";
+const std::string kNeeded = "needed_impressions,needed_pageviews,needed_clicks,needed_ecpm,";
 
 std::string Tsv(std::string csv) {
     std::ranges::replace(csv, ',', '\t');
@@ -259,8 +263,49 @@ INSTANTIATE_TEST_SUITE_P(
                      kNoResults +
                      "\r\n1,2,,,,1000,,,,,1000,10.0,1.00%,$2.00,$2.00,$14.00,"
                      "$60.82,$730.00,$.20\r\n",
-                 "varnelcalc-cli: line 3: The goal cannot be reached with an eCPM of $0.00.\n", 1}),
+                 "varnelcalc-cli: line 3: the goal cannot be reached with an eCPM of $0.00.\n", 1},
+        BatchRow{"FillRateWithoutPageViews", "impressions,fill_rate\n1000,50\n", "csv",
+                 "impressions,fill_rate," + kNeeded + kResults + "\r\n1000,50,,,,," + kNoResults +
+                     "\r\n",
+                 "varnelcalc-cli: line 2: the fill rate is for page views: give the page views "
+                 "too\n",
+                 1},
+        BatchRow{"ShortJsonRowKeepsItsColumns", "site,ctr\na\n", "json",
+                 "{\"site\":\"a\",\"ctr\":\"\"," + kJsonNulls + "}\n",
+                 "varnelcalc-cli: line 2: 1 fields where the header has 2\n", 1},
+        BatchRow{"DecimalCommaInAPlanColumn", "ctr;ecpm;goal\n2,5;2,5;1000,50\n", "csv",
+                 "ctr,ecpm,goal," + kNeeded + kResults +
+                     "\r\n\"2,5\",\"2,5\",\"1000,50\",13161,,329.0,,13161,329.0,2.50%,$2.50,"
+                     "$32.90,$230.32,\"$1,000.57\",\"$12,009.41\",$.10\r\n",
+                 "", 0},
+        BatchRow{"SemicolonInACommaSeparatedHeader", "site;name,ctr\na,1\n", "csv",
+                 "site;name,ctr," + kResults + "\r\na,1," + kOnePercent + "\r\n", "", 0}),
     [](const auto& info) { return info.param.name; });
+
+// Bad rows on both sides of the blocks the two threads take turns at: every row comes out in
+// its place, and each bad one is told under its own line.
+TEST(BatchBlocks, RowsAcrossBlocksKeepTheirOrderAndLines) {
+    const std::set<int> bad = {8191, 8192, 8193, 16385};
+    std::string input = "site,impressions\n";
+    std::vector<std::string> expected = {"site,impressions," + kResults};
+    std::string expectedErr;
+    for (int row = 1; row <= 20000; ++row) {
+        const std::string site = std::to_string(row);
+        input += site + (bad.contains(row) ? ",x\n" : ",1000\n");
+        expected.push_back(site + (bad.contains(row) ? ",x," + kNoResults : ",1000," + kThousand));
+        if (bad.contains(row))
+            expectedErr += "varnelcalc-cli: line " + std::to_string(row + 1) +
+                           ": impressions \"x\": only digits and one \".\" are allowed\n";
+    }
+    const CliRun run = RunCli({"--batch", "-"}, input);
+    EXPECT_EQ(run.err, expectedErr);
+    EXPECT_EQ(run.code, 1);
+    std::istringstream out(run.out);
+    std::size_t line = 0;
+    for (std::string record; std::getline(out, record) && line < expected.size(); ++line)
+        ASSERT_EQ(record, expected[line] + "\r") << "output line " << line + 1;
+    EXPECT_EQ(line, expected.size());
+}
 
 class BatchFile : public ::testing::TestWithParam<const char*> {};
 
@@ -296,7 +341,7 @@ protected:
 // reading the rest of a long file for nothing.
 TEST(BatchOutput, FailedWriteStopsTheBatch) {
     std::string input = "impressions\n";
-    for (int row = 0; row < 20000; ++row)
+    for (int row = 0; row < 60000; ++row)
         input += "1000\n";
     std::istringstream in(input);
     RefusingBuffer refusing;
@@ -307,6 +352,84 @@ TEST(BatchOutput, FailedWriteStopsTheBatch) {
     EXPECT_EQ(err.str(), "varnelcalc-cli: cannot write the output: No space left on device\n");
     EXPECT_LT(in.tellg(), static_cast<std::streamoff>(input.size())) << "read on after the fault";
 }
+
+// An input that pauses between its parts, as a pipe or a terminal does: a part is handed over
+// only when the reader asks for more, and what was written by then is noted.
+class PausingInput final : public std::streambuf {
+public:
+    PausingInput(std::vector<std::string> parts, const std::ostringstream& out)
+        : parts_(std::move(parts)), out_(out) {}
+    std::vector<std::string> writtenBefore; // each part
+
+protected:
+    int_type underflow() override {
+        if (next_ == parts_.size())
+            return traits_type::eof();
+        writtenBefore.push_back(out_.str());
+        std::string& part = parts_[next_++];
+        setg(part.data(), part.data(), part.data() + part.size());
+        return traits_type::to_int_type(part[0]);
+    }
+
+private:
+    std::vector<std::string> parts_;
+    std::size_t next_ = 0;
+    const std::ostringstream& out_;
+};
+
+// Rows already read are answered before the batch waits for more, header and all.
+TEST(BatchInput, RowsReadAreWrittenWhenTheInputPauses) {
+    std::ostringstream out;
+    PausingInput pausing({"impressions\n1000\n", "1000\n"}, out);
+    std::istream in(&pausing);
+    std::ostringstream err;
+    EXPECT_EQ(cli::Run({"varnelcalc-cli", "--batch", "-"}, in, out, err), 0);
+    ASSERT_EQ(pausing.writtenBefore.size(), 2u);
+    EXPECT_EQ(pausing.writtenBefore[1],
+              "impressions," + kResults + "\r\n1000," + kThousand + "\r\n");
+}
+
+// An input that cannot be read, like a closed standard input.
+class FailingInput final : public std::streambuf {
+protected:
+    int_type underflow() override {
+        errno = EBADF;
+        throw std::ios_base::failure("read");
+    }
+};
+
+struct ReasonRow {
+    const char* name;
+    std::vector<QString> arguments;
+    std::string err;
+};
+
+void PrintTo(const ReasonRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SystemReason : public ::testing::TestWithParam<ReasonRow> {};
+
+// Whatever stream fails, the system's reason is told.
+TEST_P(SystemReason, IsToldWhenAStreamFails) {
+    FailingInput failing;
+    std::istream in(&failing);
+    RefusingBuffer refusing;
+    std::ostream out(&refusing);
+    std::ostringstream err;
+    QStringList arguments{"varnelcalc-cli"};
+    for (const QString& argument : GetParam().arguments)
+        arguments << argument;
+    EXPECT_EQ(cli::Run(arguments, in, out, err), 2);
+    EXPECT_EQ(err.str(), "varnelcalc-cli: " + GetParam().err + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, SystemReason,
+    ::testing::Values(
+        ReasonRow{"Help", {"--help"}, "cannot write the output: No space left on device"},
+        ReasonRow{"Input", {"--batch", "-"}, "cannot read the input: Bad file descriptor"}),
+    [](const auto& info) { return info.param.name; });
 
 // Reading stops at the bound, not at the end of the input.
 TEST(BatchInput, EndlessRecordStopsWithinItsBoundAndAChunk) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Which figure a batch column holds, and which one a column that holds none seems meant for.
+// Which figure or plan input a batch column holds, and which one a column that holds neither
+// seems meant for.
 #include "cli/columns.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +10,13 @@
 namespace {
 
 using cli::Figure;
+using planning::PlanInput;
 
 struct ColumnRow {
     const char* name;
     std::optional<Figure> holds;
-    std::optional<Figure> misspelt;
+    const char* meant; // the column's name, when it seems misspelt
+    std::optional<planning::PlanInput> plan = std::nullopt;
 };
 
 void PrintTo(const ColumnRow& row, std::ostream* out) {
@@ -24,35 +27,49 @@ class ColumnName : public ::testing::TestWithParam<ColumnRow> {};
 
 TEST_P(ColumnName, NamesItsFigure) {
     EXPECT_EQ(cli::FigureOfColumn(GetParam().name), GetParam().holds);
-    EXPECT_EQ(cli::MisspeltFigure(GetParam().name), GetParam().misspelt);
+    EXPECT_EQ(cli::PlanColumnOf(GetParam().name), GetParam().plan);
+    const auto meant = cli::MisspeltColumn(GetParam().name);
+    EXPECT_EQ(meant.value_or("(none)"), GetParam().meant ? GetParam().meant : "(none)");
 }
 
+// One row a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Headers, ColumnName,
-    ::testing::Values(ColumnRow{"impressions", Figure::Impressions, std::nullopt},
-                      ColumnRow{" CTR\t", Figure::CTR, std::nullopt},
-                      ColumnRow{"Clicks:", Figure::Clicks, std::nullopt},
-                      ColumnRow{"CTR (%)", Figure::CTR, std::nullopt},
-                      ColumnRow{"eCPM ($):", Figure::ECPM, std::nullopt},
-                      ColumnRow{"ecpm ($) :", Figure::ECPM, std::nullopt},
-                      ColumnRow{"ctr%", Figure::CTR, std::nullopt},
-                      ColumnRow{"eCPM($)", Figure::ECPM, std::nullopt},
-                      ColumnRow{"eCPM ($", Figure::ECPM, std::nullopt},
-                      ColumnRow{"CTR(%)", Figure::CTR, std::nullopt},
-                      ColumnRow{"CTR %", Figure::CTR, std::nullopt},
-                      ColumnRow{"ecmp", std::nullopt, Figure::ECPM},
-                      ColumnRow{"ecpn", std::nullopt, Figure::ECPM},
-                      ColumnRow{"impresion", std::nullopt, Figure::Impressions},
-                      ColumnRow{"clciks", std::nullopt, Figure::Clicks},
-                      ColumnRow{"impresions", std::nullopt, Figure::Impressions},
-                      ColumnRow{"Impression", std::nullopt, Figure::Impressions},
-                      ColumnRow{"click", std::nullopt, Figure::Clicks},
-                      ColumnRow{"cpm", std::nullopt, Figure::ECPM},
-                      ColumnRow{"site", std::nullopt, std::nullopt},
-                      ColumnRow{"city", std::nullopt, std::nullopt},
-                      ColumnRow{"cost", std::nullopt, std::nullopt},
-                      ColumnRow{"", std::nullopt, std::nullopt},
-                      ColumnRow{"ctr (%%)", std::nullopt, std::nullopt}),
+    ::testing::Values(
+        ColumnRow{"impressions", Figure::Impressions, nullptr},
+        ColumnRow{" CTR\t", Figure::CTR, nullptr},
+        ColumnRow{"Clicks:", Figure::Clicks, nullptr},
+        ColumnRow{"CTR (%)", Figure::CTR, nullptr},
+        ColumnRow{"eCPM ($):", Figure::ECPM, nullptr},
+        ColumnRow{"ecpm ($) :", Figure::ECPM, nullptr},
+        ColumnRow{"ctr%", Figure::CTR, nullptr},
+        ColumnRow{"eCPM($)", Figure::ECPM, nullptr},
+        ColumnRow{"eCPM ($", Figure::ECPM, nullptr},
+        ColumnRow{"CTR(%)", Figure::CTR, nullptr},
+        ColumnRow{"CTR %", Figure::CTR, nullptr},
+        ColumnRow{"ecmp", std::nullopt, "ecpm"},
+        ColumnRow{"ecpn", std::nullopt, "ecpm"},
+        ColumnRow{"impresion", std::nullopt, "impressions"},
+        ColumnRow{"clciks", std::nullopt, "clicks"},
+        ColumnRow{"impresions", std::nullopt, "impressions"},
+        ColumnRow{"Impression", std::nullopt, "impressions"},
+        ColumnRow{"click", std::nullopt, "clicks"},
+        ColumnRow{"cpm", std::nullopt, "ecpm"},
+        ColumnRow{"site", std::nullopt, nullptr},
+        ColumnRow{"city", std::nullopt, nullptr},
+        ColumnRow{"cost", std::nullopt, nullptr},
+        ColumnRow{"", std::nullopt, nullptr},
+        ColumnRow{"ctr (%%)", std::nullopt, nullptr},
+        ColumnRow{"page_views", std::nullopt, nullptr, PlanInput::PageViews},
+        ColumnRow{"fill rate", std::nullopt, nullptr, PlanInput::FillRate},
+        ColumnRow{"AdsPerPage", std::nullopt, nullptr, PlanInput::AdsPerPage},
+        ColumnRow{"Fill rate (%)", std::nullopt, nullptr, PlanInput::FillRate},
+        ColumnRow{"Goal ($):", std::nullopt, nullptr, PlanInput::Goal},
+        ColumnRow{"pagevews", std::nullopt, "pageviews"},
+        ColumnRow{"fil_rate", std::nullopt, "fill_rate"},
+        ColumnRow{"goals", std::nullopt, "goal"}),
     [](const auto& info) { return "Row" + std::to_string(info.index); });
+// clang-format on
 
 } // namespace

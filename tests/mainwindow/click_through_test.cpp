@@ -26,7 +26,7 @@ pages::WebPane* PaneNamed(PagesWindow& window, const QString& name) {
 // The panes loaded as the main window loads them.
 void LoadAsTheMainWindow(PagesWindow& w) {
     const pages_test::Panes& p = w.panes;
-    LoadPages({p.help, p.gold, p.videos, p.seo, p.marlo}, &w.window, w.messages);
+    mainwindow::LoadPages({p.help, p.gold, p.videos, p.seo, p.marlo}, &w.window, w.messages);
 }
 
 QString SlotAddress(const char* path) {
@@ -211,7 +211,7 @@ private slots:
 
     void panesOutlivingTheMainWindowOpenNothing() {
         QWidget host;
-        Panes panes{};
+        mainwindow::Panes panes{};
         for (pages::WebPane** pane :
              {&panes.help, &panes.gold, &panes.videos, &panes.seo, &panes.marlo}) {
             *pane = new pages::WebPane(&host);
@@ -220,7 +220,7 @@ private slots:
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         auto mainWindow = std::make_unique<QWidget>();
-        LoadPages(panes, mainWindow.get(), w->messages);
+        mainwindow::LoadPages(panes, mainWindow.get(), w->messages);
         QVERIFY(WaitForPage(*panes.marlo));
         mainWindow.reset();
         ClickElement(*panes.marlo, Elements(*panes.marlo, "img").front());

@@ -30,12 +30,12 @@ QPalette DesktopPalette(QColor window, QColor text) {
 }
 
 QImage Grab(View view) {
-    frmMain window;
+    mainwindow::frmMain window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return {};
     if (view == View::About) {
-        frmAbout about(&window);
+        about::frmAbout about(&window);
         about.show();
         if (!QTest::qWaitForWindowExposed(&about))
             return {};

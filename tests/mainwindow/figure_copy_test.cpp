@@ -71,7 +71,7 @@ class FigureCopyTest : public MainWindowFixture {
             text += boxNames[row] + '\t' + boxes[row] + '\t' + boxes[row] + '\n';
         for (int row = 0; row < figureNames.size(); ++row)
             text += figureNames[row] + '\t' + figures[row] + '\t' +
-                    FigureCopy::PlainNumber(figures[row]) + '\n';
+                    mainwindow::FigureCopy::PlainNumber(figures[row]) + '\n';
         return text;
     }
 
@@ -104,7 +104,7 @@ private slots:
     void plainNumber() {
         QFETCH(QString, shown);
         QFETCH(QString, number);
-        QCOMPARE(FigureCopy::PlainNumber(shown), number);
+        QCOMPARE(mainwindow::FigureCopy::PlainNumber(shown), number);
     }
 
     void menuItemsCopyTheFigure_data() {
@@ -153,7 +153,7 @@ private slots:
         copyFromMenu(qPrintable(figure), QStringLiteral("Copy"));
         QCOMPARE(clipboardText(), shown);
         copyFromMenu(qPrintable(figure), QStringLiteral("Copy Number"));
-        QCOMPARE(clipboardText(), FigureCopy::PlainNumber(shown));
+        QCOMPARE(clipboardText(), mainwindow::FigureCopy::PlainNumber(shown));
         QVERIFY(messages->messages.empty());
     }
 
@@ -213,8 +213,9 @@ private slots:
         const QString html = data->html();
         QCOMPARE(html.count(QStringLiteral("<tr>")), 15);
         QVERIFY(html.contains(QStringLiteral("<tr><th>Figure</th><th>Shown</th><th>Number</th>")));
-        QVERIFY(html.contains(QStringLiteral("<tr><td>Yearly earnings</td><td>%1</td><td>%2</td>")
-                                  .arg(figures[7], FigureCopy::PlainNumber(figures[7]))));
+        QVERIFY(
+            html.contains(QStringLiteral("<tr><td>Yearly earnings</td><td>%1</td><td>%2</td>")
+                              .arg(figures[7], mainwindow::FigureCopy::PlainNumber(figures[7]))));
         QVERIFY2(html.contains(QStringLiteral("<tr><td>eCPM</td>") + ecpmHtml + "</tr>"),
                  qPrintable(html));
     }
@@ -246,7 +247,7 @@ private slots:
     // What is copied is what the label shows when the item is chosen.
     void copyReadsTheCaptionWhenChosen() {
         QLabel& daily = find<QLabel>("lblDailyEarnings");
-        FigureCopy* copy = window->findChild<FigureCopy*>();
+        mainwindow::FigureCopy* copy = window->findChild<mainwindow::FigureCopy*>();
         QVERIFY(copy);
         std::unique_ptr<QMenu> menu(copy->createContextMenu(daily, nullptr));
         daily.setText(QStringLiteral("$.50"));

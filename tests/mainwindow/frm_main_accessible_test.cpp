@@ -193,7 +193,7 @@ private slots:
                                           {"txtPresentImpressions", "1000"},
                                           {"txtECPM", "2"}})
             typeInto(name, QString::fromLatin1(typed));
-        const QLabel& tip = window->findChild<FigureReadout*>()->tip();
+        const QLabel& tip = window->findChild<mainwindow::FigureReadout*>()->tip();
         QWidget& control = find(qPrintable(focus));
         control.setFocus();
         QTest::keyClick(&control, Qt::Key(key), modifiers);

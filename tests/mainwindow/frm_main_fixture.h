@@ -26,7 +26,7 @@ protected:
         QString ownerWindow;
     };
 
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<mainwindow::frmMain> window;
     std::unique_ptr<MessageRecorder> messages;
     std::vector<OpenedLink> openedLinks;
 
@@ -79,7 +79,7 @@ private slots:
     void init() {
         messages = std::make_unique<MessageRecorder>();
         openedLinks.clear();
-        window = std::make_unique<frmMain>();
+        window = std::make_unique<mainwindow::frmMain>();
         window->show();
         // Without a window manager (as under Xvfb) nobody activates a new window but itself.
         window->activateWindow();

@@ -136,16 +136,18 @@ private slots:
     void noReaderNoEarningsAfterAPause() {
         QVERIFY(!QAccessible::isActive());
         typeInto("txtECPM", QStringLiteral("3"));
-        QTest::qWait(int((FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count()));
+        QTest::qWait(int(
+            (mainwindow::FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count()));
         QCOMPARE(Announced(*window), QString());
     }
 
     // While a reader listens the earnings are told once typing rests, and not after Reset.
     void earningsAfterAPauseWithAReader() {
-        const auto previous = FigureReadout::SetReaderCheck([] { return true; });
-        const auto restore = qScopeGuard([previous] { FigureReadout::SetReaderCheck(previous); });
+        const auto previous = mainwindow::FigureReadout::SetReaderCheck([] { return true; });
+        const auto restore =
+            qScopeGuard([previous] { mainwindow::FigureReadout::SetReaderCheck(previous); });
         const int pause =
-            int((FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count());
+            int((mainwindow::FigureReadout::kTypingPause + std::chrono::milliseconds(300)).count());
         typeInto("txtPresentCTR", QStringLiteral("2"));
         typeInto("txtECPM", QStringLiteral("7"));
         QCOMPARE(Announced(*window), QString());

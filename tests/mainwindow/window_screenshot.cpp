@@ -27,11 +27,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
-    design::UseDesignStyle();
+    widgets::design::UseDesignStyle();
     widgets::RegisterFontSubstitutes();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    frmMain window;
+    mainwindow::frmMain window;
     window.show();
     if (!Picture(window, folder.filePath(QStringLiteral("main-window.png"))))
         return 1;
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
             return 1;
     }
     tabs->setCurrentIndex(0);
-    frmAbout about(&window);
+    about::frmAbout about(&window);
     about.open();
     return Picture(about, folder.filePath(QStringLiteral("about-window.png"))) ? 0 : 1;
 }

@@ -13,7 +13,9 @@
 class PlanWindowTest : public MainWindowFixture {
     Q_OBJECT
 
-    QList<PlanWindow*> plans() const { return window->findChildren<PlanWindow*>(); }
+    QList<planwindow::PlanWindow*> plans() const {
+        return window->findChildren<planwindow::PlanWindow*>();
+    }
 
 private slots:
     void planFromTheKeys() {
@@ -23,7 +25,7 @@ private slots:
         typeInto("txtECPM", QStringLiteral("2.5"));
         QTest::keyClick(focused(), Qt::Key_G, Qt::ControlModifier);
         QTRY_COMPARE(plans().size(), 1);
-        QPointer<PlanWindow> plan = plans().first();
+        QPointer<planwindow::PlanWindow> plan = plans().first();
         QTRY_COMPARE(focused(), plan->findChild<QLineEdit*>("txtGoal"));
         QCOMPARE(plan->findChild<QLineEdit*>("txtPlanCTR")->text(), QStringLiteral("2.5"));
 
@@ -49,7 +51,7 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_Escape);
         QTRY_VERIFY(!plan);
 
-        FigureCopy* copy = window->findChild<FigureCopy*>();
+        mainwindow::FigureCopy* copy = window->findChild<mainwindow::FigureCopy*>();
         std::unique_ptr<QMenu> menu(
             copy->createContextMenu(find<QLabel>("lblDailyEarnings"), nullptr));
         menu->actions().last()->trigger();

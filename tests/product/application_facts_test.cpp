@@ -24,12 +24,12 @@ private slots:
         QFETCH(int, minor);
         QFETCH(int, revision);
         QFETCH(QString, text);
-        QCOMPARE(application::VersionText(major, minor, revision), text);
+        QCOMPARE(product::VersionText(major, minor, revision), text);
     }
 
     void versionComesFromTheProject() {
-        QCOMPARE(application::VersionText(), QStringLiteral("1.00; build: 85"));
-        QCOMPARE(application::MainWindowCaption(),
+        QCOMPARE(product::VersionText(), QStringLiteral("1.00; build: 85"));
+        QCOMPARE(product::MainWindowCaption(),
                  QStringLiteral("Varnel Interactive Calculator 1.00; build: 85"));
     }
 };

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "cli/batch_row.h"
+
+#include "cli/plan_request.h"
+#include "cli/projection.h"
+
+#include <algorithm>
+
+namespace cli {
+namespace {
+
+// The cell in the column, when the row has one and it is not empty.
+const std::string* CellAt(const std::vector<std::string>& cells,
+                          const std::optional<std::size_t>& column) {
+    return column && *column < cells.size() && !cells[*column].empty() ? &cells[*column] : nullptr;
+}
+
+std::string WithPoint(std::string text) {
+    std::ranges::replace(text, ',', '.');
+    return text;
+}
+
+} // namespace
+
+std::string Line(long number) {
+    return "line " + std::to_string(number) + ": ";
+}
+
+void WorkRow(const BatchRow& row, const FigureColumns& columns, const RowWriter& writer,
+             Worked& worked) {
+    // In a file separated by ';', the comma is the decimal point.
+    const auto text = [&](const std::string& cell) {
+        return columns.decimalComma ? WithPoint(cell) : cell;
+    };
+    Figures figures;
+    for (const Figure figure : kAllFigures) {
+        if (const std::string* cell =
+                CellAt(row.cells, columns.column[static_cast<std::size_t>(figure)]))
+            figures[figure] = text(*cell);
+    }
+    // A row with a goal or page views is a plan's; others are the calculator's as ever.
+    const bool planned = std::ranges::any_of(
+        columns.plan, [&](const auto& column) { return CellAt(row.cells, column) != nullptr; });
+
+    const auto problem = [&](const std::string& what) {
+        worked.problems.push_back(Line(row.line) + what);
+    };
+    std::optional<calc::Captions> captions;
+    std::optional<planning::PlanAnswer> answer; // a plan's row only: a Plan is costly to make
+    const planning::Plan* plan = nullptr;
+    const std::size_t header = writer.columns().size();
+    if (row.cells.size() != header) {
+        problem(std::to_string(row.cells.size()) + " fields where the header has " +
+                std::to_string(header));
+    } else if (planned) {
+        planning::PlanTexts inputs;
+        for (const planning::PlanInput input : planning::kAllPlanInputs) {
+            if (const std::string* cell =
+                    CellAt(row.cells, columns.plan[static_cast<std::size_t>(input)]))
+                inputs[input] = text(*cell);
+        }
+        const auto request = PlanRequest(figures, std::move(inputs));
+        if (const auto* why = std::get_if<std::string>(&request)) {
+            problem(*why);
+        } else {
+            answer = planning::MakePlan(std::get<planning::PlanTexts>(request));
+            plan = std::get_if<planning::Plan>(&*answer);
+            if (!plan)
+                problem(RefusalClause(std::get<planning::PlanRefusal>(*answer)));
+        }
+    } else if (auto projection = Project(figures); std::holds_alternative<Problem>(projection)) {
+        problem(std::get<Problem>(projection).description);
+    } else {
+        captions = std::move(std::get<calc::Captions>(projection));
+    }
+    writer.appendRow(worked.out, row.cells,
+                     plan       ? &plan->figures
+                     : captions ? &*captions
+                                : nullptr,
+                     plan ? &plan->needed : nullptr);
+}
+
+} // namespace cli
