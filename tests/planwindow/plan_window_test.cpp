@@ -6,6 +6,7 @@
 #include "tests/mainwindow/frm_main_fixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
@@ -22,28 +23,93 @@ class PlanWindowTest : public MainWindowFixture {
     }
 
     // The Plan window over figures that make a plan: 1000 impressions, a CTR of 2.5 %, eCPM 2.
-    planwindow::PlanWindow* openPlan() {
+    QWidget* openPlan() {
         for (const auto& [name, typed] : {std::pair{"txtPresentImpressions", "1000"},
                                           {"txtPresentCTR", "2"},
                                           {"txtDec", "5"},
                                           {"txtECPM", "2"}})
             typeInto(name, QString::fromLatin1(typed));
         QTest::keyClick(focused(), Qt::Key_G, Qt::ControlModifier);
-        planwindow::PlanWindow* plan = plans().value(0);
-        const bool focused =
-            plan && QTest::qWaitFor([&] {
-                return QApplication::focusWidget() == plan->findChild<QLineEdit*>(u"txtGoal"_s);
-            });
-        return focused ? plan : nullptr;
+        QWidget* plan = plans().value(0);
+        const bool ready = plan && QTest::qWaitFor([&] {
+                               return focused() == plan->findChild<QLineEdit*>(u"txtGoal"_s);
+                           });
+        return ready ? plan : nullptr;
     }
-    template <typename Widget = QLineEdit> Widget& in(QWidget& plan, const QString& name) {
-        return *plan.findChild<Widget*>(name);
+
+    // "@name" focuses a control (a box with the caret at its end), "name=text" writes a box,
+    // "paste:text" pastes into the box with the focus, "choose:name" picks the option whose name
+    // ends so, "hide" puts the news told away; anything else is keys.
+    void take(QWidget& plan, const QString& step) {
+        const auto named = [&plan](const QString& name) {
+            return plan.findChild<QWidget*>(name);
+        };
+        if (step.startsWith(u'@')) {
+            named(step.mid(1))->setFocus(Qt::TabFocusReason);
+            if (auto* box = qobject_cast<QLineEdit*>(focused()))
+                box->end(false);
+        } else if (step.contains(u'=')) {
+            static_cast<QLineEdit*>(named(step.section(u'=', 0, 0)))
+                ->setText(step.section(u'=', 1));
+        } else if (step.startsWith(u"paste:"_s)) {
+            QGuiApplication::clipboard()->setText(step.mid(6));
+            QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+        } else if (step.startsWith(u"choose:"_s)) {
+            for (auto* option : plan.findChildren<QAbstractButton*>())
+                if (option->accessibleName().endsWith(step.mid(7)))
+                    option->click();
+        } else if (step == u"hide"_s) {
+            named(u"announcement"_s)->hide();
+        } else {
+            const QKeyCombination key = QKeySequence::fromString(step)[0];
+            QTest::keyClick(focused(), key.key(), key.keyboardModifiers());
+        }
     }
-    static void press(const QString& keys) {
-        const QKeySequence sequence = QKeySequence::fromString(keys);
-        for (int i = 0; i < sequence.count(); ++i)
-            QTest::keyClick(QApplication::focusWidget(), sequence[i].key(),
-                            sequence[i].keyboardModifiers());
+
+    // "name.property", "focus" (its name), "row" (the month table's), "news" (the news shown),
+    // "tabs:figure" (in its line of the copy), "cut" (columns narrower than their figures),
+    // "goal line" (on the chart's top third).
+    QString shown(QPointer<QWidget> plan, const QString& check) {
+        if (!plan || check == u"closed"_s)
+            return plan ? u"open"_s : u"closed"_s;
+        auto* table = plan->findChild<QAbstractItemView*>(u"tblMonths"_s);
+        if (check == u"focus"_s)
+            return focused()->accessibleName();
+        if (check == u"row"_s)
+            return QString::number(table->currentIndex().row());
+        if (check == u"news"_s) {
+            auto* news = plan->findChild<QWidget*>(u"announcement"_s);
+            return news && news->isVisible() ? news->accessibleName() : QString();
+        }
+        if (check.startsWith(u"tabs:"_s)) {
+            const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+            const auto line = std::ranges::find_if(
+                lines, [&](const QString& each) { return each.startsWith(check.mid(5) + u'\t'); });
+            return line == lines.end() ? QString() : QString::number(line->count(u'\t'));
+        }
+        if (check == u"cut"_s) {
+            int cut = 0;
+            for (int column = 0; column < table->model()->columnCount(); ++column)
+                cut += table->sizeHintForColumn(column) >
+                       static_cast<QTableView*>(table)->columnWidth(column);
+            return QString::number(cut);
+        }
+        if (check == u"goal line"_s) {
+            QWidget& chart = *plan->findChild<QWidget*>(u"picEarningsChart"_s);
+            const QImage image = chart.grab().toImage();
+            const QRgb ink = chart.palette().color(QPalette::Text).rgb();
+            int longest = 0;
+            for (int y = 0; y < image.height() / 3; ++y) {
+                int inked = 0;
+                for (int x = 0; x < image.width(); ++x)
+                    inked += image.pixel(x, y) == ink;
+                longest = std::max(longest, inked);
+            }
+            return QVariant(longest > image.width() / 3).toString();
+        }
+        return plan->findChild<QObject*>(check.section(u'.', 0, 0))
+            ->property(qPrintable(check.section(u'.', 1)))
+            .toString();
     }
 
 private slots:
@@ -87,177 +153,65 @@ private slots:
         QTRY_COMPARE(plans().size(), 1);
     }
 
-    // A spreadsheet's cell, pasted, is its first line; a tab kept in it stays in its cell of
-    // the copy.
-    void aPasteTakesTheFirstLine_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("goal") << "txtGoal"
-                              << "2000\n"
-                              << "2000";
-        QTest::newRow("months, CR LF") << "txtMonths"
-                                       << "24\r\n3\r\n"
-                                       << "24";
-        QTest::newRow("a tab") << "txtGoal"
-                               << "20\t00"
-                               << "20\t00";
+    // Steps a user takes in a new Plan window, and what it then shows.
+    void whatTheUserMeets_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a pasted cell: its first line") << "Ctrl+A paste:2000\r\n"
+                                                       << "txtGoal.text"
+                                                       << "2000";
+        QTest::newRow("a pasted tab: no cell of its own") << "Ctrl+A paste:2\t0 Ctrl+Shift+C"
+                                                          << "tabs:Goal ($)"
+                                                          << "2";
+        QTest::newRow("Return on Copy Plan") << "@cmdCopyPlan Return"
+                                             << "tabs:Months"
+                                             << "2";
+        QTest::newRow("keypad Enter on Copy Plan") << "@cmdCopyPlan Num+Enter"
+                                                   << "tabs:Months"
+                                                   << "2";
+        QTest::newRow("Return on Close") << "@cmdClose Return"
+                                         << "closed"
+                                         << "closed";
+        QTest::newRow("eCPM solved for: left out") << "choose:eCPM"
+                                                   << "txtPlanECPM.enabled"
+                                                   << "false";
+        QTest::newRow("fill rate beside impressions: left out") << ""
+                                                                << "txtFillRate.enabled"
+                                                                << "false";
+        QTest::newRow("ads per page with page views") << "txtPageViews=500"
+                                                      << "txtAdsPerPage.enabled"
+                                                      << "true";
+        QTest::newRow("Tab: into a choice at its option on") << "Tab"
+                                                             << "focus"
+                                                             << "Goal per Month";
+        QTest::newRow("Alt+N in Months selects it") << "@txtMonths Alt+N 2 4"
+                                                    << "txtMonths.text"
+                                                    << "24";
+        QTest::newRow("a refusal kept: not told again") << "Ctrl+A 0 hide 0"
+                                                        << "news"
+                                                        << "";
+        QTest::newRow("the table keeps its month") << "@tblMonths Down Down @txtGoal @tblMonths"
+                                                   << "row"
+                                                   << "2";
+        QTest::newRow("the table's figures: uncut") << "txtGrowth=20 txtMonths=120"
+                                                    << "cut"
+                                                    << "0";
+        QTest::newRow("a goal above every bar") << ""
+                                                << "goal line"
+                                                << "true";
     }
 
-    void aPasteTakesTheFirstLine() {
-        QFETCH(QString, field);
-        QFETCH(QString, pasted);
-        QFETCH(QString, text);
-        QWidget* plan = openPlan();
-        QVERIFY(plan);
-        QLineEdit& box = in(*plan, field);
-        box.setFocus();
-        box.selectAll();
-        QGuiApplication::clipboard()->setText(pasted);
-        press(QStringLiteral("Ctrl+V, Ctrl+Shift+C"));
-        QCOMPARE(box.text(), text);
-        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
-        for (const QString& line : lines.filter(QRegularExpression(u"^(Goal \\(|Months)"_s)))
-            QCOMPARE(line.count(u'\t'), 2);
-    }
-
-    void enterPressesTheFocusedButton_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("Return on Copy Plan") << "cmdCopyPlan"
-                                             << "Return" << false;
-        QTest::newRow("keypad Enter on Copy Plan") << "cmdCopyPlan"
-                                                   << "Num+Enter" << false;
-        QTest::newRow("Return on Close") << "cmdClose"
-                                         << "Return" << true;
-    }
-
-    void enterPressesTheFocusedButton() {
-        QFETCH(QString, button);
-        QFETCH(QString, key);
-        QFETCH(bool, closes);
+    void whatTheUserMeets() {
+        QFETCH(QString, steps);
+        QFETCH(QString, check);
+        QFETCH(QString, expected);
         QPointer<QWidget> plan = openPlan();
         QVERIFY(plan);
         QGuiApplication::clipboard()->clear();
-        in<QWidget>(*plan, button).setFocus();
-        press(key);
-        QTRY_COMPARE(plan.isNull(), closes);
-        QCOMPARE(QGuiApplication::clipboard()->text().startsWith(u"Figure"_s), !closes);
-    }
-
-    // Fields that play no part in the plan are left out.
-    void fieldsThatPlayNoPart_data() {
-        QTest::addColumn<bool>("solveForECPM");
-        QTest::addColumn<QString>("pageViews");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("eCPM solved for") << true << ""
-                                         << "txtPlanECPM" << false;
-        QTest::newRow("eCPM typed") << false << ""
-                                    << "txtPlanECPM" << true;
-        QTest::newRow("fill rate beside impressions") << false << ""
-                                                      << "txtFillRate" << false;
-        QTest::newRow("ads per page with page views") << false << "500"
-                                                      << "txtAdsPerPage" << true;
-    }
-
-    void fieldsThatPlayNoPart() {
-        QFETCH(bool, solveForECPM);
-        QFETCH(QString, pageViews);
-        QFETCH(QString, field);
-        QFETCH(bool, enabled);
-        QWidget* plan = openPlan();
-        QVERIFY(plan);
-        for (auto* option : plan->findChildren<QAbstractButton*>()) {
-            if (solveForECPM && option->accessibleName() == u"Solve for eCPM"_s)
-                option->click();
-        }
-        in(*plan, u"txtPageViews"_s).setText(pageViews);
-        QCOMPARE(in(*plan, field).isEnabled(), enabled);
-    }
-
-    // From the box with the focus, the keys pressed: the control then focused, and its text.
-    void keysMoveAndSelect_data() {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Tab enters a choice at the option that is on") << "txtGoal"
-                                                                      << "Tab"
-                                                                      << "Goal per Month"
-                                                                      << "";
-        QTest::newRow("Alt+N in Months selects it") << "txtMonths"
-                                                    << "Alt+N, 2, 4"
-                                                    << "Months"
-                                                    << "24";
-    }
-
-    void keysMoveAndSelect() {
-        QFETCH(QString, start);
-        QFETCH(QString, keys);
-        QFETCH(QString, focus);
-        QFETCH(QString, text);
-        QWidget* plan = openPlan();
-        QVERIFY(plan);
-        in(*plan, start).setFocus(Qt::MouseFocusReason);
-        in(*plan, start).end(false);
-        press(keys);
-        QCOMPARE(focused()->accessibleName(), focus);
-        auto* box = qobject_cast<QLineEdit*>(focused());
-        QCOMPARE(box ? box->text() : QString(), text);
-    }
-
-    // A refusal is told as it appears; one that stays as it was is no news.
-    void aRefusalIsToldOnce() {
-        QWidget* plan = openPlan();
-        QVERIFY(plan);
-        press(u"0"_s);
-        auto* notice = plan->findChild<QWidget*>(u"announcement"_s);
-        QVERIFY(notice && notice->isVisible());
-        QVERIFY(notice->accessibleName().startsWith(u"The goal"_s));
-        notice->hide();
-        press(u"0"_s);
-        QVERIFY(notice->isHidden());
-    }
-
-    // Back in the month table, the month left is the month read.
-    void theTableKeepsItsMonth() {
-        QWidget* plan = openPlan();
-        QVERIFY(plan);
-        auto& table = in<QTableView>(*plan, u"tblMonths"_s);
-        table.setFocus(Qt::TabFocusReason);
-        press(u"Down, Down"_s);
-        in(*plan, u"txtGoal"_s).setFocus(Qt::BacktabFocusReason);
-        table.setFocus(Qt::TabFocusReason);
-        QCOMPARE(table.currentIndex().row(), 2);
-    }
-
-    // No figure is cut: each column fits its widest figure; the goal's line, above every bar,
-    // is drawn at the chart's top.
-    void nothingIsCut() {
-        QWidget* plan = openPlan();
-        QVERIFY(plan);
-        in(*plan, u"txtGrowth"_s).setText(u"20"_s);
-        in(*plan, u"txtMonths"_s).setText(u"120"_s);
-        auto& table = in<QTableView>(*plan, u"tblMonths"_s);
-        QCOMPARE(table.model()->rowCount(), 120);
-        for (int column = 0; column < table.model()->columnCount(); ++column)
-            QVERIFY(table.columnWidth(column) >=
-                    static_cast<QAbstractItemView&>(table).sizeHintForColumn(column));
-        in(*plan, u"txtMonths"_s).setText(u"12"_s);
-        in(*plan, u"txtGrowth"_s).setText(u"0"_s);
-        QWidget& chart = in<QWidget>(*plan, u"picEarningsChart"_s);
-        const QImage image = chart.grab().toImage();
-        const QRgb ink = chart.palette().color(QPalette::Text).rgb();
-        int longest = 0;
-        for (int y = 0; y < image.height() / 3; ++y) {
-            int inked = 0;
-            for (int x = 0; x < image.width(); ++x)
-                inked += image.pixel(x, y) == ink;
-            longest = std::max(longest, inked);
-        }
-        QVERIFY2(longest > image.width() / 3, qPrintable(QString::number(longest)));
+        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts))
+            take(*plan, step);
+        QTRY_COMPARE(shown(plan, check), expected);
     }
 };
 
