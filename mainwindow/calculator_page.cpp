@@ -66,9 +66,12 @@ constexpr std::array kTypedFigures = {
     TypedFigure{calc::Box::ECPM, "updECPM", "eCPM", ToRect(360, 2760, 255, 405),
                 ToRect(600, 2760, 1420, 400), calc::Caption::ECPM},
 };
-// Told with each box: the results never take the focus, these keys read them.
+// Told with each box: the results never take the focus, these keys read them. A reader speaks
+// the tip that F1 shows.
 constexpr const char* kFiguresKeys = "F1 speaks the earnings, Shift+F1 the actual numbers, "
                                      "Shift+F10 copies";
+constexpr const char* kFiguresKeysShown = "F1 shows the earnings, Shift+F1 the actual numbers, "
+                                          "Shift+F10 copies";
 
 // Focus order: the boxes first, the arrows after the step choice.
 constexpr std::array kBoxTabIndex = {2, 3, 4, 5, 6};
@@ -179,7 +182,7 @@ widgets::FittingLabel* AddFigureLabel(QWidget& frame, const FigureLabel& figure,
     label->move(figure.geometry.topLeft());
     widgets::design::SetTextColour(*label, colour);
     label->setAccessibleDescription(QString::fromLatin1(result.description));
-    label->setToolTip(
+    label->setHelpTip(
         QString::fromLatin1(result.description) +
         QStringLiteral(".\nRight-click to copy it; Ctrl+Shift+C copies all figures."));
     ShowFigure(*label, heading, QString::fromLatin1(result.startCaption));
@@ -343,7 +346,7 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
                            "copies all figures.")
                 .arg(QString::fromLatin1(figure.figure))
                 .arg(calc::TypingLimit(box))
-                .arg(QString::fromLatin1(kFiguresKeys)));
+                .arg(QString::fromLatin1(kFiguresKeysShown)));
 
         auto* arrows = new bind::SpinArrows(
             calculator_->spinButton(box), QString::fromLatin1(figure.figure), edit.parentWidget());

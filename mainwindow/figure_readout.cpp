@@ -5,9 +5,11 @@
 #include "widgets/announcement.h"
 #include "widgets/quiet_news.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 #include <utility>
 
 namespace mainwindow {
@@ -31,6 +33,8 @@ FigureReadout::FigureReadout(QWidget& window, const std::vector<QLineEdit*>& box
     tip_->setBackgroundRole(QPalette::ToolTipBase);
     tip_->setAutoFillBackground(true);
     tip_->hide();
+    // It covers the box below: a click there is meant for that box.
+    tip_->setAttribute(Qt::WA_TransparentForMouseEvents);
     widgets::SetAccessibleRole(*tip_, QAccessible::ToolTip);
     // A reader would read the box again each time the tip goes away.
     widgets::HideQuietly(*tip_);
@@ -48,10 +52,11 @@ FigureReadout::FigureReadout(QWidget& window, const std::vector<QLineEdit*>& box
         widgets::Announce(window_, words);
         lastTold_ = words;
     });
-    for (QLineEdit* box : boxes) {
-        box->installEventFilter(this);
+    for (QLineEdit* box : boxes)
         connect(box, &QLineEdit::textEdited, this, [this, box] { tellEarningsAfterPause(box); });
-    }
+    // The keys work wherever the focus is in the window; a focus move puts the tip away.
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, tip_, &QWidget::hide);
 }
 
 // Only while a reader listens: others see the figures change as they type.
@@ -80,15 +85,17 @@ QString FigureReadout::Words(const Column& column) {
     return lines.join(QLatin1Char('\n'));
 }
 
+// A key goes to the widget with the focus first, then, unused, to its parents: it is judged
+// there, once.
 bool FigureReadout::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        tip_->hide();
-        return false;
-    }
     if (event->type() != QEvent::KeyPress)
         return false;
+    QWidget* focus = QApplication::focusWidget();
+    if (watched != focus || focus->window() != &window_)
+        return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (key.key() != Qt::Key_F1 || (key.modifiers() & ~Qt::ShiftModifier)) {
+    if ((key.key() != Qt::Key_F1 && key.key() != Qt::Key_Help) ||
+        (key.modifiers() & ~Qt::ShiftModifier)) {
         tip_->hide();
         return false;
     }
@@ -96,20 +103,19 @@ bool FigureReadout::eventFilter(QObject* watched, QEvent* event) {
     // A held F1 reads once.
     if (key.isAutoRepeat())
         return true;
-    showTip(*static_cast<QLineEdit*>(watched),
-            Words(key.modifiers() & Qt::ShiftModifier ? actualNumbers_ : earnings_));
+    showTip(*focus, Words(key.modifiers() & Qt::ShiftModifier ? actualNumbers_ : earnings_));
     return true;
 }
 
-void FigureReadout::showTip(const QLineEdit& box, const QString& words) {
+void FigureReadout::showTip(const QWidget& control, const QString& words) {
     // Hidden first: a tip shown again, even with the same words, is spoken again.
     tip_->hide();
     tip_->setText(words);
     tip_->setAccessibleName(words);
     tip_->adjustSize();
-    const QPoint below = box.mapTo(&window_, QPoint(0, box.height()));
-    tip_->move(std::clamp(below.x(), 0, window_.width() - tip_->width()),
-               std::clamp(below.y(), 0, window_.height() - tip_->height()));
+    const QPoint below = control.mapTo(&window_, QPoint(0, control.height()));
+    tip_->move(std::max(0, std::min(below.x(), window_.width() - tip_->width())),
+               std::max(0, std::min(below.y(), window_.height() - tip_->height())));
     tip_->raise();
     tip_->show();
     expiry_.start();

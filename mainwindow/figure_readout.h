@@ -16,7 +16,8 @@ class QWidget;
 namespace mainwindow {
 
 // Keys that show the results in a tip under the box being edited, without the focus leaving
-// the box: F1 the earnings, Shift+F1 the actual numbers. Screen readers speak a tip that F1
+// the box: F1 (or the Help key) the earnings, Shift+F1 the actual numbers; elsewhere in the
+// window the tip shows under the control with the focus. Screen readers speak a tip that F1
 // brings up, so a blind user hears the new figures after an edit. The next key, a focus move
 // or a few seconds put the tip away.
 //
@@ -54,7 +55,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showTip(const QLineEdit& box, const QString& words);
+    void showTip(const QWidget& control, const QString& words);
     void tellEarningsAfterPause(QLineEdit* box);
 
     QWidget& window_;

@@ -73,8 +73,13 @@ void EarningsChart::paintEvent(QPaintEvent*) {
                          QPointF(left + slot * kBarShare, plot.bottom()));
         painter.fillRect(bar, palette().highlight());
         if (row % labelEvery == 0) {
-            const QRectF label(plot.left() + row * slot - slot, plot.bottom() + 1, 3 * slot,
-                               metrics.height());
+            // As wide as the labels' spacing, which the widest number fits, centred under its
+            // bar, and inside the chart at its ends.
+            const double labelWidth = labelEvery * slot;
+            const double centre = left + slot * kBarShare / 2;
+            const double labelLeft =
+                std::clamp(centre - labelWidth / 2, 0.0, std::max(0.0, width() - labelWidth));
+            const QRectF label(labelLeft, plot.bottom() + 1, labelWidth, metrics.height());
             painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop,
                              model_->index(row, labelColumn_).data().toString());
         }

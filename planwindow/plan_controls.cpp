@@ -2,6 +2,7 @@
 #include "planwindow/plan_controls.h"
 
 #include "widgets/quiet_news.h"
+#include "widgets/typing_limit.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -14,9 +15,29 @@
 namespace planwindow {
 namespace {
 
-void AddLabelled(QGridLayout& grid, int row, const QString& label, QWidget& field) {
+// Alt with the label's letter selects the box's text, as Tab does, also when the box has the
+// focus already: Qt then moves nothing and leaves the caret where it was.
+class MnemonicSelects final : public QObject {
+public:
+    MnemonicSelects(QLabel& label, QLineEdit& box) : QObject(&label), box_(box) {
+        label.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut && box_.hasFocus())
+            box_.selectAll();
+        return false;
+    }
+
+private:
+    QLineEdit& box_;
+};
+
+void AddLabelled(QGridLayout& grid, int row, const QString& label, QLineEdit& field) {
     auto* caption = new QLabel(label);
     caption->setBuddy(&field);
+    new MnemonicSelects(*caption, field);
     grid.addWidget(caption, row, 0);
     grid.addWidget(&field, row, 1);
 }
@@ -49,6 +70,9 @@ QLineEdit* AddField(QGridLayout& grid, int row, const char* name, const char* la
     auto* field = new QLineEdit;
     field->setObjectName(QString::fromLatin1(name));
     new QuietSelection(*field);
+    // As in the calculator's boxes, a paste takes its first line: a spreadsheet's cell comes
+    // with a line break. The limit is the box's own.
+    new widgets::TypingLimit(*field, field->maxLength());
     field->setAccessibleName(SpokenName(label));
     AddLabelled(grid, row, QString::fromLatin1(label), *field);
     return field;

@@ -9,6 +9,7 @@
 #include "resources/images.h"
 #include "widgets/accessible_roles.h"
 #include "widgets/announcement.h"
+#include "widgets/enter_presses_button.h"
 #include "widgets/fonts.h"
 
 #include <QApplication>
@@ -90,9 +91,11 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     copy->setObjectName(QStringLiteral("cmdCopyPlan"));
     copy->setAccessibleDescription(kCopyKeys.toString(QKeySequence::NativeText));
     connect(copy, &QPushButton::clicked, this, &PlanWindow::copyPlan);
+    widgets::PressOnEnter(*copy);
     auto* closeButton = new QPushButton(QStringLiteral("Close"));
     closeButton->setObjectName(QStringLiteral("cmdClose"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    widgets::PressOnEnter(*closeButton);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
@@ -136,6 +139,8 @@ QGroupBox* PlanWindow::createFigures() {
         fields_[std::size_t(field.input)] = AddField(*grid, row, field.name, field.label);
     }
     fields_[std::size_t(PlanInput::PageViews)]->setPlaceholderText(QStringLiteral("optional"));
+    for (const PlanInput input : {PlanInput::AdsPerPage, PlanInput::FillRate})
+        fields_[std::size_t(input)]->setToolTip(QStringLiteral("With page views only"));
     grid->setRowMinimumHeight(int(kFirstTraffic), fontMetrics().height() / 2);
     grid->setRowMinimumHeight(int(kFirstGrowth) + 1, fontMetrics().height() / 2);
     return group;
@@ -174,7 +179,9 @@ QGroupBox* PlanWindow::createMonths() {
     table->setAccessibleName(QStringLiteral("Month table"));
     table->setModel(&months_);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Each column as wide as its widest figure: a cut amount would be a wrong one.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
     const int rowHeight = fontMetrics().height() + 6;
@@ -224,15 +231,23 @@ planning::PlanTexts PlanWindow::texts() const {
     planning::PlanTexts typed;
     typed.per = calc::kAllPeriods[std::size_t(period_->checkedId())];
     typed.solve = static_cast<planning::Solve>(solve_->checkedId());
-    for (const PlanInput input : planning::kAllPlanInputs)
-        typed[input] = fields_[std::size_t(input)]->text().toStdString();
+    // A field left out (disabled) plays no part.
+    for (const PlanInput input : planning::kAllPlanInputs) {
+        if (const QLineEdit* field = fields_[std::size_t(input)]; field->isEnabled())
+            typed[input] = field->text().toStdString();
+    }
     return typed;
 }
 
 void PlanWindow::refresh() {
+    // Solving for the eCPM, the typed one plays no part; the ads per page and the fill rate make
+    // impressions of page views, and play none without them.
+    fields_[std::size_t(PlanInput::ECPM)]->setEnabled(solve_->checkedId() ==
+                                                      int(planning::Solve::Impressions));
+    const bool pageViews = !fields_[std::size_t(PlanInput::PageViews)]->text().trimmed().isEmpty();
+    for (const PlanInput input : {PlanInput::AdsPerPage, PlanInput::FillRate})
+        fields_[std::size_t(input)]->setEnabled(pageViews);
     const planning::PlanTexts typed = texts();
-    // Solving for the eCPM, the typed one plays no part.
-    fields_[std::size_t(PlanInput::ECPM)]->setEnabled(typed.solve == planning::Solve::Impressions);
     view_ = MakePlanView(typed);
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const bool shown = !view_.results[i].isEmpty();
@@ -251,13 +266,14 @@ void PlanWindow::refresh() {
 }
 
 void PlanWindow::copyPlan() {
+    const planning::PlanTexts typed = texts(); // the fields that play a part
     std::vector<CopiedFigure> copied = {
         {SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
         {QStringLiteral("Goal per"), period_->checkedButton()->text()},
         {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&'))},
     };
     for (const FigureField& field : kFigureFields)
-        copied.push_back({SpokenName(field.label), fields_[std::size_t(field.input)]->text()});
+        copied.push_back({SpokenName(field.label), QString::fromStdString(typed[field.input])});
     for (std::size_t i = 0; i < view_.results.size(); ++i) {
         if (!view_.results[i].isEmpty())
             copied.push_back({ResultName(i), view_.results[i]});

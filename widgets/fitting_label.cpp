@@ -33,8 +33,9 @@ void FittingLabel::showCaption(const QString& caption) {
     elided_.clear();
     setFont(font_);
     const int room = this->room();
-    if (sizeHint().width() <= room) {
-        setToolTip({});
+    shrunk_ = sizeHint().width() > room;
+    if (!shrunk_) {
+        showToolTip();
         adjustSize();
         return;
     }
@@ -50,8 +51,22 @@ void FittingLabel::showCaption(const QString& caption) {
         const int textRoom = room - margins.left() - margins.right() - 2 * margin();
         elided_ = fontMetrics().elidedText(caption, Qt::ElideRight, textRoom);
     }
-    setToolTip(caption);
+    showToolTip();
     resize(std::min(sizeHint().width(), room), height);
+}
+
+void FittingLabel::setHelpTip(const QString& help) {
+    help_ = help;
+    showToolTip();
+}
+
+void FittingLabel::showToolTip() {
+    if (!shrunk_)
+        setToolTip(help_);
+    else if (help_.isEmpty())
+        setToolTip(text());
+    else
+        setToolTip(text() + QLatin1Char('\n') + help_);
 }
 
 void FittingLabel::paintEvent(QPaintEvent* event) {

@@ -17,6 +17,10 @@ public:
 
     void showCaption(const QString& caption);
 
+    // What the figure is, in its tooltip whatever the caption; below the whole caption when the
+    // caption is drawn smaller.
+    void setHelpTip(const QString& help);
+
     static constexpr qreal kSmallestPoints = 6;
 
 protected:
@@ -26,7 +30,11 @@ private:
     int room() const;
     void setPointSize(qreal points);
 
+    void showToolTip();
+
     QFont font_;
+    QString help_;
+    bool shrunk_ = false; // the caption is drawn smaller than designed
     // What is drawn instead of the caption when even the smallest size is too wide.
     QString elided_;
 };

@@ -3,6 +3,7 @@
 
 #include "desktop/beep.h"
 #include "widgets/code_points.h"
+#include "widgets/hint.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -11,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
@@ -89,11 +89,10 @@ bool TypingLimit::paste(QClipboard::Mode mode) {
     return false;
 }
 
-// Many machines play no beep; the tooltip says why the box took nothing.
+// Many machines play no beep; the note says why the box took nothing.
 void TypingLimit::showLimit() {
-    QToolTip::showText(edit_.mapToGlobal(QPoint(0, edit_.height())),
-                       QStringLiteral("This box takes up to %1 characters.").arg(limit_), &edit_,
-                       {}, 3000);
+    ShowHint(edit_, QStringLiteral("This box takes up to %1 characters.").arg(limit_),
+             std::chrono::seconds(3));
 }
 
 void TypingLimit::showContextMenu(const QPoint& globalPosition) {
@@ -121,8 +120,8 @@ bool TypingLimit::eventFilter(QObject*, QEvent* event) {
         return limitAtRelease_;
     }
     case QEvent::KeyRelease:
-        // A tooltip goes at any key's press or release: shown at the refused key's release, it
-        // stays.
+        // The note goes at the next key's press or release: shown at the refused key's release,
+        // it stays.
         if (std::exchange(limitAtRelease_, false))
             showLimit();
         return false;

@@ -11,7 +11,7 @@ namespace widgets {
 
 // Keeps what the user types or pastes into a line edit within a number of characters, as a
 // text box with a typing limit does: a keystroke that would pass the limit is refused with a
-// beep and a tooltip at the box that says the limit, and so is a paste that does not fit whole.
+// beep and a note under the box that says the limit, and so is a paste that does not fit whole.
 // Texts the program writes with setText are stored whole, which is why this is not
 // QLineEdit::maxLength: that cuts setText as well.
 class TypingLimit final : public QObject {

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "bind/line_edit_box.h"
 #include "desktop/beep.h"
+#include "widgets/hint.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
-#include <QToolTip>
 #include <memory>
 
 // A line edit in a window of its own, bound to the engine's box interface, counting the
@@ -129,7 +130,8 @@ private slots:
         QCOMPARE(bound.edit.text(), result);
         QCOMPARE(bound.changes, changes);
         QCOMPARE(beeps_, beeps);
-        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+        const auto* hint = qobject_cast<const QLabel*>(widgets::HintOf(bound.edit));
+        QCOMPARE(hint && !hint->isHidden() ? hint->text() : QString(),
                  beeps > 0 ? QStringLiteral("This box takes up to %1 characters.").arg(limit) : "");
     }
 

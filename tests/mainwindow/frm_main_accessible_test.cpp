@@ -165,18 +165,27 @@ private slots:
     }
 
     void f1ShowsTheFiguresBesideTheBox_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<QString>("words");
-        QTest::newRow("F1: earnings") << Qt::KeyboardModifiers()
-                                      << "Earnings\nDaily: $2.00\nWeekly: $14.00\nMonthly: "
-                                         "$60.82\nYearly: $730.00\nAverage EPC: $.08";
+        const QString earnings = QStringLiteral("Earnings\nDaily: $2.00\nWeekly: $14.00\nMonthly: "
+                                                "$60.82\nYearly: $730.00\nAverage EPC: $.08");
+        QTest::newRow("F1: earnings")
+            << "txtECPM" << int(Qt::Key_F1) << Qt::KeyboardModifiers() << earnings;
         QTest::newRow("Shift+F1: actual numbers")
-            << Qt::KeyboardModifiers(Qt::ShiftModifier)
+            << "txtECPM" << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ShiftModifier)
             << "Actual Numbers\nImpressions: 1000\nClicks: 25.0\nCTR (%): 2.50%\neCPM ($): "
                "$2.00";
+        QTest::newRow("the Help key")
+            << "txtECPM" << int(Qt::Key_Help) << Qt::KeyboardModifiers() << earnings;
+        QTest::newRow("F1 on a button")
+            << "cmdReset" << int(Qt::Key_F1) << Qt::KeyboardModifiers() << earnings;
     }
 
     void f1ShowsTheFiguresBesideTheBox() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(QString, words);
         for (const auto& [name, typed] : {std::pair{"txtPresentCTR", "2"},
@@ -185,16 +194,18 @@ private slots:
                                           {"txtECPM", "2"}})
             typeInto(name, QString::fromLatin1(typed));
         const QLabel& tip = window->findChild<mainwindow::FigureReadout*>()->tip();
-        QLineEdit& edit = box("txtECPM");
-        QTest::keyClick(&edit, Qt::Key_F1, modifiers);
+        QWidget& control = find(qPrintable(focus));
+        control.setFocus();
+        QTest::keyClick(&control, Qt::Key(key), modifiers);
         QVERIFY(tip.isVisible());
+        QCOMPARE(tip.text(), words);
         QAccessibleInterface* spoken =
             QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&tip));
         QCOMPARE(spoken->role(), QAccessible::ToolTip);
         QCOMPARE(spoken->text(QAccessible::Name), tip.text());
-        QCOMPARE(focused(), &edit);
-        QCOMPARE(edit.text(), QStringLiteral("2"));
-        QTest::keyClick(&edit, Qt::Key_5);
+        QCOMPARE(focused(), &control);
+        QCOMPARE(box("txtECPM").text(), QStringLiteral("2"));
+        QTest::keyClick(&control, Qt::Key_5);
         QVERIFY(!tip.isVisible());
     }
 

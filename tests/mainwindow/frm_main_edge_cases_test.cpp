@@ -130,6 +130,31 @@ private slots:
     }
 
     // The largest figures the boxes take: every result stays inside its frame, whole.
+    // A note under the Clicks box covers the top of the CTR box; a click there is meant for
+    // the box, and goes to the window that the screen shows at that point.
+    void aNoteTakesNoClick_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key"); // pressed after the typing
+        QTest::newRow("a refused key's note") << "123456" << 0;
+        QTest::newRow("the F1 tip") << "12345" << int(Qt::Key_F1);
+    }
+
+    void aNoteTakesNoClick() {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        typeInto("txtPresentImpressions", QStringLiteral("1000000"));
+        typeInto("txtPresentClicks", typed);
+        if (key)
+            QTest::keyClick(&box("txtPresentClicks"), Qt::Key(key));
+        QLineEdit& ctr = box("txtPresentCTR");
+        const QPoint point = ctr.mapToGlobal(QPoint(10, 4));
+        QWindow* shown = QGuiApplication::topLevelAt(point);
+        QVERIFY(shown);
+        QTest::mouseClick(shown, Qt::LeftButton, {}, shown->mapFromGlobal(point));
+        QCOMPARE(focused(), &ctr);
+        QCOMPARE(window->childAt(window->mapFromGlobal(point)), &ctr);
+    }
+
     void extremeFiguresStayInsideTheirFrames_data() {
         QTest::addColumn<QString>("ecpm");
         QTest::newRow("eCPM 99999") << "99999";

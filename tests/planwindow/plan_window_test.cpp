@@ -5,16 +5,111 @@
 #include "planwindow/plan_window.h"
 #include "tests/mainwindow/frm_main_fixture.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
 
 class PlanWindowTest : public MainWindowFixture {
     Q_OBJECT
 
     QList<planwindow::PlanWindow*> plans() const {
         return window->findChildren<planwindow::PlanWindow*>();
+    }
+
+    // The Plan window over figures that make a plan: 1000 impressions, a CTR of 2.5 %, eCPM 2.
+    QWidget* openPlan() {
+        for (const auto& [name, typed] : {std::pair{"txtPresentImpressions", "1000"},
+                                          {"txtPresentCTR", "2"},
+                                          {"txtDec", "5"},
+                                          {"txtECPM", "2"}})
+            typeInto(name, QString::fromLatin1(typed));
+        QTest::keyClick(focused(), Qt::Key_G, Qt::ControlModifier);
+        QWidget* plan = plans().value(0);
+        const bool ready = plan && QTest::qWaitFor([&] {
+                               return focused() == plan->findChild<QLineEdit*>(u"txtGoal"_s);
+                           });
+        return ready ? plan : nullptr;
+    }
+
+    // "@name" focuses a control (a box with the caret at its end), "name=text" writes a box,
+    // "paste:text" pastes into the box with the focus, "choose:name" picks the option whose name
+    // ends so, "hide" puts the news told away; anything else is keys.
+    void take(QWidget& plan, const QString& step) {
+        const auto named = [&plan](const QString& name) {
+            return plan.findChild<QWidget*>(name);
+        };
+        if (step.startsWith(u'@')) {
+            named(step.mid(1))->setFocus(Qt::TabFocusReason);
+            if (auto* box = qobject_cast<QLineEdit*>(focused()))
+                box->end(false);
+        } else if (step.contains(u'=')) {
+            static_cast<QLineEdit*>(named(step.section(u'=', 0, 0)))
+                ->setText(step.section(u'=', 1));
+        } else if (step.startsWith(u"paste:"_s)) {
+            QGuiApplication::clipboard()->setText(step.mid(6));
+            QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+        } else if (step.startsWith(u"choose:"_s)) {
+            for (auto* option : plan.findChildren<QAbstractButton*>())
+                if (option->accessibleName().endsWith(step.mid(7)))
+                    option->click();
+        } else if (step == u"hide"_s) {
+            named(u"announcement"_s)->hide();
+        } else {
+            const QKeyCombination key = QKeySequence::fromString(step)[0];
+            QTest::keyClick(focused(), key.key(), key.keyboardModifiers());
+        }
+    }
+
+    // "name.property", "focus" (its name), "row" (the month table's), "news" (the news shown),
+    // "tabs:figure" (in its line of the copy), "cut" (columns narrower than their figures),
+    // "goal line" (on the chart's top third).
+    QString shown(QPointer<QWidget> plan, const QString& check) {
+        if (!plan || check == u"closed"_s)
+            return plan ? u"open"_s : u"closed"_s;
+        auto* table = plan->findChild<QAbstractItemView*>(u"tblMonths"_s);
+        if (check == u"focus"_s)
+            return focused()->accessibleName();
+        if (check == u"row"_s)
+            return QString::number(table->currentIndex().row());
+        if (check == u"news"_s) {
+            auto* news = plan->findChild<QWidget*>(u"announcement"_s);
+            return news && news->isVisible() ? news->accessibleName() : QString();
+        }
+        if (check.startsWith(u"tabs:"_s)) {
+            const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+            const auto line = std::ranges::find_if(
+                lines, [&](const QString& each) { return each.startsWith(check.mid(5) + u'\t'); });
+            return line == lines.end() ? QString() : QString::number(line->count(u'\t'));
+        }
+        if (check == u"cut"_s) {
+            int cut = 0;
+            for (int column = 0; column < table->model()->columnCount(); ++column)
+                cut += table->sizeHintForColumn(column) >
+                       static_cast<QTableView*>(table)->columnWidth(column);
+            return QString::number(cut);
+        }
+        if (check == u"goal line"_s) {
+            QWidget& chart = *plan->findChild<QWidget*>(u"picEarningsChart"_s);
+            const QImage image = chart.grab().toImage();
+            const QRgb ink = chart.palette().color(QPalette::Text).rgb();
+            int longest = 0;
+            for (int y = 0; y < image.height() / 3; ++y) {
+                int inked = 0;
+                for (int x = 0; x < image.width(); ++x)
+                    inked += image.pixel(x, y) == ink;
+                longest = std::max(longest, inked);
+            }
+            return QVariant(longest > image.width() / 3).toString();
+        }
+        return plan->findChild<QObject*>(check.section(u'.', 0, 0))
+            ->property(qPrintable(check.section(u'.', 1)))
+            .toString();
     }
 
 private slots:
@@ -56,6 +151,41 @@ private slots:
             copy->createContextMenu(find<QLabel>("lblDailyEarnings"), nullptr));
         menu->actions().last()->trigger();
         QTRY_COMPARE(plans().size(), 1);
+    }
+
+    // Steps a user takes in a new Plan window => what it then shows ("check=shown").
+    void whatTheUserMeets_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("a pasted cell: its first line")
+            << "Ctrl+A paste:2000\r\n => txtGoal.text=2000";
+        QTest::newRow("a pasted tab: no cell")
+            << "Ctrl+A paste:2\t0 Ctrl+Shift+C => tabs:Goal ($)=2";
+        QTest::newRow("Return on Copy Plan") << "@cmdCopyPlan Return => tabs:Months=2";
+        QTest::newRow("keypad Enter on Copy Plan") << "@cmdCopyPlan Num+Enter => tabs:Months=2";
+        QTest::newRow("Return on Close") << "@cmdClose Return => closed=closed";
+        QTest::newRow("eCPM solved for: left out") << "choose:eCPM => txtPlanECPM.enabled=false";
+        QTest::newRow("fill rate beside impressions") << " => txtFillRate.enabled=false";
+        QTest::newRow("ads per page with page views")
+            << "txtPageViews=5 => txtAdsPerPage.enabled=true";
+        QTest::newRow("Tab: at the option on") << "Tab => focus=Goal per Month";
+        QTest::newRow("Alt+N in Months selects it") << "@txtMonths Alt+N 2 4 => txtMonths.text=24";
+        QTest::newRow("a refusal kept: told once") << "Ctrl+A 0 hide 0 => news=";
+        QTest::newRow("the table keeps its month")
+            << "@tblMonths Down Down @txtGoal @tblMonths => row=2";
+        QTest::newRow("the table's figures: uncut") << "txtGrowth=20 txtMonths=120 => cut=0";
+        QTest::newRow("a goal above every bar") << " => goal line=true";
+    }
+
+    void whatTheUserMeets() {
+        QFETCH(QString, row);
+        QPointer<QWidget> plan = openPlan();
+        QVERIFY(plan);
+        QGuiApplication::clipboard()->clear();
+        for (const QString& step : row.section(u" => "_s, 0, 0).split(u' ', Qt::SkipEmptyParts))
+            take(*plan, step);
+        const QString expected = row.section(u" => "_s, 1);
+        const QString check = expected.section(u'=', 0, 0);
+        QTRY_COMPARE(check + u'=' + shown(plan, check), expected);
     }
 };
 

@@ -158,6 +158,23 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Name), caption);
     }
 
+    void theHelpTipStaysWhateverTheCaption_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("fits") << "$91.23"
+                              << "Daily earnings.";
+        QTest::newRow("smaller") << "$36,499,992,700,000.36"
+                                 << "$36,499,992,700,000.36\nDaily earnings.";
+    }
+
+    void theHelpTipStaysWhateverTheCaption() {
+        QFETCH(QString, caption);
+        QFETCH(QString, tip);
+        label_->setHelpTip(QStringLiteral("Daily earnings."));
+        label_->showCaption(caption);
+        QCOMPARE(label_->toolTip(), tip);
+    }
+
     void aShorterCaptionIsDrawnAsDesignedAgain() {
         label_->showCaption(QStringLiteral("$1,000,000,000,000,000,000,000,000,000.00"));
         const QString shorter = QStringLiteral("$1,095.00");
