@@ -169,7 +169,7 @@ private slots:
             << "txtPageViews=5 => txtAdsPerPage.enabled=true";
         QTest::newRow("Tab: at the option on") << "Tab => focus=Goal per Month";
         QTest::newRow("Alt+N in Months selects it") << "@txtMonths Alt+N 2 4 => txtMonths.text=24";
-        QTest::newRow("a refusal kept: told once") << "Ctrl+A 0 hide 0 => news=";
+        QTest::newRow("a refusal kept: told once") << "Ctrl+A 0 hide @txtPlanCTR 1 => news=";
         QTest::newRow("the table keeps its month")
             << "@tblMonths Down Down @txtGoal @tblMonths => row=2";
         QTest::newRow("the table's figures: uncut") << "txtGrowth=20 txtMonths=120 => cut=0";
