@@ -12,25 +12,19 @@
 namespace cli {
 namespace {
 
-// The Plan window's labels for the plan's inputs a batch reads beside the figures, as keys.
-struct PlanColumn {
-    planning::PlanInput input;
-    const char* label;
-};
-constexpr std::array kPlanColumns = {
-    PlanColumn{planning::PlanInput::Goal, "goal$"},
-    PlanColumn{planning::PlanInput::PageViews, "pageviewsaday"},
-    PlanColumn{planning::PlanInput::AdsPerPage, "adsperpage"},
-    PlanColumn{planning::PlanInput::FillRate, "fillrate%"},
-};
+// The plan's inputs a batch reads beside the figures, by their names or the Plan window's labels.
+constexpr std::array kPlanColumns = {planning::PlanInput::Goal, planning::PlanInput::PageViews,
+                                     planning::PlanInput::AdsPerPage,
+                                     planning::PlanInput::FillRate};
 
-// The name in lower case without its blanks, underscores, brackets and closing colon, so that
-// "CTR (%):", "CTR(%)" and "CTR %" are one heading, and "fill rate", "fill_rate" and
-// "fillrate" one name.
+// The name in lower case without its blanks, underscores, brackets, access-key marks and closing
+// colon, so that "CTR (%):", "CTR(%)" and "CTR %" are one heading, "fill rate", "fill_rate" and
+// "fillrate" one name, and "&Fill rate (%):" the Plan window's label for it.
 QByteArray Key(std::string_view name) {
     QByteArray key = QByteArray(name.data(), static_cast<qsizetype>(name.size())).toLower();
     key.removeIf([](char c) {
-        return std::isspace(static_cast<unsigned char>(c)) || c == '_' || c == '(' || c == ')';
+        return std::isspace(static_cast<unsigned char>(c)) || c == '_' || c == '&' || c == '(' ||
+               c == ')';
     });
     if (key.endsWith(':'))
         key.chop(1);
@@ -60,9 +54,10 @@ std::size_t EditDistance(std::string_view from, std::string_view to) {
 
 std::optional<planning::PlanInput> PlanColumnOf(std::string_view name) {
     const QByteArray key = Key(name);
-    for (const PlanColumn& column : kPlanColumns) {
-        if (key == Key(planning::PlanInputName(column.input)) || key == column.label)
-            return column.input;
+    for (const planning::PlanInput input : kPlanColumns) {
+        const planning::PlanInputFacts& facts = planning::FactsOf(input);
+        if (key == Key(facts.name) || key == Key(facts.label))
+            return input;
     }
     return std::nullopt;
 }
@@ -82,8 +77,8 @@ std::optional<std::string> MisspeltColumn(std::string_view name) {
     std::vector<std::string> names;
     for (const Figure figure : kAllFigures)
         names.emplace_back(FigureName(figure));
-    for (const PlanColumn& column : kPlanColumns)
-        names.emplace_back(planning::PlanInputName(column.input));
+    for (const planning::PlanInput input : kPlanColumns)
+        names.emplace_back(planning::PlanInputName(input));
     const std::string key = Key(name).toStdString();
     for (const std::string& meant : names) {
         const std::string meantKey = Key(meant).toStdString();

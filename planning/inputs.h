@@ -29,8 +29,9 @@ enum class PlanInput {
 
 struct PlanInputFacts {
     PlanInput input;
-    const char* name; // "ads_per_page": the column's name (options write "_" as "-")
-    const char* said; // "ads per page": in sentences
+    const char* name;  // "ads_per_page": the column's name (options write "_" as "-")
+    const char* said;  // "ads per page": in sentences
+    const char* label; // "&Ads per page:": the Plan window's label, "&" before its access key
     calc::FigureForm form;
 };
 
@@ -41,39 +42,50 @@ inline constexpr std::array kPlanInputs = {
     PlanInputFacts{PlanInput::Goal,
                    "goal",
                    "goal",
+                   "&Goal ($):",
                    {'$', 2, 1, kMostCount, "an amount from $0.01 to $9,999,999,999,999.99"}},
     PlanInputFacts{PlanInput::Impressions,
                    "impressions",
                    "impressions",
+                   "Impressions a &day:",
                    {0, 0, 0, kMostCount, "a whole number from 0 to 999,999,999,999,999"}},
     PlanInputFacts{PlanInput::PageViews,
                    "pageviews",
                    "page views",
+                   "Page &views a day:",
                    {0, 0, 0, kMostCount, "a whole number from 0 to 999,999,999,999,999"}},
     PlanInputFacts{PlanInput::AdsPerPage,
                    "ads_per_page",
                    "ads per page",
+                   "&Ads per page:",
                    {0, 0, 0, 100, "a whole number from 0 to 100"}},
     PlanInputFacts{PlanInput::FillRate,
                    "fill_rate",
                    "fill rate",
+                   "&Fill rate (%):",
                    {'%', 2, 0, 10000, "a percentage from 0 to 100, with at most two decimals"}},
     PlanInputFacts{PlanInput::CTR,
                    "ctr",
                    "ctr",
+                   "C&TR (%):",
                    {'%', 1, 0, 1000, "a percentage from 0 to 100, with at most one decimal"}},
     PlanInputFacts{PlanInput::ECPM,
                    "ecpm",
                    "ecpm",
+                   "eCP&M ($):",
                    {'$', 4, 0, kMostCount,
                     "an amount from $0 to $99,999,999,999.9999, with at most four decimals"}},
     PlanInputFacts{PlanInput::Growth,
                    "growth",
                    "growth",
+                   "Gro&wth (% a month):",
                    {'%', 2, -9999, 100000,
                     "a percentage above -100 and up to 1000, with at most two decimals"}},
-    PlanInputFacts{
-        PlanInput::Months, "months", "months", {0, 0, 1, 120, "a whole number from 1 to 120"}},
+    PlanInputFacts{PlanInput::Months,
+                   "months",
+                   "months",
+                   "Mo&nths:",
+                   {0, 0, 1, 120, "a whole number from 1 to 120"}},
 };
 
 inline constexpr auto kAllPlanInputs = [] {

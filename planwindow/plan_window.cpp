@@ -36,23 +36,25 @@ using planning::PlanInput;
 struct FigureField {
     PlanInput input;
     const char* name;
-    const char* label;
+    bool parted; // a blank row before it parts the groups of figures
 };
 
 // The figures a plan starts from, in the order of the window; the goal has its own group.
+// The traffic, which may stand in for the impressions, and the growth are groups of their own.
 constexpr std::array<FigureField, 8> kFigureFields = {{
-    {PlanInput::Impressions, "txtPlanImpressions", "Impressions a &day:"},
-    {PlanInput::CTR, "txtPlanCTR", "C&TR (%):"},
-    {PlanInput::ECPM, "txtPlanECPM", "eCP&M ($):"},
-    {PlanInput::PageViews, "txtPageViews", "Page &views a day:"},
-    {PlanInput::AdsPerPage, "txtAdsPerPage", "&Ads per page:"},
-    {PlanInput::FillRate, "txtFillRate", "&Fill rate (%):"},
-    {PlanInput::Growth, "txtGrowth", "Gro&wth (% a month):"},
-    {PlanInput::Months, "txtMonths", "Mo&nths:"},
+    {PlanInput::Impressions, "txtPlanImpressions", false},
+    {PlanInput::CTR, "txtPlanCTR", false},
+    {PlanInput::ECPM, "txtPlanECPM", false},
+    {PlanInput::PageViews, "txtPageViews", true},
+    {PlanInput::AdsPerPage, "txtAdsPerPage", false},
+    {PlanInput::FillRate, "txtFillRate", false},
+    {PlanInput::Growth, "txtGrowth", true},
+    {PlanInput::Months, "txtMonths", false},
 }};
-constexpr std::size_t kFirstTraffic = 3; // page views, ads per page, fill rate: optional
-constexpr std::size_t kFirstGrowth = 6;
-constexpr const char* kGoalLabel = "&Goal ($):";
+
+const char* LabelOf(PlanInput input) {
+    return planning::FactsOf(input).label;
+}
 
 // In the order of calc::Period and planning::Solve.
 const QStringList kPeriods = {QStringLiteral("Day"), QStringLiteral("Week"),
@@ -123,7 +125,7 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
 QGroupBox* PlanWindow::createGoal() {
     auto* group = new QGroupBox(QStringLiteral("Goal"));
     auto* grid = new QGridLayout(group);
-    fields_[std::size_t(PlanInput::Goal)] = AddField(*grid, 0, "txtGoal", kGoalLabel);
+    fields_[std::size_t(PlanInput::Goal)] = AddField(*grid, 0, "txtGoal", LabelOf(PlanInput::Goal));
     period_ = AddChoices(*grid, 1, "Per:", "Goal per", kPeriods);
     solve_ = AddChoices(*grid, 2, "Solve for:", "Solve for", kSolves);
     return group;
@@ -132,17 +134,16 @@ QGroupBox* PlanWindow::createGoal() {
 QGroupBox* PlanWindow::createFigures() {
     auto* group = new QGroupBox(QStringLiteral("Figures"));
     auto* grid = new QGridLayout(group);
-    for (std::size_t i = 0; i < kFigureFields.size(); ++i) {
-        // Blank rows part the traffic, which may stand in for the impressions, and the growth.
-        const int row = int(i) + (i >= kFirstTraffic) + (i >= kFirstGrowth);
-        const FigureField& field = kFigureFields[i];
-        fields_[std::size_t(field.input)] = AddField(*grid, row, field.name, field.label);
+    int row = 0;
+    for (const FigureField& field : kFigureFields) {
+        if (field.parted)
+            grid->setRowMinimumHeight(row++, fontMetrics().height() / 2);
+        fields_[std::size_t(field.input)] =
+            AddField(*grid, row++, field.name, LabelOf(field.input));
     }
     fields_[std::size_t(PlanInput::PageViews)]->setPlaceholderText(QStringLiteral("optional"));
     for (const PlanInput input : {PlanInput::AdsPerPage, PlanInput::FillRate})
         fields_[std::size_t(input)]->setToolTip(QStringLiteral("With page views only"));
-    grid->setRowMinimumHeight(int(kFirstTraffic), fontMetrics().height() / 2);
-    grid->setRowMinimumHeight(int(kFirstGrowth) + 1, fontMetrics().height() / 2);
     return group;
 }
 
@@ -268,12 +269,13 @@ void PlanWindow::refresh() {
 void PlanWindow::copyPlan() {
     const planning::PlanTexts typed = texts(); // the fields that play a part
     std::vector<CopiedFigure> copied = {
-        {SpokenName(kGoalLabel), fields_[std::size_t(PlanInput::Goal)]->text()},
+        {SpokenName(LabelOf(PlanInput::Goal)), fields_[std::size_t(PlanInput::Goal)]->text()},
         {QStringLiteral("Goal per"), period_->checkedButton()->text()},
         {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&'))},
     };
     for (const FigureField& field : kFigureFields)
-        copied.push_back({SpokenName(field.label), QString::fromStdString(typed[field.input])});
+        copied.push_back(
+            {SpokenName(LabelOf(field.input)), QString::fromStdString(typed[field.input])});
     for (std::size_t i = 0; i < view_.results.size(); ++i) {
         if (!view_.results[i].isEmpty())
             copied.push_back({ResultName(i), view_.results[i]});
