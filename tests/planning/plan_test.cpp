@@ -76,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         PlanRow{"Ecpm", "goal=1000 solve=ecpm impressions=10000 ctr=2.5", "- - - $3.29"},
         PlanRow{"EcpmFromPageViews", "goal=1000 solve=ecpm pageviews=5000 ads_per_page=2 ctr=2.5",
                 "- - - $3.29"},
-        PlanRow{"NoGoal", "pageviews=5000 ads_per_page=2 fill_rate=50 ctr=2.5 ecpm=2", "- - - -"}));
+        PlanRow{"PageViewsAlone", "goal=1000 pageviews=5000 ctr=2.5 ecpm=2.5",
+                "13154 13154 328.9 -"},
+        PlanRow{"NoGoal", "pageviews=5000 ads_per_page=2 fill_rate=50 ctr=2.5 ecpm=2", "- - - -"},
+        PlanRow{"PageViewsMakeTheMost", "pageviews=999999999999999", "- - - -"}));
 
 struct RefusalRow {
     const char* name;
@@ -144,6 +147,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"PageViewsMakeTooMany", "pageviews=" + kMost + " ads_per_page=2", kBeyond,
                    PlanInput::PageViews},
         RefusalRow{"GrowthBeyondRange", "impressions=" + kMost + " growth=1000 months=2", kBeyond,
+                   PlanInput::Growth},
+        RefusalRow{"TotalBeyondRange",
+                   "impressions=1000000000000 ctr=100 ecpm=1000 growth=0 months=120", kBeyond,
                    PlanInput::Growth}));
 
 class PlanGrowthTest : public ::testing::TestWithParam<PlanRow> {};
