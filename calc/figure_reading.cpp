@@ -38,13 +38,15 @@ std::optional<Fault> NumberFault(std::string_view number, char mark, char separa
         return Fault{ReadingFault::NotADigit,
                      InQuotes(FirstCharacter(number.substr(stray - number.begin()))) +
                          " is not part of a number"};
-    const std::string quotedMark = InQuotes(std::string_view(&mark, 1));
+    const auto quotedMark = [mark] {
+        return InQuotes(std::string_view(&mark, 1));
+    };
     if (std::ranges::count(number, mark) > 1)
-        return Fault{ReadingFault::TwoDecimalMarks, "there is more than one " + quotedMark};
+        return Fault{ReadingFault::TwoDecimalMarks, "there is more than one " + quotedMark()};
     const auto point = number.find(mark);
     if (point != std::string_view::npos && number.find(separator, point) != std::string_view::npos)
         return Fault{ReadingFault::SeparatorInDecimals,
-                     "a thousands separator cannot stand after the " + quotedMark};
+                     "a thousands separator cannot stand after the " + quotedMark()};
     const std::string_view whole = number.substr(0, point);
     const auto first = whole.find(separator);
     if (first == std::string_view::npos)
@@ -81,12 +83,17 @@ std::variant<ReadFigure, FigureRefusal> ReadFigureText(std::string_view text,
     const auto refuse = [&](ReadingFault fault, const std::string& reason) {
         return FigureRefusal{fault, std::string(name) + " " + InQuotes(text) + ": " + reason + "."};
     };
-    std::string body(text);
-    std::erase_if(body, IsBlankCharacter);
-    if (std::ranges::none_of(body, IsDigit))
+    // Most figures have no blanks: they are read where they stand, without a copy.
+    std::string withoutBlanks;
+    std::string_view rest = text;
+    if (std::ranges::any_of(text, IsBlankCharacter)) {
+        withoutBlanks = text;
+        std::erase_if(withoutBlanks, IsBlankCharacter);
+        rest = withoutBlanks;
+    }
+    if (std::ranges::none_of(rest, IsDigit))
         return refuse(ReadingFault::NoDigit, "there is no digit");
 
-    std::string_view rest = body;
     const bool negative = rest.starts_with('-');
     if (negative || rest.starts_with('+')) {
         if (form.least >= 0)
@@ -111,22 +118,35 @@ std::variant<ReadFigure, FigureRefusal> ReadFigureText(std::string_view text,
         return refuse(fault->fault, fault->reason);
 
     const auto point = rest.find(mark);
-    std::string whole(rest.substr(0, point));
-    std::erase(whole, separator);
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view{} : rest.substr(point + 1);
     if (form.decimals != kAsTyped && fraction.size() > static_cast<std::size_t>(form.decimals))
         return refuse(ReadingFault::TooManyDecimals, OutsideRange(form));
 
+    // The plain figure: the sign, the whole digits without separators and leading zeros, then
+    // the decimals as written.
     ReadFigure read;
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
-    read.plain = (negative ? "-" : "") + (whole.empty() && fraction.empty() ? "0" : whole);
-    if (!fraction.empty())
-        read.plain += "." + std::string(fraction);
+    read.plain.reserve(rest.size() + 1);
+    if (negative)
+        read.plain += '-';
+    for (const char c : rest.substr(0, point)) {
+        if (c != separator && (c != '0' || read.plain.size() > std::size_t(negative)))
+            read.plain += c;
+    }
+    const std::size_t wholeDigits = read.plain.size() - std::size_t(negative);
+    if (wholeDigits == 0 && fraction.empty())
+        read.plain += '0';
+    if (!fraction.empty()) {
+        read.plain += '.';
+        read.plain += fraction;
+    }
     if (form.decimals == kAsTyped)
         return read;
 
-    std::string digits = "0" + whole + std::string(fraction);
+    // The count of the smallest unit: the whole digits and the decimals, padded to the form's.
+    std::string digits = "0";
+    digits.append(read.plain.data() + std::size_t(negative), wholeDigits);
+    digits += fraction;
     digits.append(static_cast<std::size_t>(form.decimals) - fraction.size(), '0');
     const auto [end, error] =
         std::from_chars(digits.data(), digits.data() + digits.size(), read.count);
