@@ -3,6 +3,7 @@
 
 #include "calc/calculator.h"
 #include "calc/figure_reading.h"
+#include "calc/table_keys.h"
 
 #include <array>
 #include <cstddef>
@@ -35,12 +36,7 @@ inline constexpr std::array kFigures = {
     FigureFacts{Figure::ECPM, "ecpm", "eCPM ($):", Box::ECPM, {'$'}},
 };
 
-inline constexpr auto kAllFigures = [] {
-    std::array<Figure, kFigures.size()> all{};
-    for (std::size_t i = 0; i < all.size(); ++i)
-        all[i] = kFigures[i].figure;
-    return all;
-}();
+inline constexpr auto kAllFigures = KeysOf<&FigureFacts::figure>(kFigures);
 
 constexpr const FigureFacts& FactsOf(Figure figure) {
     return kFigures[static_cast<std::size_t>(figure)];

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc/table_keys.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -51,12 +53,7 @@ inline constexpr const Result& ResultOf(Caption caption) {
     return kResults[static_cast<std::size_t>(caption)];
 }
 
-inline constexpr auto kAllCaptions = [] {
-    std::array<Caption, kResults.size()> all{};
-    for (std::size_t i = 0; i < kResults.size(); ++i)
-        all[i] = kResults[i].caption;
-    return all;
-}();
+inline constexpr auto kAllCaptions = KeysOf<&Result::caption>(kResults);
 static_assert([] {
     for (std::size_t i = 0; i < kResults.size(); ++i) {
         if (kResults[i].caption != static_cast<Caption>(i))

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/figure_reading.h"
+#include "calc/table_keys.h"
 
 #include <array>
 #include <cstddef>
@@ -88,12 +89,7 @@ inline constexpr std::array kPlanInputs = {
                    {0, 0, 1, 120, "a whole number from 1 to 120"}},
 };
 
-inline constexpr auto kAllPlanInputs = [] {
-    std::array<PlanInput, kPlanInputs.size()> all{};
-    for (std::size_t i = 0; i < all.size(); ++i)
-        all[i] = kPlanInputs[i].input;
-    return all;
-}();
+inline constexpr auto kAllPlanInputs = calc::KeysOf<&PlanInputFacts::input>(kPlanInputs);
 
 constexpr const PlanInputFacts& FactsOf(PlanInput input) {
     return kPlanInputs[static_cast<std::size_t>(input)];
