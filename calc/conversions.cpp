@@ -426,7 +426,7 @@ std::string CaptionText(std::string_view numberText, Pattern pattern) {
 std::string CaptionNumber(std::string_view caption) {
     std::string number;
     for (const char c : caption) {
-        if (c == '$' || c == ',' || c == '%')
+        if (c == '$' || c == ',' || c == '%' || c == ' ' || (c == '+' && number.empty()))
             continue;
         if (c == '.' && (number.empty() || number == "-"))
             number += '0';

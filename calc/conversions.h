@@ -48,8 +48,9 @@ std::string CaptionText(double value, Pattern pattern);
 std::string CaptionText(FixedPoint value, Pattern pattern);
 std::string CaptionText(std::string_view numberText, Pattern pattern);
 
-// A caption as a plain number any spreadsheet or JSON reader takes: without "$", "," and
-// "%", and with a "0" before a bare point ("$1,095.00" gives 1095.00, "-$.50" gives -0.50).
+// A caption as a plain number any spreadsheet or JSON reader takes: without "$", ",", "%",
+// blanks and a leading "+", and with a "0" before a bare point ("$1,095.00" gives 1095.00,
+// "-$.50" gives -0.50, "+31.5 %" gives 31.5).
 std::string CaptionNumber(std::string_view caption);
 
 } // namespace calc

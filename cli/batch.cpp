@@ -129,9 +129,9 @@ private:
             folded.insert(QByteArray::fromStdString(name).trimmed().toLower().toStdString());
         }
         std::vector<const char*> results;
-        for (const planning::NeededResult& result : planning::kNeededResults) {
-            if (figures_.planned())
-                results.push_back(result.field);
+        for (std::size_t result = 0; result < planning::kPlanResults.size(); ++result) {
+            if (figures_.planned() && RowWriter::kBatchPlanColumns[result])
+                results.push_back(planning::kPlanResults[result].field);
         }
         for (const calc::Result& result : calc::kResults)
             results.push_back(result.field);
@@ -143,7 +143,8 @@ private:
             }
         }
         writer_.emplace(output_, header,
-                        figures_.planned() ? RowWriter::kEveryNeeded : RowWriter::NeededColumns{});
+                        figures_.planned() ? RowWriter::kBatchPlanColumns
+                                           : RowWriter::PlanColumns{});
         writer_->appendHeader(done_.out);
         blocks_.emplace([this](const BatchRow& row,
                                Worked& worked) { WorkRow(row, figures_, *writer_, worked); },

@@ -71,7 +71,7 @@ void WorkRow(const BatchRow& row, const FigureColumns& columns, const RowWriter&
                      plan       ? &plan->figures
                      : captions ? &*captions
                                 : nullptr,
-                     plan ? &plan->needed : nullptr);
+                     plan ? &plan->results : nullptr);
 }
 
 } // namespace cli

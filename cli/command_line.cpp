@@ -45,6 +45,9 @@ constexpr const char* kExamples =
     "  varnelcalc-cli --goal 1000 --ctr 2.5 --ecpm 2.5\n"
     "      The impressions a day that earn $1,000.00 a month: Needed impressions\n"
     "      13154 (Monthly $1,000.03; 13153 would show $999.96).\n"
+    "  varnelcalc-cli --goal 1000 --impressions 10000 --ctr 2.5 --ecpm 2.5 --growth 5\n"
+    "      Today's 10000 impressions earn $760.25 a month; the goal needs a traffic\n"
+    "      change of +31.5 %, and 5 % more a month reaches it in month 7.\n"
     "  varnelcalc-cli --goal 50 --per day --solve ecpm --impressions 20000 --ctr 1\n"
     "      The eCPM at which 20000 impressions earn $50.00 a day: Needed eCPM $2.50.\n"
     "  varnelcalc-cli --goal 1000 --pageviews 4000 --ads-per-page 3 --fill-rate 85 \\\n"
@@ -108,7 +111,8 @@ struct Options {
         kPlan};
     OptionRow solve{{{"s", "solve"},
                      "Solves the goal for the impressions (the default) or for the eCPM, which "
-                     "needs the impressions or the page views.",
+                     "needs the impressions or the page views; an --ecpm given then is today's, "
+                     "for the eCPM change.",
                      "impressions|ecpm"},
                     {},
                     {},
@@ -371,8 +375,6 @@ private:
                    ": it must be day, week, month or year";
         if (isSet(options_.solve) && !planning::SolveNamed(value(options_.solve)))
             return "solve " + Quoted(value(options_.solve)) + ": it must be impressions or ecpm";
-        if (value(options_.solve) == "ecpm" && isSet(options_.ecpm))
-            return "--solve ecpm finds the eCPM: leave out --ecpm";
         if (const auto request = planRequest(); std::holds_alternative<std::string>(request))
             return std::get<std::string>(request);
         return std::nullopt;

@@ -10,26 +10,62 @@
 namespace cli {
 namespace {
 
-// Every column as wide as its widest text, the figures right-aligned under their headings.
-std::string TextMonths(const std::vector<planning::PlanMonth>& months) {
+using planning::MonthColumn;
+
+// The month table's cells as every format lays them out: the columns for the goal's period,
+// then whether the month reaches the goal, where there is one.
+struct MonthTable {
+    const planning::Plan& plan;
+    std::vector<MonthColumn> columns = planning::MonthColumns(plan.per);
+
+    bool marksGoal() const { return plan.goal.has_value(); }
+    std::size_t width() const { return columns.size() + (marksGoal() ? 1 : 0); }
+
+    const char* field(std::size_t column) const {
+        return column < columns.size() ? planning::MonthFieldName(columns[column], plan.per)
+                                       : "reaches_goal";
+    }
+    const char* heading(std::size_t column) const {
+        return column < columns.size() ? planning::MonthHeading(columns[column], plan.per)
+                                       : "Reaches goal";
+    }
+    // The shown text, or "true" or "false" for reaching the goal.
+    std::string cell(const planning::PlanMonth& month, std::size_t column) const {
+        if (column == columns.size())
+            return month.reachesGoal ? "true" : "false";
+        return month[columns[column]];
+    }
+};
+
+// Every column as wide as its widest text, the figures right-aligned under their headings;
+// month 1 is today's and the goal's month says so.
+std::string TextMonths(const MonthTable& table) {
     std::string tsv;
     const auto appendRecord = [&](const auto& textOf) {
-        for (std::size_t column = 0; column < planning::kMonthFields.size(); ++column)
+        for (std::size_t column = 0; column < table.width(); ++column)
             (tsv += column > 0 ? "\t" : "") += textOf(column);
         tsv += '\n';
     };
-    appendRecord([](std::size_t column) { return planning::kMonthFields[column].heading; });
-    for (const planning::PlanMonth& month : months)
-        appendRecord([&](std::size_t column) { return month.shown[column]; });
+    appendRecord([&](std::size_t column) { return std::string(table.heading(column)); });
+    for (const planning::PlanMonth& month : table.plan.months) {
+        appendRecord([&](std::size_t column) {
+            if (column == table.columns.size())
+                return std::string(month.reachesGoal ? "yes" : "no");
+            std::string text = table.cell(month, column);
+            if (column == 0 && month.month == 1)
+                text += " (now)";
+            return text;
+        });
+    }
     return AlignedTable(tsv, 0);
 }
 
 // The header unless left out, then a record a month.
-std::string DelimitedMonths(const std::vector<planning::PlanMonth>& months, const Output& output,
+std::string DelimitedMonths(const MonthTable& table, const Output& output,
                             const Delimited& delimited) {
     std::string out;
     const auto appendRecord = [&](const auto& textOf) {
-        for (std::size_t column = 0; column < planning::kMonthFields.size(); ++column) {
+        for (std::size_t column = 0; column < table.width(); ++column) {
             if (column > 0)
                 out += delimited.separator;
             out += textOf(column);
@@ -37,29 +73,36 @@ std::string DelimitedMonths(const std::vector<planning::PlanMonth>& months, cons
         out += delimited.recordEnd;
     };
     if (output.header)
-        appendRecord([](std::size_t column) { return planning::kMonthFields[column].field; });
-    for (const planning::PlanMonth& month : months) {
+        appendRecord([&](std::size_t column) { return std::string(table.field(column)); });
+    for (const planning::PlanMonth& month : table.plan.months) {
         appendRecord([&](std::size_t column) {
             std::string field;
             if (output.numbers)
-                field = calc::CaptionNumber(month.shown[column]);
+                field = calc::CaptionNumber(table.cell(month, column));
             else
-                delimited.appendField(field, month.shown[column]);
+                delimited.appendField(field, table.cell(month, column));
             return field;
         });
     }
     return out;
 }
 
-std::string JsonMonths(const std::vector<planning::PlanMonth>& months) {
+// The month objects of a JSON array, comma-separated.
+std::string JsonMonths(const MonthTable& table) {
     std::string out;
-    for (const planning::PlanMonth& month : months) {
-        out += "{\"month\":" + month[planning::MonthColumn::Month];
-        for (std::size_t column = 1; column < planning::kMonthFields.size(); ++column) {
-            out += ',';
-            AppendJsonFigure(out, planning::kMonthFields[column].field, month.shown[column]);
+    for (const planning::PlanMonth& month : table.plan.months) {
+        out += out.empty() ? "{" : ",{";
+        for (std::size_t column = 0; column < table.width(); ++column) {
+            if (column > 0)
+                out += ',';
+            if (column == 0 || column == table.columns.size()) {
+                AppendJsonString(out, table.field(column));
+                (out += ':') += table.cell(month, column);
+            } else {
+                AppendJsonFigure(out, table.field(column), table.cell(month, column));
+            }
         }
-        out += "}\n";
+        out += '}';
     }
     return out;
 }
@@ -67,23 +110,28 @@ std::string JsonMonths(const std::vector<planning::PlanMonth>& months) {
 } // namespace
 
 std::string RenderPlan(const planning::Plan& plan, const Output& output) {
-    RowWriter::NeededColumns asked{};
+    RowWriter::PlanColumns asked{};
     for (std::size_t field = 0; field < asked.size(); ++field)
-        asked[field] = plan.needed[field].has_value();
-    std::string out = RowWriter(output, {}, asked).record(plan.figures, &plan.needed);
-    if (plan.months.empty())
-        return out;
+        asked[field] = plan.results[field].has_value();
+    const RowWriter writer(output, {}, asked, plan.per);
+    const MonthTable months{plan};
     switch (output.format) {
     case Format::Csv:
-        return out + std::string(kCsv.recordEnd) + DelimitedMonths(plan.months, output, kCsv);
     case Format::Tsv:
-        return out + std::string(kTsv.recordEnd) + DelimitedMonths(plan.months, output, kTsv);
-    case Format::Json:
-        return out + JsonMonths(plan.months);
+        // One table a file: the month table when there are months, else the plan's record.
+        if (plan.months.empty())
+            return writer.record(plan.figures, &plan.results);
+        return DelimitedMonths(months, output, output.format == Format::Csv ? kCsv : kTsv);
+    case Format::Json: {
+        std::string record = writer.record(plan.figures, &plan.results);
+        record.pop_back(); // its line's end: the document ends the line
+        return "{\"plan\":" + record + ",\"months\":[" + JsonMonths(months) + "]}\n";
+    }
     case Format::Text:
         break;
     }
-    return out + '\n' + TextMonths(plan.months);
+    const std::string record = writer.record(plan.figures, &plan.results);
+    return plan.months.empty() ? record : record + '\n' + TextMonths(months);
 }
 
 } // namespace cli

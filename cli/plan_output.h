@@ -8,10 +8,11 @@
 
 namespace cli {
 
-// A plan in the output format: the needed figures present and the window's nine captions at
-// them, then, with a growth, the month table. Text: aligned label lines, an empty line and an
-// aligned table. CSV: a header and a record, an empty record and the month table's header and
-// records. JSON: one object a line, the figures first, then each month.
+// A plan in the output format: today's figures, the needed ones and the gap where the plan has
+// them and the window's nine captions at the needed figures, then, with a growth, the month
+// table. Text: aligned label lines, an empty line and an aligned table. CSV and TSV: one table,
+// the month table when there are months, else a header and the plan's record. JSON: one
+// document, {"plan":{...},"months":[...]}.
 std::string RenderPlan(const planning::Plan& plan, const Output& output);
 
 } // namespace cli

@@ -12,9 +12,9 @@ namespace cli {
 
 // A text table is laid out from TSV once every row is in.
 RowWriter::RowWriter(const Output& output, std::vector<std::string> columns,
-                     const NeededColumns& needed)
+                     const PlanColumns& planColumns, calc::Period per)
     : output_(output), delimited_(output.format == Format::Csv ? kCsv : kTsv),
-      columns_(std::move(columns)), needed_(needed) {}
+      columns_(std::move(columns)), planColumns_(planColumns), per_(per) {}
 
 void RowWriter::appendHeader(std::string& out) const {
     if (output_.format == Format::Json || !output_.header)
@@ -23,20 +23,20 @@ void RowWriter::appendHeader(std::string& out) const {
         delimited_.appendField(out, column);
         out += delimited_.separator;
     }
-    for (std::size_t field = 0; field < planning::kNeededResults.size(); ++field) {
-        if (needed_[field])
-            out += std::string(planning::kNeededResults[field].field) + delimited_.separator;
+    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
+        if (planColumns_[field])
+            out += std::string(planning::kPlanResults[field].field) + delimited_.separator;
     }
     AppendResultHeader(out, delimited_.separator);
     out += delimited_.recordEnd;
 }
 
 void RowWriter::appendRow(std::string& out, const std::vector<std::string>& cells,
-                          const calc::Captions* captions, const Needed* needed) const {
+                          const calc::Captions* captions, const PlanResults* plan) const {
     if (output_.format != Format::Json)
-        appendDelimitedRow(out, cells, captions, needed);
+        appendDelimitedRow(out, cells, captions, plan);
     else
-        appendJsonRow(out, cells, captions, needed);
+        appendJsonRow(out, cells, captions, plan);
 }
 
 // A result's field: its caption, its number or, without a result, nothing.
@@ -48,7 +48,7 @@ void RowWriter::appendResultField(std::string& out, const std::string* caption) 
 }
 
 void RowWriter::appendDelimitedRow(std::string& out, const std::vector<std::string>& cells,
-                                   const calc::Captions* captions, const Needed* needed) const {
+                                   const calc::Captions* captions, const PlanResults* plan) const {
     for (const std::string& cell : cells) {
         delimited_.appendField(out, cell);
         out += delimited_.separator;
@@ -56,10 +56,10 @@ void RowWriter::appendDelimitedRow(std::string& out, const std::vector<std::stri
     // A short row is filled up, so that the results stay under their headings.
     for (std::size_t i = cells.size(); i < columns_.size(); ++i)
         out += delimited_.separator;
-    for (std::size_t field = 0; field < planning::kNeededResults.size(); ++field) {
-        if (!needed_[field])
+    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
+        if (!planColumns_[field])
             continue;
-        appendResultField(out, needed && (*needed)[field] ? &*(*needed)[field] : nullptr);
+        appendResultField(out, plan && (*plan)[field] ? &*(*plan)[field] : nullptr);
         out += delimited_.separator;
     }
     for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
@@ -71,7 +71,7 @@ void RowWriter::appendDelimitedRow(std::string& out, const std::vector<std::stri
 }
 
 void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& cells,
-                              const calc::Captions* captions, const Needed* needed) const {
+                              const calc::Captions* captions, const PlanResults* plan) const {
     out += '{';
     // A short row keeps its missing columns, empty, as CSV and TSV do.
     for (std::size_t i = 0; i < std::max(cells.size(), columns_.size()); ++i) {
@@ -80,14 +80,15 @@ void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& 
         AppendJsonString(out, i < cells.size() ? cells[i] : std::string());
         out += ',';
     }
-    for (std::size_t field = 0; field < planning::kNeededResults.size(); ++field) {
-        if (!needed_[field])
+    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
+        if (!planColumns_[field])
             continue;
-        const std::optional<std::string>* caption = needed ? &(*needed)[field] : nullptr;
-        if (caption && *caption) {
-            AppendJsonFigure(out, planning::kNeededResults[field].field, **caption);
+        // A goal not reached within the months is an empty result: null, as a missing one.
+        const std::optional<std::string>* caption = plan ? &(*plan)[field] : nullptr;
+        if (caption && *caption && !(*caption)->empty()) {
+            AppendJsonFigure(out, planning::kPlanResults[field].field, **caption);
         } else {
-            AppendJsonString(out, planning::kNeededResults[field].field);
+            AppendJsonString(out, planning::kPlanResults[field].field);
             out += ":null";
         }
         out += ',';
@@ -96,23 +97,47 @@ void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& 
     out += "}\n";
 }
 
-std::string RowWriter::record(const calc::Captions& captions, const Needed* needed) const {
+std::string RowWriter::record(const calc::Captions& captions, const PlanResults* plan) const {
     std::string out;
     if (output_.format != Format::Text) {
         appendHeader(out);
-        appendRow(out, {}, &captions, needed);
+        appendRow(out, {}, &captions, plan);
         return out;
     }
     const auto appendLine = [&](std::string_view heading, std::string_view caption) {
         ((out += heading) += '\t') += caption;
         out += '\n';
     };
-    for (std::size_t field = 0; field < planning::kNeededResults.size(); ++field) {
-        if (needed_[field] && needed && (*needed)[field])
-            appendLine(planning::kNeededResults[field].heading, *(*needed)[field]);
+    using planning::PlanResult;
+    const auto shown = [&](PlanResult result) -> const std::optional<std::string>* {
+        const auto field = static_cast<std::size_t>(result);
+        return planColumns_[field] && plan && (*plan)[field] ? &(*plan)[field] : nullptr;
+    };
+    for (const planning::PlanResultFacts& result : planning::kPlanResults) {
+        if (const auto* text = shown(result.result))
+            appendLine(planning::ResultHeading(result.result, per_),
+                       (*text)->empty() ? "not within the months" : **text);
     }
-    for (std::size_t field = 0; field < calc::kResults.size(); ++field)
-        appendLine(calc::kResults[field].heading, captions[field]);
+    // The captions are at the needed figures, or at today's without a goal: a caption that
+    // says again what a line above said is left out.
+    const bool goal = shown(PlanResult::NeededImpressions) || shown(PlanResult::NeededEcpm);
+    const auto repeats = [&](calc::Caption caption) {
+        switch (caption) {
+        case calc::Caption::ActualImpressions:
+            return shown(PlanResult::NeededImpressions) || shown(PlanResult::TodayImpressions);
+        case calc::Caption::ProjectedClicks:
+            return shown(PlanResult::NeededClicks) != nullptr;
+        case calc::Caption::ECPM:
+            return shown(PlanResult::NeededEcpm) != nullptr;
+        default:
+            return !goal && caption == calc::EarningsCaption(per_) &&
+                   shown(PlanResult::TodayEarnings);
+        }
+    };
+    for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
+        if (!repeats(static_cast<calc::Caption>(field)))
+            appendLine(calc::kResults[field].heading, captions[field]);
+    }
     return AlignedTable(out, 2);
 }
 

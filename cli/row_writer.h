@@ -16,17 +16,19 @@ namespace cli {
 // input cells a row carries followed by the nine results, as CSV (a header, then a record a
 // row), as TSV (the same, with tabs and LF) or as JSON (one object a line); text is written as
 // TSV, for a table to be laid out from it. A row without captions has empty results (JSON: null).
-// The rows of a plan have the needed figures before the nine, empty (null) where not asked.
+// The rows of a plan have the plan's results before the nine, empty (null) where it has none.
 class RowWriter {
 public:
-    using Needed = decltype(planning::Plan::needed);
-    // Which of the needed figures have a column, in the order of planning::kNeededResults.
-    using NeededColumns = std::array<bool, planning::kNeededResults.size()>;
-    static constexpr NeededColumns kEveryNeeded = {true, true, true, true};
+    using PlanResults = decltype(planning::Plan::results);
+    // Which of the plan's results have a column, in the order of planning::kPlanResults.
+    using PlanColumns = std::array<bool, planning::kPlanResults.size()>;
+    // A batch's plan row: a month's goal solved for the impressions, without months.
+    static constexpr PlanColumns kBatchPlanColumns = {true, true, true,  true, true,
+                                                      true, true, false, false};
 
-    // Columns are the names of the input cells.
+    // Columns are the names of the input cells; per is the period of today's earnings.
     RowWriter(const Output& output, std::vector<std::string> columns,
-              const NeededColumns& needed = {});
+              const PlanColumns& planColumns = {}, calc::Period per = calc::Period::Month);
 
     const std::vector<std::string>& columns() const { return columns_; }
 
@@ -34,24 +36,25 @@ public:
     void appendHeader(std::string& out) const;
 
     void appendRow(std::string& out, const std::vector<std::string>& cells,
-                   const calc::Captions* captions, const Needed* needed = nullptr) const;
+                   const calc::Captions* captions, const PlanResults* plan = nullptr) const;
 
     // A run's one record, without input columns: for text, aligned lines of a heading and its
     // caption; otherwise the header and the row.
-    std::string record(const calc::Captions& captions, const Needed* needed = nullptr) const;
+    std::string record(const calc::Captions& captions, const PlanResults* plan = nullptr) const;
 
 private:
     void appendDelimitedRow(std::string& out, const std::vector<std::string>& cells,
-                            const calc::Captions* captions, const Needed* needed) const;
+                            const calc::Captions* captions, const PlanResults* plan) const;
     void appendJsonRow(std::string& out, const std::vector<std::string>& cells,
-                       const calc::Captions* captions, const Needed* needed) const;
+                       const calc::Captions* captions, const PlanResults* plan) const;
     void appendResultField(std::string& out, const std::string* caption) const;
     std::string extraName(std::size_t index) const;
 
     Output output_;
     Delimited delimited_;
     std::vector<std::string> columns_;
-    NeededColumns needed_;
+    PlanColumns planColumns_;
+    calc::Period per_;
 };
 
 } // namespace cli

@@ -12,27 +12,39 @@
 namespace planning {
 namespace {
 
-PlanMonth MonthAt(int month, std::int64_t impressions, double ctr, calc::FixedPoint ecpm,
+PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
                   std::int64_t totalCents) {
-    const calc::WorkedFigures worked({static_cast<double>(impressions), ctr}, ecpm);
+    const calc::WorkedFigures worked({static_cast<double>(impressions), terms.ctr}, terms.ecpm);
     const auto& amounts = worked.earnings();
-    const std::int64_t cents =
-        amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(calc::Period::Month)]) : 0;
+    const auto centsFor = [&](calc::Period period) -> std::int64_t {
+        return amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(period)]) : 0;
+    };
+    const std::int64_t cents = centsFor(calc::Period::Month);
+    const std::int64_t periodCents = centsFor(terms.per);
     if (totalCents > std::numeric_limits<std::int64_t>::max() / 100 - cents)
         calc::raiseOverflow();
     const calc::FixedPoint total{(totalCents + cents) * 100};
 
-    PlanMonth row{month, impressions, calc::FixedPoint{cents * 100}, total, {}};
-    row.shown = {std::to_string(month), worked.caption(Caption::ActualImpressions),
-                 worked.caption(Caption::ProjectedClicks), worked.caption(Caption::MonthlyEarnings),
+    PlanMonth row{month,
+                  impressions,
+                  calc::FixedPoint{periodCents * 100},
+                  calc::FixedPoint{cents * 100},
+                  total,
+                  terms.goalCents && periodCents >= *terms.goalCents,
+                  {}};
+    row.shown = {std::to_string(month),
+                 worked.caption(Caption::ActualImpressions),
+                 worked.caption(Caption::ProjectedClicks),
+                 worked.caption(calc::EarningsCaption(terms.per)),
+                 worked.caption(Caption::MonthlyEarnings),
                  calc::CaptionText(total, calc::Pattern::Earnings)};
     return row;
 }
 
 } // namespace
 
-std::variant<std::vector<PlanMonth>, PlanRefusal> GrowthMonths(const Growth& growth, double ctr,
-                                                               calc::FixedPoint ecpm) {
+std::variant<std::vector<PlanMonth>, PlanRefusal> GrowthMonths(const Growth& growth,
+                                                               const MonthTerms& terms) {
     std::vector<PlanMonth> rows;
     std::int64_t impressions = growth.start;
     for (int month = 1; month <= growth.months; ++month) {
@@ -42,7 +54,7 @@ std::variant<std::vector<PlanMonth>, PlanRefusal> GrowthMonths(const Growth& gro
         try {
             if (impressions > kMostCount)
                 calc::raiseOverflow();
-            rows.push_back(MonthAt(month, impressions, ctr, ecpm, totalCents));
+            rows.push_back(MonthAt(month, impressions, terms, totalCents));
         } catch (const calc::CalcError&) {
             return PlanRefusal{RefusalKind::BeyondRange, PlanInput::Growth,
                                "By month " + std::to_string(month) +

@@ -14,9 +14,17 @@ struct Growth {
     std::int64_t months;
 };
 
-// The month table of a traffic that grows at the CTR (a fraction) and the eCPM, or the month
-// at which its figures leave the engine's range.
-std::variant<std::vector<PlanMonth>, PlanRefusal> GrowthMonths(const Growth& growth, double ctr,
-                                                               calc::FixedPoint ecpm);
+// What each month's traffic earns at, and the goal it is held against.
+struct MonthTerms {
+    double ctr; // a fraction
+    calc::FixedPoint ecpm;
+    calc::Period per;                      // the goal's period
+    std::optional<std::int64_t> goalCents; // none without a goal
+};
+
+// The month table of a traffic that grows on those terms, or the month at which its figures
+// leave the engine's range.
+std::variant<std::vector<PlanMonth>, PlanRefusal> GrowthMonths(const Growth& growth,
+                                                               const MonthTerms& terms);
 
 } // namespace planning

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "planning/plan.h"
 
+#include "calc/calc_error.h"
 #include "calc/click_tie.h"
+#include "calc/conversions.h"
 #include "calc/worked_figures.h"
+#include "planning/gap.h"
 #include "planning/months.h"
 #include "planning/reading.h"
 #include "planning/search.h"
@@ -14,6 +17,9 @@ namespace planning {
 namespace {
 
 constexpr std::array kPeriodNames = {"day", "week", "month", "year"};
+constexpr std::array kPerPeriod = {"a day", "a week", "a month", "a year"};
+constexpr std::array kPeriodHeadings = {"Daily", "Weekly", "Monthly", "Yearly"};
+constexpr std::array kPeriodFields = {"daily", "weekly", "monthly", "yearly"};
 constexpr std::array kSolveNames = {"impressions", "ecpm"};
 
 template <typename Enum, std::size_t N>
@@ -84,7 +90,100 @@ std::optional<PlanRefusal> SolveGoal(Plan& plan, const PlanFigures& figures, Sol
     return std::nullopt;
 }
 
+// Today's earnings for the period as the window shows them; none beyond the engine's range.
+std::optional<FixedPoint> EarningsAt(std::int64_t impressions, double ctr, FixedPoint ecpm,
+                                     Period per) {
+    try {
+        const calc::WorkedFigures worked({static_cast<double>(impressions), ctr}, ecpm);
+        const auto& amounts = worked.earnings();
+        const std::int64_t cents =
+            amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(per)]) : 0;
+        return FixedPoint{cents * 100};
+    } catch (const calc::CalcError&) {
+        return std::nullopt;
+    }
+}
+
+std::string Unsigned(const std::string& change) {
+    return change.starts_with('+') ? change.substr(1) : change;
+}
+
+// Today against the goal: the change of traffic or of eCPM it needs, or how many times over
+// today already earns it, and with a growth the month it is reached.
+void SayTheGap(Plan& plan, std::optional<std::int64_t> typedEcpm) {
+    const auto set = [&](PlanResult result, std::string text) {
+        plan.results[static_cast<std::size_t>(result)] = std::move(text);
+    };
+    if (plan.goal && plan.todayImpressions) {
+        const std::int64_t goalCents = plan.goal->tenThousandths / 100;
+        std::optional<std::string> change;
+        if (plan.neededImpressions) {
+            change = ChangeText(*plan.neededImpressions, *plan.todayImpressions);
+            if (change)
+                set(PlanResult::TrafficChange, *change);
+        } else if (plan.neededEcpm && typedEcpm) {
+            change = ChangeText(plan.neededEcpm->tenThousandths, *typedEcpm);
+            if (change)
+                set(PlanResult::EcpmChange, *change);
+        }
+        const std::int64_t todayCents =
+            plan.todayEarnings.value_or(FixedPoint{}).tenThousandths / 100;
+        if (plan.todayEarnings && todayCents >= goalCents)
+            plan.gap = "Already earns " + TimesText(todayCents, goalCents) + "× the goal";
+        else if (change && plan.neededImpressions)
+            plan.gap = "Needs " + Unsigned(*change) + " more traffic";
+        else if (change)
+            plan.gap = "Needs an eCPM " + Unsigned(*change) + " higher";
+        else if (plan.neededImpressions)
+            plan.gap = "Needs traffic: there are no impressions today";
+    }
+    if (!plan.goal || plan.months.empty())
+        return;
+    const auto reached = std::ranges::find_if(plan.months, &PlanMonth::reachesGoal);
+    if (reached == plan.months.end()) {
+        set(PlanResult::ReachedMonth, "");
+        plan.reached = "Goal not reached within " + std::to_string(plan.months.size()) + " months";
+        return;
+    }
+    plan.reachedMonth = reached->month;
+    set(PlanResult::ReachedMonth, std::to_string(reached->month));
+    plan.reached = "Goal reached in month " + std::to_string(reached->month) +
+                   (reached->month == 1 ? " (now)" : "");
+}
+
 } // namespace
+
+const char* PerPeriod(Period period) {
+    return kPerPeriod[static_cast<std::size_t>(period)];
+}
+
+std::string ResultHeading(PlanResult result, Period per) {
+    std::string heading = FactsOf(result).heading;
+    if (result == PlanResult::TodayEarnings)
+        (heading += ' ') += PerPeriod(per);
+    return heading;
+}
+
+std::vector<MonthColumn> MonthColumns(Period per) {
+    std::vector<MonthColumn> columns;
+    for (const MonthField& field : kMonthFields) {
+        if (field.column != MonthColumn::PeriodEarnings || per != Period::Month)
+            columns.push_back(field.column);
+    }
+    return columns;
+}
+
+const char* MonthFieldName(MonthColumn column, Period per) {
+    return column == MonthColumn::PeriodEarnings
+               ? kPeriodFields[static_cast<std::size_t>(per)]
+               : kMonthFields[static_cast<std::size_t>(column)].field;
+}
+
+const char* MonthHeading(MonthColumn column, Period per) {
+    return column == MonthColumn::PeriodEarnings
+               ? kPeriodHeadings[static_cast<std::size_t>(per)]
+               : kMonthFields[static_cast<std::size_t>(column)].heading;
+}
 
 std::optional<Solve> SolveNamed(std::string_view name) {
     return Named<Solve>(kSolveNames, name);
@@ -128,6 +227,13 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
                        "Give a goal, or today's impressions or page views.");
     const FixedPoint ecpm = plan.neededEcpm.value_or(FixedPoint{figures.ecpm});
 
+    if (today) {
+        plan.todayImpressions = today;
+        // Solving for the eCPM, today's is the typed one, if any.
+        if (texts.solve == Solve::Impressions || figures.ecpmGiven)
+            plan.todayEarnings = EarningsAt(*today, ctr, FixedPoint{figures.ecpm}, texts.per);
+    }
+
     const calc::WorkedFigures worked({static_cast<double>(*impressions), ctr}, ecpm);
     try {
         plan.figures = worked.captions();
@@ -139,25 +245,31 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
     const auto shown = [&](Caption caption) {
         return plan.figures[static_cast<std::size_t>(caption)];
     };
-    const auto need = [&](Needed which, std::string text) {
-        plan.needed[static_cast<std::size_t>(which)] = std::move(text);
+    const auto set = [&](PlanResult which, std::string text) {
+        plan.results[static_cast<std::size_t>(which)] = std::move(text);
     };
+    if (plan.todayImpressions)
+        set(PlanResult::TodayImpressions, std::to_string(*plan.todayImpressions));
+    if (plan.todayEarnings)
+        set(PlanResult::TodayEarnings,
+            calc::CaptionText(*plan.todayEarnings, calc::Pattern::Earnings));
     if (plan.neededImpressions) {
-        need(Needed::Impressions, shown(Caption::ActualImpressions));
-        need(Needed::Clicks, shown(Caption::ProjectedClicks));
+        set(PlanResult::NeededImpressions, shown(Caption::ActualImpressions));
+        set(PlanResult::NeededClicks, shown(Caption::ProjectedClicks));
     }
     if (plan.neededPageViews)
-        need(Needed::PageViews, std::to_string(*plan.neededPageViews));
+        set(PlanResult::NeededPageViews, std::to_string(*plan.neededPageViews));
     if (plan.neededEcpm)
-        need(Needed::ECPM, shown(Caption::ECPM));
+        set(PlanResult::NeededEcpm, shown(Caption::ECPM));
 
     if (figures.growth) {
-        auto months = GrowthMonths({today.value_or(*impressions), *figures.growth, figures.months},
-                                   ctr, ecpm);
+        const Growth growth{today.value_or(*impressions), *figures.growth, figures.months};
+        auto months = GrowthMonths(growth, {ctr, ecpm, texts.per, figures.goalCents});
         if (auto* refusal = std::get_if<PlanRefusal>(&months))
             return std::move(*refusal);
         plan.months = std::move(std::get<std::vector<PlanMonth>>(months));
     }
+    SayTheGap(plan, figures.ecpmGiven ? std::optional(figures.ecpm) : std::nullopt);
     return plan;
 }
 

@@ -37,7 +37,7 @@ std::optional<Period> PeriodNamed(std::string_view name);
 
 // The plan's inputs as typed; a text of blanks is not given. The impressions or the page views
 // (with the ads per page and the fill rate, 1 ad and 100 % when not given) are today's traffic.
-// An eCPM is not read when solving for it; the months are read only with a growth.
+// Solving for the eCPM, a typed one is today's; the months are read only with a growth.
 struct PlanTexts {
     std::array<std::string, kAllPlanInputs.size()> texts;
     Period per = Period::Month;
@@ -50,44 +50,95 @@ struct PlanTexts {
     }
 };
 
-// The results a goal asks for.
-enum class Needed { Impressions, PageViews, Clicks, ECPM };
-
-struct NeededResult {
-    Needed needed;
-    const char* field;   // its name in every output format: "needed_impressions"
-    const char* heading; // "Needed impressions"
+// What a plan answers besides the window's nine captions, in the order every output gives them:
+// today's traffic and what it earns, what the goal needs, and how far today is from it.
+enum class PlanResult {
+    TodayImpressions,
+    TodayEarnings,
+    NeededImpressions,
+    NeededPageViews,
+    NeededClicks,
+    NeededEcpm,
+    TrafficChange,
+    EcpmChange,
+    ReachedMonth,
 };
-inline constexpr std::array kNeededResults = {
-    NeededResult{Needed::Impressions, "needed_impressions", "Needed impressions"},
-    NeededResult{Needed::PageViews, "needed_pageviews", "Needed page views"},
-    NeededResult{Needed::Clicks, "needed_clicks", "Needed clicks"},
-    NeededResult{Needed::ECPM, "needed_ecpm", "Needed eCPM"},
+
+// The blocks the Plan window groups the results in.
+enum class ResultBlock { Today, Needed, Gap };
+
+struct PlanResultFacts {
+    PlanResult result;
+    ResultBlock block;
+    const char* field; // its name in every output format: "needed_impressions"
+    const char*
+        heading; // "Needed impressions a day"; today's earnings are followed by their period
+};
+inline constexpr std::array kPlanResults = {
+    PlanResultFacts{PlanResult::TodayImpressions, ResultBlock::Today, "today_impressions",
+                    "Today's impressions a day"},
+    PlanResultFacts{PlanResult::TodayEarnings, ResultBlock::Today, "today_earnings",
+                    "Today's earnings"},
+    PlanResultFacts{PlanResult::NeededImpressions, ResultBlock::Needed, "needed_impressions",
+                    "Needed impressions a day"},
+    PlanResultFacts{PlanResult::NeededPageViews, ResultBlock::Needed, "needed_pageviews",
+                    "Needed page views a day"},
+    PlanResultFacts{PlanResult::NeededClicks, ResultBlock::Needed, "needed_clicks",
+                    "Needed clicks a day"},
+    PlanResultFacts{PlanResult::NeededEcpm, ResultBlock::Needed, "needed_ecpm", "Needed eCPM"},
+    PlanResultFacts{PlanResult::TrafficChange, ResultBlock::Gap, "traffic_change",
+                    "Traffic change"},
+    PlanResultFacts{PlanResult::EcpmChange, ResultBlock::Gap, "ecpm_change", "eCPM change"},
+    PlanResultFacts{PlanResult::ReachedMonth, ResultBlock::Gap, "reached_month",
+                    "Goal reached in month"},
 };
 
-// The columns of the month table.
-enum class MonthColumn { Month, Impressions, Clicks, Monthly, Total };
+constexpr const PlanResultFacts& FactsOf(PlanResult result) {
+    return kPlanResults[static_cast<std::size_t>(result)];
+}
+
+// "a day", "a week", "a month", "a year".
+const char* PerPeriod(Period period);
+
+// The result's heading, with the period where it has one: "Today's earnings a month".
+std::string ResultHeading(PlanResult result, Period per);
+
+// The columns of the month table. The earnings for the goal's period stand beside the monthly
+// ones when the goal is not a month's.
+enum class MonthColumn { Month, Impressions, Clicks, PeriodEarnings, Monthly, Total };
 
 struct MonthField {
     MonthColumn column;
-    const char* field;   // "monthly"
+    const char* field;   // "monthly"; the period's earnings are named by their period
     const char* heading; // "Monthly"
 };
 inline constexpr std::array kMonthFields = {
     MonthField{MonthColumn::Month, "month", "Month"},
-    MonthField{MonthColumn::Impressions, "impressions", "Impressions"},
-    MonthField{MonthColumn::Clicks, "clicks", "Clicks"},
+    MonthField{MonthColumn::Impressions, "impressions", "Impressions a day"},
+    MonthField{MonthColumn::Clicks, "clicks", "Clicks a day"},
+    MonthField{MonthColumn::PeriodEarnings, "", ""},
     MonthField{MonthColumn::Monthly, "monthly", "Monthly"},
-    MonthField{MonthColumn::Total, "total", "Total"},
+    MonthField{MonthColumn::Total, "total", "Running total"},
 };
 
-// One month of a growing traffic: its impressions a day, the clicks and the monthly earnings
-// the window shows for them, and the running total of the monthly amounts as shown.
+// The month table's columns for a goal per period: the period's earnings only when they are
+// not the monthly ones.
+std::vector<MonthColumn> MonthColumns(Period per);
+
+// The field and the heading of a month column: the period's earnings are "daily" under
+// "Daily", "weekly" under "Weekly" or "yearly" under "Yearly".
+const char* MonthFieldName(MonthColumn column, Period per);
+const char* MonthHeading(MonthColumn column, Period per);
+
+// One month of a growing traffic: its impressions a day, the clicks and the earnings the window
+// shows for them, and the running total of the monthly amounts as shown.
 struct PlanMonth {
     int month = 1;
     std::int64_t impressions = 0;
-    FixedPoint monthly; // as shown: whole cents
-    FixedPoint total;   // the sum of the shown monthly amounts up to this month
+    FixedPoint forPeriod; // the earnings for the goal's period, as shown: whole cents
+    FixedPoint monthly;   // as shown
+    FixedPoint total;     // the sum of the shown monthly amounts up to this month
+    bool reachesGoal = false;
     std::array<std::string, kMonthFields.size()> shown; // "1", "10000", "250.0", "$760.25", ...
 
     const std::string& operator[](MonthColumn column) const {
@@ -99,13 +150,30 @@ struct Plan {
     std::optional<FixedPoint> goal; // whole cents
     Period per = Period::Month;
 
+    // Today's impressions a day, typed or made from the page views, and what they earn for the
+    // period at the typed CTR and eCPM, as the window shows it.
+    std::optional<std::int64_t> todayImpressions;
+    std::optional<FixedPoint> todayEarnings;
+
     // Present when the goal asks for them: the least impressions a day whose earnings for the
     // period, as shown, reach the goal (or the least eCPM in whole cents), the least page views
     // that make those impressions, and the clicks a day at the needed figures.
     std::optional<std::int64_t> neededImpressions;
     std::optional<std::int64_t> neededPageViews;
     std::optional<FixedPoint> neededEcpm;
-    std::array<std::optional<std::string>, kNeededResults.size()> needed; // as shown
+
+    // With a goal and a growth: the first month whose earnings for the period reach the goal.
+    std::optional<int> reachedMonth;
+
+    // The results as shown, where the plan has them. The month the goal is reached is "" when
+    // it is not reached within the months.
+    std::array<std::optional<std::string>, kPlanResults.size()> results;
+
+    // The gap in words a publisher reads at once ("Needs 31.5 % more traffic", "Already earns
+    // 7.8× the goal"), and with a growth when the goal is reached ("Goal reached in month 7");
+    // empty where the plan has nothing to say.
+    std::string gap;
+    std::string reached;
 
     // The window's nine captions at the needed impressions or eCPM, or at today's figures.
     Captions figures;
@@ -113,8 +181,8 @@ struct Plan {
     // With a growth: month 1 has today's impressions (the needed ones when none are given).
     std::vector<PlanMonth> months;
 
-    const std::optional<std::string>& operator[](Needed which) const {
-        return needed[static_cast<std::size_t>(which)];
+    const std::optional<std::string>& operator[](PlanResult which) const {
+        return results[static_cast<std::size_t>(which)];
     }
 };
 

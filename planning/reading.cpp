@@ -9,8 +9,7 @@ std::variant<PlanFigures, PlanRefusal> ReadPlan(const PlanTexts& texts) {
         return !calc::IsBlank(texts[input]);
     };
     const auto unread = [&](PlanInput input) {
-        return (input == PlanInput::ECPM && texts.solve == Solve::ECPM) ||
-               (input == PlanInput::Months && !given(PlanInput::Growth));
+        return input == PlanInput::Months && !given(PlanInput::Growth);
     };
     for (const PlanInputFacts& facts : kPlanInputs) {
         if (!given(facts.input) || unread(facts.input))
@@ -36,6 +35,7 @@ std::variant<PlanFigures, PlanRefusal> ReadPlan(const PlanTexts& texts) {
     figures.fillRate = figure(PlanInput::FillRate).value_or(figures.fillRate);
     figures.ctrTenths = figure(PlanInput::CTR).value_or(figures.ctrTenths);
     figures.ecpm = figure(PlanInput::ECPM).value_or(figures.ecpm);
+    figures.ecpmGiven = figure(PlanInput::ECPM).has_value();
     figures.growth = figure(PlanInput::Growth);
     figures.months = figure(PlanInput::Months).value_or(figures.months);
     return figures;

@@ -5,30 +5,33 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace planwindow {
 
 // The plan month by month, as the engine worked it out: one model for the table, the chart,
-// copying and screen readers, so the chart can show nothing the table does not.
+// copying and screen readers, so the chart can show nothing the table does not. Its columns
+// are the engine's for the goal's period (planning::MonthColumns), under its headings.
 class MonthTableModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    // The columns are the engine's (planning::MonthColumn), under its headings.
-    static int columnOf(planning::MonthColumn column) { return static_cast<int>(column); }
-
-    // The monthly earnings as a number, for drawing bars: the same amount the Monthly cell shows.
+    // The earnings for the goal's period, which the bars show, from any cell of a month: as a
+    // number, and as the table shows them.
     static constexpr int kAmountRole = Qt::UserRole;
+    static constexpr int kAmountTextRole = Qt::UserRole + 1;
+    // Qt::EditRole gives a cell's text without the marks of today's month and the goal's.
 
     struct Row {
         QStringList cells; // the engine's shown text for each column
-        double monthly = 0;
+        QString amountText;
+        double amount = 0;
     };
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(std::vector<Row> rows);
+    void setRows(std::vector<Row> rows, calc::Period per, std::optional<int> reachedRow);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -37,6 +40,9 @@ public:
 
 private:
     std::vector<Row> rows_;
+    std::vector<planning::MonthColumn> columns_ = planning::MonthColumns(calc::Period::Month);
+    calc::Period per_ = calc::Period::Month;
+    std::optional<int> reachedRow_;
 };
 
 } // namespace planwindow

@@ -4,47 +4,124 @@
 namespace planwindow {
 namespace {
 
+using planning::PlanResult;
+using planning::ResultBlock;
+
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-const calc::Result& PeriodResult(std::size_t result) {
-    const auto period = calc::kAllPeriods[result - planning::kNeededResults.size()];
-    return calc::ResultOf(calc::EarningsCaption(period));
+// The first letter in the case a sentence needs there; "eCPM" stays as it is written.
+QString WithFirst(QString words, bool upper) {
+    if (!words.startsWith(QLatin1String("eCPM")))
+        words[0] = upper ? words[0].toUpper() : words[0].toLower();
+    return words;
+}
+
+// "Today's impressions a day" under "Today" reads "Impressions a day".
+QString WithoutBlock(const QString& heading) {
+    return WithFirst(heading.section(QLatin1Char(' '), 1), true);
+}
+
+QString TipOf(const ResultSlot& slot, calc::Period per) {
+    const QString period = QString::fromLatin1(planning::PerPeriod(per));
+    if (!slot.result)
+        return QStringLiteral("What the needed figures earn %1, as the calculator shows it.")
+            .arg(period);
+    switch (*slot.result) {
+    case PlanResult::TodayImpressions:
+        return QStringLiteral("Today's impressions a day: as typed, or page views × ads per page "
+                              "× fill rate.");
+    case PlanResult::TodayEarnings:
+        return QStringLiteral("What today's traffic earns %1 at the CTR and the eCPM, as the "
+                              "calculator shows it. A month is 30.41 days, a year 365: twelve "
+                              "months add up to a little less than a year.")
+            .arg(period);
+    case PlanResult::NeededImpressions:
+        return QStringLiteral("The least impressions a day whose earnings reach the goal.");
+    case PlanResult::NeededPageViews:
+        return QStringLiteral("The least page views a day that show the needed impressions.");
+    case PlanResult::NeededClicks:
+        return QStringLiteral("The clicks a day the needed impressions bring at the CTR.");
+    case PlanResult::NeededEcpm:
+        return QStringLiteral("The least eCPM, in whole cents, at which today's impressions reach "
+                              "the goal.");
+    default:
+        return {};
+    }
 }
 
 } // namespace
 
-QString ResultName(std::size_t result) {
-    if (result < planning::kNeededResults.size())
-        return QString::fromLatin1(planning::kNeededResults[result].heading);
-    return QString::fromLatin1(PeriodResult(result).description);
-}
-
 PlanView MakePlanView(const planning::PlanTexts& texts) {
-    const planning::PlanAnswer answer = planning::MakePlan(texts);
     PlanView view;
+    view.per = texts.per;
+    const QString period = QString::fromLatin1(planning::PerPeriod(texts.per));
+    for (std::size_t i = 0; i < kResultCount; ++i) {
+        const ResultSlot& slot = kResultSlots[i];
+        ShownResult& result = view.results[i];
+        result.spoken = slot.result ? Text(planning::ResultHeading(*slot.result, texts.per))
+                                    : QStringLiteral("Needed earnings ") + period;
+        result.label = WithoutBlock(result.spoken);
+        result.tip = TipOf(slot, texts.per);
+    }
+    view.chartTitle = QStringLiteral("Earnings %1, month by month").arg(period);
+
+    const planning::PlanAnswer answer = planning::MakePlan(texts);
     if (const auto* refusal = std::get_if<planning::PlanRefusal>(&answer)) {
         view.refusal = Text(refusal->sentence);
+        view.emptyChart = view.refusal;
         return view;
     }
     const planning::Plan& plan = std::get<planning::Plan>(answer);
-    for (std::size_t result = 0; result < kResultCount; ++result) {
-        if (result < planning::kNeededResults.size())
-            view.results[result] = Text(plan.needed[result].value_or(std::string()));
-        else
-            view.results[result] = Text(plan.figures[std::size_t(PeriodResult(result).caption)]);
+    for (std::size_t i = 0; i < kResultCount; ++i) {
+        const ResultSlot& slot = kResultSlots[i];
+        if (slot.result)
+            view.results[i].shown = Text(plan[*slot.result].value_or(std::string()));
+        else if (plan.goal)
+            view.results[i].shown =
+                Text(plan.figures[std::size_t(calc::EarningsCaption(plan.per))]);
     }
+    view.gap = Text(plan.gap);
+    view.reached = Text(plan.reached);
     for (const planning::PlanMonth& month : plan.months) {
         QStringList cells;
-        for (const std::string& shown : month.shown)
-            cells << Text(shown);
-        view.months.push_back({cells, month.monthly.toDouble()});
+        for (const planning::MonthColumn column : planning::MonthColumns(plan.per))
+            cells << Text(month[column]);
+        view.months.push_back({cells, Text(month[planning::MonthColumn::PeriodEarnings]),
+                               month.forPeriod.toDouble()});
     }
-    // The bars are monthly amounts: a goal for another period has no place among them.
-    if (plan.goal && plan.per == calc::Period::Month)
+    if (plan.months.empty())
+        view.emptyChart = QStringLiteral("Type a growth (% a month) to see your earnings month by "
+                                         "month.");
+    if (plan.goal)
         view.goalLine = plan.goal->toDouble();
+    if (plan.reachedMonth)
+        view.reachedRow = *plan.reachedMonth - 1;
     return view;
+}
+
+QString ResultWords(const PlanView& view) {
+    if (!view.refusal.isEmpty())
+        return view.refusal;
+    QStringList lines;
+    for (const ResultBlock block : {ResultBlock::Today, ResultBlock::Needed}) {
+        QStringList shown;
+        for (std::size_t i = 0; i < kResultCount; ++i) {
+            if (kResultSlots[i].block == block && !view.results[i].shown.isEmpty())
+                shown << WithFirst(view.results[i].label, false) + QLatin1Char(' ') +
+                             view.results[i].shown;
+        }
+        if (!shown.isEmpty())
+            lines << (block == ResultBlock::Today ? QStringLiteral("Today: ")
+                                                  : QStringLiteral("Needed: ")) +
+                         shown.join(QStringLiteral(", ")) + QLatin1Char('.');
+    }
+    for (const QString& sentence : {view.gap, view.reached}) {
+        if (!sentence.isEmpty())
+            lines << sentence + QLatin1Char('.');
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace planwindow

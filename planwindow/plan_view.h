@@ -13,19 +13,47 @@
 // engine names them. The window computes nothing of its own.
 namespace planwindow {
 
-// The results in the window's order: what the goal needs, then the earnings of the four
-// periods at those figures (or at today's, without a goal).
-inline constexpr std::size_t kResultCount =
-    planning::kNeededResults.size() + calc::kAllPeriods.size();
-QString ResultName(std::size_t result); // "Needed impressions", ..., "Monthly earnings", ...
+// The results in the window's order, in their blocks: today's traffic and what it earns, then
+// what the goal needs and what that earns (no result of its own: the window's caption).
+struct ResultSlot {
+    planning::ResultBlock block;
+    std::optional<planning::PlanResult> result; // none: the earnings at the needed figures
+};
+inline constexpr std::array kResultSlots = {
+    ResultSlot{planning::ResultBlock::Today, planning::PlanResult::TodayImpressions},
+    ResultSlot{planning::ResultBlock::Today, planning::PlanResult::TodayEarnings},
+    ResultSlot{planning::ResultBlock::Needed, planning::PlanResult::NeededImpressions},
+    ResultSlot{planning::ResultBlock::Needed, planning::PlanResult::NeededPageViews},
+    ResultSlot{planning::ResultBlock::Needed, planning::PlanResult::NeededClicks},
+    ResultSlot{planning::ResultBlock::Needed, planning::PlanResult::NeededEcpm},
+    ResultSlot{planning::ResultBlock::Needed, std::nullopt},
+};
+inline constexpr std::size_t kResultCount = kResultSlots.size();
+
+struct ShownResult {
+    QString label;  // "Impressions a day", under its block's heading
+    QString spoken; // "Needed impressions a day", as a reader says it
+    QString shown;  // empty where the plan has none
+    QString tip;    // what it is
+};
 
 struct PlanView {
     QString refusal; // the sentence that says why there is no plan; empty when there is one
-    std::array<QString, kResultCount> results; // as shown; empty where the plan has none
+    std::array<ShownResult, kResultCount> results;
+    QString gap;     // "Needs 31.5 % more traffic"
+    QString reached; // "Goal reached in month 7"
+    QString chartTitle;
+    QString emptyChart; // why there are no months
     std::vector<MonthTableModel::Row> months;
-    std::optional<double> goalLine; // a monthly goal, in the units of the monthly amounts
+    calc::Period per = calc::Period::Month;
+    std::optional<double> goalLine; // the goal, in the units of the bars
+    std::optional<int> reachedRow;  // the month table's row that first reaches the goal
 };
 
+// The view of the plan for the texts, or of the reason there is none, which keeps the labels.
 PlanView MakePlanView(const planning::PlanTexts& texts);
+
+// What a reader hears of the results after a pause in typing: each block, then the gap.
+QString ResultWords(const PlanView& view);
 
 } // namespace planwindow

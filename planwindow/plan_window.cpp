@@ -11,6 +11,7 @@
 #include "widgets/announcement.h"
 #include "widgets/enter_presses_button.h"
 #include "widgets/fonts.h"
+#include "widgets/typing_pause_news.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -150,7 +151,20 @@ QGroupBox* PlanWindow::createFigures() {
 QGroupBox* PlanWindow::createResults() {
     auto* group = new QGroupBox(QStringLiteral("Results"));
     auto* grid = new QGridLayout(group);
+    int row = 0;
+    std::optional<planning::ResultBlock> block;
     for (std::size_t i = 0; i < kResultCount; ++i) {
+        if (kResultSlots[i].block != block) {
+            block = kResultSlots[i].block;
+            auto* heading = new QLabel(block == planning::ResultBlock::Today
+                                           ? QStringLiteral("Today")
+                                           : QStringLiteral("Needed for the goal"));
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+            blockHeadings_.push_back(heading);
+            grid->addWidget(heading, row++, 0, 1, 2);
+        }
         auto* result = new QLineEdit;
         result->setObjectName(QStringLiteral("txtResult%1").arg(i));
         result->setReadOnly(true);
@@ -159,17 +173,30 @@ QGroupBox* PlanWindow::createResults() {
         // Read by its name, which carries the figure: Orca 43 reads the text of a box one
         // character short as the focus enters it ("1315" for 13154).
         widgets::SetAccessibleRole(*result, QAccessible::StaticText);
-        resultLabels_[i] = new QLabel(ResultName(i) + QLatin1Char(':'));
-        grid->addWidget(resultLabels_[i], int(i), 0);
-        grid->addWidget(result, int(i), 1);
+        resultLabels_[i] = new QLabel;
+        grid->addWidget(resultLabels_[i], row, 0);
+        grid->addWidget(result, row++, 1);
         results_[i] = result;
     }
+    // The gap and the goal's month, each a line a publisher reads at once.
+    for (QLabel** line : {&gap_, &reached_}) {
+        *line = new QLabel;
+        (*line)->setWordWrap(true);
+        (*line)->setTextFormat(Qt::PlainText);
+        (*line)->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        QFont bold = (*line)->font();
+        bold.setBold(true);
+        (*line)->setFont(bold);
+        grid->addWidget(*line, row++, 0, 1, 2);
+    }
+    gap_->setObjectName(QStringLiteral("lblGap"));
+    reached_->setObjectName(QStringLiteral("lblReached"));
     refusal_ = new QLabel;
     refusal_->setObjectName(QStringLiteral("lblRefusal"));
     refusal_->setWordWrap(true);
     refusal_->setTextFormat(Qt::PlainText);
-    grid->addWidget(refusal_, int(kResultCount), 0, 1, 2);
-    grid->setRowStretch(int(kResultCount) + 1, 1);
+    grid->addWidget(refusal_, row++, 0, 1, 2);
+    grid->setRowStretch(row, 1);
     return group;
 }
 
@@ -180,9 +207,9 @@ QGroupBox* PlanWindow::createMonths() {
     table->setAccessibleName(QStringLiteral("Month table"));
     table->setModel(&months_);
     table->verticalHeader()->hide();
-    // Each column as wide as its widest figure: a cut amount would be a wrong one.
+    // Each column as wide as its widest figure, the last too: a cut amount would be a wrong
+    // one, and a narrow window scrolls the table instead.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
     const int rowHeight = fontMetrics().height() + 6;
@@ -194,10 +221,9 @@ QGroupBox* PlanWindow::createMonths() {
 }
 
 QGroupBox* PlanWindow::createChart() {
-    auto* group = new QGroupBox(QStringLiteral("Monthly earnings"));
-    chart_ = new EarningsChart(months_, MonthTableModel::columnOf(planning::MonthColumn::Month),
-                               MonthTableModel::columnOf(planning::MonthColumn::Monthly),
-                               MonthTableModel::kAmountRole);
+    auto* group = new QGroupBox;
+    chartGroup_ = group;
+    chart_ = new EarningsChart(months_, 0, 0, MonthTableModel::kAmountRole);
     chart_->setObjectName(QStringLiteral("picEarningsChart"));
     (new QVBoxLayout(group))->addWidget(chart_);
     return group;
@@ -219,8 +245,11 @@ void PlanWindow::fill(const planning::PlanTexts& start) {
     for (const PlanInput input : planning::kAllPlanInputs)
         fields_[std::size_t(input)]->setText(QString::fromStdString(start[input]));
     // Every keystroke works the plan afresh, once the fields hold their first texts.
-    for (QLineEdit* field : fields_)
+    auto* news = new widgets::TypingPauseNews(*this, [this] { return ResultWords(view_); });
+    for (QLineEdit* field : fields_) {
         connect(field, &QLineEdit::textChanged, this, &PlanWindow::refresh);
+        news->watch(*field);
+    }
     for (QButtonGroup* choices : {period_, solve_})
         connect(choices, &QButtonGroup::idToggled, this, [this](int, bool on) {
             if (on)
@@ -241,28 +270,39 @@ planning::PlanTexts PlanWindow::texts() const {
 }
 
 void PlanWindow::refresh() {
-    // Solving for the eCPM, the typed one plays no part; the ads per page and the fill rate make
-    // impressions of page views, and play none without them.
-    fields_[std::size_t(PlanInput::ECPM)]->setEnabled(solve_->checkedId() ==
-                                                      int(planning::Solve::Impressions));
+    // The ads per page and the fill rate make impressions of page views, and play no part
+    // without them. Solving for the eCPM, a typed one is today's, for the gap.
     const bool pageViews = !fields_[std::size_t(PlanInput::PageViews)]->text().trimmed().isEmpty();
     for (const PlanInput input : {PlanInput::AdsPerPage, PlanInput::FillRate})
         fields_[std::size_t(input)]->setEnabled(pageViews);
     const planning::PlanTexts typed = texts();
     view_ = MakePlanView(typed);
+    std::array<bool, 2> blockShown{}; // today's, the needed
     for (std::size_t i = 0; i < results_.size(); ++i) {
-        const bool shown = !view_.results[i].isEmpty();
-        results_[i]->setText(view_.results[i]);
-        results_[i]->setAccessibleName(ResultName(i) + QStringLiteral(": ") + view_.results[i]);
+        const ShownResult& result = view_.results[i];
+        const bool shown = !result.shown.isEmpty();
+        results_[i]->setText(result.shown);
+        results_[i]->setAccessibleName(result.spoken + QStringLiteral(": ") + result.shown);
+        results_[i]->setToolTip(result.tip);
+        resultLabels_[i]->setText(result.label + QLatin1Char(':'));
+        resultLabels_[i]->setToolTip(result.tip);
         results_[i]->setVisible(shown);
         resultLabels_[i]->setVisible(shown);
+        blockShown[kResultSlots[i].block == planning::ResultBlock::Today ? 0 : 1] |= shown;
+    }
+    for (std::size_t block = 0; block < blockHeadings_.size(); ++block)
+        blockHeadings_[block]->setVisible(blockShown[block]);
+    for (auto [line, text] : {std::pair{gap_, view_.gap}, std::pair{reached_, view_.reached}}) {
+        line->setText(text);
+        line->setVisible(!text.isEmpty());
     }
     // A refusal is news the focus would not bring: it is told once as it appears.
     if (!view_.refusal.isEmpty() && view_.refusal != refusal_->text())
         widgets::Announce(*this, view_.refusal);
     refusal_->setText(view_.refusal);
     refusal_->setVisible(!view_.refusal.isEmpty());
-    months_.setRows(view_.months);
+    months_.setRows(view_.months, view_.per, view_.reachedRow);
+    chartGroup_->setTitle(view_.chartTitle);
     chart_->setGoal(view_.goalLine);
 }
 
@@ -276,9 +316,13 @@ void PlanWindow::copyPlan() {
     for (const FigureField& field : kFigureFields)
         copied.push_back(
             {SpokenName(LabelOf(field.input)), QString::fromStdString(typed[field.input])});
-    for (std::size_t i = 0; i < view_.results.size(); ++i) {
-        if (!view_.results[i].isEmpty())
-            copied.push_back({ResultName(i), view_.results[i]});
+    for (const ShownResult& result : view_.results) {
+        if (!result.shown.isEmpty())
+            copied.push_back({result.spoken, result.shown});
+    }
+    for (const QString& sentence : {view_.gap, view_.reached}) {
+        if (!sentence.isEmpty())
+            copied.push_back({sentence, QString()});
     }
     QGuiApplication::clipboard()->setMimeData(CopiedPlan(copied, months_));
     widgets::Announce(*this, QStringLiteral("Plan copied"));

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
@@ -47,11 +48,15 @@ private:
     QButtonGroup* period_ = nullptr; // ids in calc::Period's order
     QButtonGroup* solve_ = nullptr;  // ids in planning::Solve's order
     std::array<QLineEdit*, planning::kAllPlanInputs.size()> fields_{}; // in PlanInput's order
+    std::vector<QLabel*> blockHeadings_;                               // today's, the needed
     std::array<QLabel*, kResultCount> resultLabels_{};
     std::array<QLineEdit*, kResultCount> results_{};
+    QLabel* gap_ = nullptr;
+    QLabel* reached_ = nullptr;
     QLabel* refusal_ = nullptr;
     PlanView view_; // the plan shown
     MonthTableModel months_;
+    QGroupBox* chartGroup_ = nullptr;
     EarningsChart* chart_ = nullptr;
 };
 

@@ -128,9 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "solve \"ctr\": it must be impressions or ecpm"},
         BadInputRow{
             "ClicksInAPlan", {"--goal", "5", "-c", "5"}, "a plan takes the CTR, not the clicks"},
-        BadInputRow{"EcpmSolvedAndGiven",
-                    {"--goal", "5", "--solve", "ecpm", "-i", "5", "-e", "2"},
-                    "--solve ecpm finds the eCPM: leave out --ecpm"},
         BadInputRow{"EmptyGoal", {"--goal="}, "--goal needs a value"},
         BadInputRow{"GoalInABatch",
                     {"--batch", "-", "--goal", "5"},

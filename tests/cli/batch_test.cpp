@@ -52,8 +52,9 @@ const std::string kCtrRange = "it must be a percentage from 0 to 100, with at mo
 // 1000 impressions at a 2.5 % CTR and a $2.00 eCPM; the plan for a goal of $1,000.00 a month at
 // a 2.5 % CTR and a $2.50 eCPM.
 const std::string kAt1000 = "1000,25.0,2.50%,$2.00,$2.00,$14.00,$60.82,$730.00,$.08";
-const std::string kNeeded = "needed_impressions,needed_pageviews,needed_clicks,needed_ecpm,";
-const std::string kGoalOf1000 = "13154,,328.9,,13154,328.9,2.50%,$2.50,$32.89,$230.20,"
+const std::string kNeeded = "today_impressions,today_earnings,needed_impressions,needed_pageviews,"
+                            "needed_clicks,needed_ecpm,traffic_change,";
+const std::string kGoalOf1000 = ",,13154,,328.9,,,13154,328.9,2.50%,$2.50,$32.89,$230.20,"
                                 "\"$1,000.03\",\"$12,003.03\",$.10";
 
 const std::string kOnePercent = "100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00";
@@ -277,18 +278,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "ctr,ecpm,Goal,ads_per_page,fill_rate,impressions\n2.5,2.5,1000,3,85,\n"
                  "2.5,0,1000,,,\n1,2,,,,1000\n",
                  "csv",
-                 "ctr,ecpm,Goal,ads_per_page,fill_rate,impressions,needed_impressions,"
-                 "needed_pageviews,needed_clicks,needed_ecpm," +
-                     kResults +
-                     "\r\n2.5,2.5,1000,3,85,,13154,5159,328.9,,13154,328.9,2.50%,$2.50,"
-                     "$32.89,$230.20,\"$1,000.03\",\"$12,003.03\",$.10\r\n2.5,0,1000,,,,,,,," +
+                 "ctr,ecpm,Goal,ads_per_page,fill_rate,impressions," + kNeeded + kResults +
+                     "\r\n2.5,2.5,1000,3,85,,,,13154,5159,328.9,,,13154,328.9,2.50%,$2.50,"
+                     "$32.89,$230.20,\"$1,000.03\",\"$12,003.03\",$.10\r\n2.5,0,1000,,,,,,,,,,," +
                      kNoResults +
-                     "\r\n1,2,,,,1000,,,,,1000,10.0,1.00%,$2.00,$2.00,$14.00,"
+                     "\r\n1,2,,,,1000,,,,,,,,1000,10.0,1.00%,$2.00,$2.00,$14.00,"
                      "$60.82,$730.00,$.20\r\n",
                  "varnelcalc-cli: line 3: the goal cannot be reached with an eCPM of $0.00.\n", 1},
         BatchRow{"FillRateWithoutPageViews", "impressions,fill_rate\n1000,50\n", "csv",
-                 "impressions,fill_rate," + kNeeded + kResults + "\r\n1000,50,,,,," + kNoResults +
-                     "\r\n",
+                 "impressions,fill_rate," + kNeeded + kResults + "\r\n1000,50,,,,,,,," +
+                     kNoResults + "\r\n",
                  "varnelcalc-cli: line 2: the fill rate is for page views: give the page views "
                  "too\n",
                  1},
@@ -297,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "varnelcalc-cli: line 2: 1 fields where the header has 2\n", 1},
         BatchRow{"DecimalCommaInAPlanColumn", "ctr;ecpm;goal\n2,5;2,5;1000,50\n", "csv",
                  "ctr,ecpm,goal," + kNeeded + kResults +
-                     "\r\n\"2,5\",\"2,5\",\"1000,50\",13161,,329.0,,13161,329.0,2.50%,$2.50,"
+                     "\r\n\"2,5\",\"2,5\",\"1000,50\",,,13161,,329.0,,,13161,329.0,2.50%,$2.50,"
                      "$32.90,$230.32,\"$1,000.57\",\"$12,009.41\",$.10\r\n",
                  "", 0},
         BatchRow{"SemicolonInACommaSeparatedHeader", "site;name,ctr\na,1\n", "csv",

@@ -6,6 +6,7 @@
 #include "tests/cli/run_cli.h"
 #include "tests/mainwindow/frm_main_fixture.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <random>
@@ -139,7 +140,7 @@ private slots:
         const CliRun goal = RunCli({"-g", "1000", "-r", "2.5", "-e", "2.5", "-f", "json"});
         const QJsonObject plan =
             QJsonDocument::fromJson(QByteArray::fromStdString(goal.out)).object();
-        const qint64 needed = plan["needed_impressions"].toObject()["value"].toInteger();
+        const qint64 needed = plan["plan"]["needed_impressions"].toObject()["value"].toInteger();
         pasteInto(calc::Box::CTR, "2");
         pasteInto(calc::Box::Dec, "5");
         pasteInto(calc::Box::ECPM, "2.5");
@@ -152,11 +153,12 @@ private slots:
 
         const CliRun growth =
             RunCli({"-i", "10000", "-r", "2.5", "-e", "2.5", "-G", "5", "-m", "12", "-f", "json"});
-        const QList<QByteArray> lines = QByteArray::fromStdString(growth.out).trimmed().split('\n');
-        QCOMPARE(lines.size(), 13);
+        const QJsonArray months =
+            QJsonDocument::fromJson(QByteArray::fromStdString(growth.out))["months"].toArray();
+        QCOMPARE(months.size(), 12);
         qint64 sum = 0;
-        for (const QByteArray& line : lines.mid(1)) {
-            const QJsonObject month = QJsonDocument::fromJson(line).object();
+        for (const QJsonValue& each : months) {
+            const QJsonObject month = each.toObject();
             const QString shown = month["monthly"].toObject()["shown"].toString();
             QCOMPARE(shown, monthlyAt(month["impressions"].toObject()["value"].toInteger()));
             sum += Cents(shown);

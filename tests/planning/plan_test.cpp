@@ -57,8 +57,10 @@ class PlanGoalTest : public ::testing::TestWithParam<PlanRow> {};
 TEST_P(PlanGoalTest, NeedsTheLeastFiguresThatReachTheGoal) {
     const planning::Plan plan = PlanOf(TextsOf(GetParam().given));
     std::string needed;
-    for (const planning::NeededResult& result : planning::kNeededResults)
-        needed += (needed.empty() ? "" : " ") + plan[result.needed].value_or("-");
+    for (const planning::PlanResultFacts& result : planning::kPlanResults) {
+        if (result.block == planning::ResultBlock::Needed)
+            needed += (needed.empty() ? "" : " ") + plan[result.result].value_or("-");
+    }
     EXPECT_EQ(needed, GetParam().shown);
 }
 
@@ -182,6 +184,70 @@ INSTANTIATE_TEST_SUITE_P(
                       PlanRow{"FromPageViews",
                               "pageviews=1001 fill_rate=50 ctr=1 ecpm=1 growth=0 months=1", "500",
                               "$15.21"}));
+
+struct GapRow {
+    const char* name;
+    const char* given;
+    const char*
+        results; // today, change of traffic or eCPM, goal month; "-": none, "?": not reached
+    const char* gap;
+    const char* reached = "";
+};
+
+std::ostream& operator<<(std::ostream& out, const GapRow& row) {
+    return out << row.name;
+}
+
+class PlanGapTest : public ::testing::TestWithParam<GapRow> {};
+
+TEST_P(PlanGapTest, SaysHowFarTodayIsFromTheGoal) {
+    const planning::Plan plan = PlanOf(TextsOf(GetParam().given));
+    std::string results;
+    for (const planning::PlanResultFacts& result : planning::kPlanResults) {
+        if (result.block == planning::ResultBlock::Needed)
+            continue;
+        const auto& shown = plan[result.result];
+        results += (results.empty() ? "" : " ") + (!shown ? "-" : shown->empty() ? "?" : *shown);
+    }
+    EXPECT_EQ(results, GetParam().results);
+    EXPECT_EQ(plan.gap, GetParam().gap);
+    EXPECT_EQ(plan.reached, GetParam().reached);
+}
+
+// 40,000 page views of 3 ads at 85 % make 102,000 impressions; 13,154 reach $1,000 a month at
+// a CTR of 2.5 % and an eCPM of $2.50, 10,000 grown 5 % a month pass them in month 7.
+INSTANTIATE_TEST_SUITE_P(
+    Gaps, PlanGapTest,
+    ::testing::Values(
+        GapRow{"MoreTraffic", "goal=1000 impressions=10000 ctr=2.5 ecpm=2.5",
+               "10000 $760.25 +31.5 % - -", "Needs 31.5 % more traffic"},
+        GapRow{"AlreadyEarns",
+               "goal=1000 pageviews=40000 ads_per_page=3 fill_rate=85 ctr=1.5 ecpm=2.5",
+               "102000 $7,754.55 -87.1 % - -", "Already earns 7.8× the goal"},
+        GapRow{"ExactlyTheNeeded", "goal=1000 impressions=13154 ctr=2.5 ecpm=2.5",
+               "13154 $1,000.03 0.0 % - -", "Already earns 1.0× the goal"},
+        GapRow{"OneShort", "goal=1000 impressions=13153 ctr=2.5 ecpm=2.5",
+               "13153 $999.96 0.0 % - -", "Needs 0.0 % more traffic"},
+        GapRow{"NoTrafficToday", "goal=1000 impressions=0 ctr=2.5 ecpm=2.5", "0 $0.00 - - -",
+               "Needs traffic: there are no impressions today"},
+        GapRow{"DayGoal", "goal=30 per=day impressions=10000 ctr=2.5 ecpm=2.5",
+               "10000 $25.00 +20.0 % - -", "Needs 20.0 % more traffic"},
+        GapRow{"HigherEcpm", "goal=1000 solve=ecpm impressions=10000 ctr=2.5 ecpm=2.5",
+               "10000 $760.25 - +31.6 % -", "Needs an eCPM 31.6 % higher"},
+        GapRow{"EcpmNotTyped", "goal=1000 solve=ecpm impressions=10000 ctr=2.5", "10000 - - - -",
+               ""},
+        GapRow{"NoGoal", "impressions=10000 ctr=2.5 ecpm=2.5", "10000 $760.25 - - -", ""},
+        GapRow{"ReachedInMonth7", "goal=1000 impressions=10000 ctr=2.5 ecpm=2.5 growth=5",
+               "10000 $760.25 +31.5 % - 7", "Needs 31.5 % more traffic", "Goal reached in month 7"},
+        GapRow{"ReachedNow", "goal=1000 impressions=20000 ctr=2.5 ecpm=2.5 growth=0 months=2",
+               "20000 $1,520.50 -34.2 % - 1", "Already earns 1.5× the goal",
+               "Goal reached in month 1 (now)"},
+        GapRow{"WeekGoalNotReached",
+               "goal=1000 per=week impressions=10000 ctr=2.5 ecpm=2.5 growth=5 months=6",
+               "10000 $175.00 +471.4 % - ?", "Needs 471.4 % more traffic",
+               "Goal not reached within 6 months"},
+        GapRow{"FromTheNeeded", "goal=1000 ctr=2.5 ecpm=2.5 growth=1 months=2", "- - - - 1", "",
+               "Goal reached in month 1 (now)"}));
 
 // What the window's calculator shows for the figures, pasted into its boxes.
 calc::Captions WindowCaptions(std::int64_t impressions, const std::string& ctr,

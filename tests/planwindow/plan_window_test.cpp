@@ -126,22 +126,23 @@ private slots:
 
         // The goal has the focus, its text selected: typed over, the plan follows each key.
         QTest::keyClicks(focused(), QStringLiteral("999"));
-        QCOMPARE(plan->findChild<QLineEdit*>("txtResult0")->text(), QStringLiteral("13141"));
+        QCOMPARE(plan->findChild<QLineEdit*>("txtResult2")->text(), QStringLiteral("13141"));
         QTest::keyClicks(focused(), QStringLiteral(".99"));
         // The least impressions whose monthly earnings, as the calculator shows them, reach
         // $999.99; one fewer shows less (the engine's tests hold the rule).
-        QCOMPARE(plan->findChild<QLineEdit*>("txtResult0")->text(), QStringLiteral("13154"));
-        QCOMPARE(plan->findChild<QLineEdit*>("txtResult0")->accessibleName(),
-                 QStringLiteral("Needed impressions: 13154"));
+        QCOMPARE(plan->findChild<QLineEdit*>("txtResult2")->text(), QStringLiteral("13154"));
+        QCOMPARE(plan->findChild<QLineEdit*>("txtResult2")->accessibleName(),
+                 QStringLiteral("Needed impressions a day: 13154"));
 
         QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
         QCOMPARE(plans().size(), 1);
         QTest::keyClick(focused(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString copied = QGuiApplication::clipboard()->text();
         QVERIFY2(copied.contains("Goal ($)\t999.99\t999.99\n"), qPrintable(copied));
-        QVERIFY(copied.contains("Needed impressions\t13154\t13154\n"));
-        QVERIFY(copied.contains("\n\nMonth\tImpressions\tClicks\tMonthly\tTotal\n1\t1000\t25.0"));
-        QCOMPARE(QGuiApplication::clipboard()->mimeData()->html().count("<tr>"), 1 + 17 + 1 + 12);
+        QVERIFY(copied.contains("Needed impressions a day\t13154\t13154\n"));
+        QVERIFY(copied.contains("\n\nMonth\tImpressions a day\tClicks a day\tMonthly\tRunning "
+                                "total\n1 (now)\t1000\t25.0"));
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->html().count("<tr>"), 1 + 18 + 1 + 12);
 
         QTest::keyClick(focused(), Qt::Key_Escape);
         QTRY_VERIFY(!plan);
@@ -163,7 +164,8 @@ private slots:
         QTest::newRow("Return on Copy Plan") << "@cmdCopyPlan Return => tabs:Months=2";
         QTest::newRow("keypad Enter on Copy Plan") << "@cmdCopyPlan Num+Enter => tabs:Months=2";
         QTest::newRow("Return on Close") << "@cmdClose Return => closed=closed";
-        QTest::newRow("eCPM solved for: left out") << "choose:eCPM => txtPlanECPM.enabled=false";
+        QTest::newRow("eCPM solved for: today's compared")
+            << "choose:eCPM => lblGap.text=Needs an eCPM 1544.5 % higher";
         QTest::newRow("fill rate beside impressions") << " => txtFillRate.enabled=false";
         QTest::newRow("ads per page with page views")
             << "txtPageViews=5 => txtAdsPerPage.enabled=true";
