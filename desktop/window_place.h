@@ -13,4 +13,10 @@ namespace desktop {
 // by which it can be moved.
 QPoint CentredPlace(QSize window, const QRect& available);
 
+// Where a window of this size opens beside another window's frame, so that both can be seen:
+// to its right where the area has room, else to its left, else centred as CentredPlace puts
+// it. Beside it, the tops are level unless that would take the window off the area's bottom
+// or top.
+QPoint BesidePlace(QSize window, const QRect& beside, const QRect& available);
+
 } // namespace desktop

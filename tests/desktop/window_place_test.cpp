@@ -36,6 +36,37 @@ private slots:
         QFETCH(QPoint, place);
         QCOMPARE(desktop::CentredPlace(window, available), place);
     }
+
+    void aWindowOpensBesideAnotherWhereTheScreenHasRoom_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QRect>("beside");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("place");
+        // The Plan window beside the main window's frame.
+        QTest::newRow("just room on the right: right of it, tops level")
+            << QSize(624, 597) << QRect(0, 40, 656, 540) << QRect(0, 0, 1280, 1024)
+            << QPoint(656, 40);
+        QTest::newRow("a pixel short on the right: left of it, beside a panel")
+            << QSize(682, 597) << QRect(730, 40, 656, 540) << QRect(48, 0, 1350, 1080)
+            << QPoint(48, 40);
+        QTest::newRow("a pixel short on both sides: centred")
+            << QSize(682, 597) << QRect(681, 40, 656, 540) << QRect(0, 0, 2018, 1080)
+            << QPoint(668, 241);
+        QTest::newRow("low on the screen: moved up to show the bottom")
+            << QSize(682, 597) << QRect(0, 600, 656, 540) << QRect(0, 0, 1920, 1080)
+            << QPoint(656, 483);
+        QTest::newRow("taller than the screen: at the top")
+            << QSize(682, 1100) << QRect(0, 40, 656, 540) << QRect(0, 20, 1920, 1060)
+            << QPoint(656, 20);
+    }
+
+    void aWindowOpensBesideAnotherWhereTheScreenHasRoom() {
+        QFETCH(QSize, window);
+        QFETCH(QRect, beside);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, place);
+        QCOMPARE(desktop::BesidePlace(window, beside, available), place);
+    }
 };
 
 QTEST_GUILESS_MAIN(WindowPlaceTest)
