@@ -122,6 +122,14 @@ void frmMain::createFigureTools() {
         for (const auto& captioned : column)
             figures.push_back(captioned.figure);
     }
+    // The Plan window follows the calculator's figures on every change of a box, once the
+    // engine, connected first, has handled it; the connections end with the page, whose
+    // calculator they read.
+    for (QLineEdit* box : boxes)
+        connect(box, &QLineEdit::textChanged, calculatorPage_.get(), [this] {
+            if (plan_)
+                plan_->follow(planning::StartTexts(calculator()));
+        });
     auto* copy = new FigureCopy(*this, calculatorPage_->typedFigures(), std::move(figures));
     connect(copy, &FigureCopy::planRequested, this, &frmMain::showPlan);
     connect(new QShortcut(FigureCopy::kPlanKeys, this), &QShortcut::activated, this,
@@ -205,8 +213,9 @@ void frmMain::showAbout() {
 void frmMain::showPlan() {
     if (!plan_) {
         plan_ = new planwindow::PlanWindow(planning::StartTexts(calculator()), *this);
-        plan_->show();
+        connect(plan_, &planwindow::PlanWindow::quitRequested, this, &QWidget::close);
     }
+    plan_->show();
     plan_->raise();
     plan_->activateWindow();
 }

@@ -5,7 +5,6 @@
 #include "mainwindow/calculator_page.h"
 #include "mainwindow/load_pages.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -40,7 +39,8 @@ private:
     void setFocusOrder();
     void load();
     void showAbout();
-    // Opens the Plan window over the figures shown now, or raises the one already open.
+    // Opens the Plan window over the figures shown now, the first time; after that shows the
+    // same window again, as it was left.
     void showPlan();
 
     // Message boxes of the calculator and of the pages, modal over this window.
@@ -49,7 +49,7 @@ private:
     std::unique_ptr<CalculatorPage> calculatorPage_;
     pages::Panes panes_{};
     std::vector<CalculatorPage::TabStop> tabStops_;
-    QPointer<planwindow::PlanWindow> plan_; // while open
+    planwindow::PlanWindow* plan_ = nullptr; // a child window, made by the first showPlan
 };
 
 } // namespace mainwindow

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace planwindow {
 namespace {
@@ -76,6 +77,19 @@ QLineEdit* AddField(QGridLayout& grid, int row, const char* name, const char* la
     field->setAccessibleName(SpokenName(label));
     AddLabelled(grid, row, QString::fromLatin1(label), *field);
     return field;
+}
+
+void Rewrite(QLineEdit& field, const QString& text) {
+    if (field.text() == text)
+        return;
+    const bool whole = field.hasSelectedText() && field.selectedText() == field.text();
+    const int caret = field.cursorPosition();
+    const bool atEnd = caret == field.text().size();
+    field.setText(text); // the caret at the end
+    if (whole)
+        field.selectAll();
+    else if (!atEnd)
+        field.setCursorPosition(std::min(caret, int(text.size())));
 }
 
 QButtonGroup* AddChoices(QGridLayout& grid, int row, const char* label, const char* spoken,

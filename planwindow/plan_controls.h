@@ -18,6 +18,10 @@ QString SpokenName(const char* label);
 // news is kept from readers until they hear of the focus.
 QLineEdit* AddField(QGridLayout& grid, int row, const char* name, const char* label);
 
+// Writes a field's text from the program, leaving the user's place in it: the caret stays
+// where it was (at the end if it was there), and a text wholly selected stays wholly selected.
+void Rewrite(QLineEdit& field, const QString& text);
+
 // A row of option buttons, one of them on, each read with what it chooses ("Goal per Month"):
 // Tab enters at the one that is on, the arrow keys move between them. Ids count from 0.
 QButtonGroup* AddChoices(QGridLayout& grid, int row, const char* label, const char* spoken,

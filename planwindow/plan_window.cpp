@@ -2,6 +2,7 @@
 #include "planwindow/plan_window.h"
 
 #include "desktop/window_place.h"
+#include "planning/start.h"
 #include "planwindow/earnings_chart.h"
 #include "planwindow/plan_controls.h"
 #include "planwindow/plan_copy.h"
@@ -24,9 +25,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace planwindow {
 
@@ -63,13 +66,52 @@ const QStringList kPeriods = {QStringLiteral("Day"), QStringLiteral("Week"),
 const QStringList kSolves = {QStringLiteral("&Impressions"), QStringLiteral("&eCPM")};
 
 const QKeySequence kCopyKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+// As in the main window, whose Quit it stands for.
+const QKeySequence kQuitKeys(Qt::CTRL | Qt::Key_Q);
+
+// What a field's tooltip says after its name and range, where there is more to know.
+struct FieldNote {
+    PlanInput input;
+    const char* note;
+};
+constexpr std::array kFieldNotes = {
+    FieldNote{PlanInput::Goal, "Earned per day, week, month or year, as chosen below."},
+    FieldNote{PlanInput::PageViews, "May stand in for the impressions."},
+    FieldNote{PlanInput::AdsPerPage, "Used with page views only."},
+    FieldNote{PlanInput::FillRate, "Used with page views only."},
+    FieldNote{PlanInput::ECPM, "Left out when solving for the eCPM."},
+    FieldNote{PlanInput::Growth, "Empty for no month table."},
+};
+
+// "Ads per page: a whole number from 0 to 100. Used with page views only.", from the plan
+// inputs' table, as the refusals of a figure out of its range say it.
+QString TipOf(PlanInput input) {
+    const planning::PlanInputFacts& facts = planning::FactsOf(input);
+    QStringList tip = {SpokenName(facts.label) + QStringLiteral(": ") +
+                       QString::fromLatin1(facts.form.range) + QLatin1Char('.')};
+    if (std::ranges::find(planning::kFromCalculator, input) != planning::kFromCalculator.end())
+        tip << QStringLiteral("Follows the calculator until edited here.");
+    if (const auto note = std::ranges::find(kFieldNotes, input, &FieldNote::input);
+        note != kFieldNotes.end())
+        tip << QString::fromLatin1(note->note);
+    return tip.join(QLatin1Char(' '));
+}
+
+// A scroll area that asks for room for all it holds: QScrollArea's own size hint stops at
+// 36 × 24 lines of text, which would open the window smaller than the plan on any screen.
+class WholeScrollArea final : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+};
 
 } // namespace
 
 PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     : QWidget(&owner, Qt::Window) {
     setObjectName(QStringLiteral("frmPlan"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Plan - ") + product::Title());
     setWindowIcon(images::ProgramIcon());
     setFont(widgets::DesignFont(widgets::kVerdana, 8.25));
@@ -89,6 +131,24 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right, 1);
+    // The plan scrolls where the screen is too small for it (a large scale factor), and the
+    // window can be made small: the buttons below stay in sight.
+    auto* content = new QWidget;
+    auto* plan = new QVBoxLayout(content);
+    plan->setContentsMargins({});
+    plan->addLayout(columns);
+    plan->addWidget(table, 1);
+    auto* scroll = new WholeScrollArea;
+    scroll->setObjectName(QStringLiteral("scrPlan"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    // Whatever takes the focus is scrolled into sight, by a mnemonic or a click as by Tab.
+    connect(qApp, &QApplication::focusChanged, scroll, [scroll](QWidget*, QWidget* now) {
+        if (now && scroll->widget()->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now);
+    });
 
     auto* copy = new QPushButton(QStringLiteral("Cop&y Plan"));
     copy->setObjectName(QStringLiteral("cmdCopyPlan"));
@@ -105,19 +165,23 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     buttons->addWidget(closeButton);
 
     auto* whole = new QVBoxLayout(this);
-    whole->addLayout(columns);
-    whole->addWidget(table, 1);
+    whole->addWidget(scroll, 1);
     whole->addLayout(buttons);
 
     connect(new QShortcut(kCopyKeys, this), &QShortcut::activated, this, &PlanWindow::copyPlan);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
+    connect(new QShortcut(kQuitKeys, this), &QShortcut::activated, this,
+            &PlanWindow::quitRequested);
 
     fill(start);
+    setTips();
     refresh();
-    adjustSize();
-    if (const QScreen* screen = owner.screen())
-        move(desktop::CentredPlace(size(), screen->availableGeometry()));
+    // The results shown and hidden changed the plan's size, which its layouts learn only once
+    // shown: they learn it now, so that the first size fits the plan.
+    plan->invalidate();
+    plan->activate();
+    place(owner);
     QLineEdit* goal = fields_[std::size_t(PlanInput::Goal)];
     goal->setFocus();
     goal->selectAll();
@@ -143,8 +207,6 @@ QGroupBox* PlanWindow::createFigures() {
             AddField(*grid, row++, field.name, LabelOf(field.input));
     }
     fields_[std::size_t(PlanInput::PageViews)]->setPlaceholderText(QStringLiteral("optional"));
-    for (const PlanInput input : {PlanInput::AdsPerPage, PlanInput::FillRate})
-        fields_[std::size_t(input)]->setToolTip(QStringLiteral("With page views only"));
     return group;
 }
 
@@ -250,11 +312,41 @@ void PlanWindow::fill(const planning::PlanTexts& start) {
         connect(field, &QLineEdit::textChanged, this, &PlanWindow::refresh);
         news->watch(*field);
     }
+    // A field the user edits is no longer the calculator's to follow.
+    for (const PlanInput input : planning::kFromCalculator)
+        connect(fields_[std::size_t(input)], &QLineEdit::textEdited, this,
+                [this, input] { edited_[std::size_t(input)] = true; });
     for (QButtonGroup* choices : {period_, solve_})
         connect(choices, &QButtonGroup::idToggled, this, [this](int, bool on) {
             if (on)
                 refresh();
         });
+}
+
+void PlanWindow::setTips() {
+    for (const PlanInput input : planning::kAllPlanInputs)
+        fields_[std::size_t(input)]->setToolTip(TipOf(input));
+}
+
+// The first size asks for the whole plan, within the screen.
+void PlanWindow::place(const QWidget& owner) {
+    const QScreen* screen = owner.screen();
+    if (!screen)
+        return; // sized by Qt as it shows
+    const QRect available = screen->availableGeometry();
+    // Not shown yet, this window has no frame: the owner's tells what a frame adds.
+    const QRect ownerFrame = owner.frameGeometry();
+    const QSize frame = ownerFrame.size() - owner.size();
+    resize(sizeHint().boundedTo(available.size() - frame));
+    // Placed while it has no native handle: Qt takes the place as the frame's corner.
+    move(desktop::BesidePlace(size() + frame, ownerFrame, available));
+}
+
+void PlanWindow::follow(const planning::PlanTexts& calculator) {
+    for (const PlanInput input : planning::kFromCalculator) {
+        if (!edited_[std::size_t(input)])
+            Rewrite(*fields_[std::size_t(input)], QString::fromStdString(calculator[input]));
+    }
 }
 
 planning::PlanTexts PlanWindow::texts() const {

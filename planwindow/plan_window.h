@@ -19,18 +19,28 @@ class EarningsChart;
 
 // The Plan window: a goal worked back to the impressions, page views, clicks or eCPM it
 // needs, and the earnings worked forward month by month, in a table and a chart. Every
-// keystroke works the plan afresh, in the engine. Nothing is kept: each window starts from
-// the figures it is given and deletes itself when closed; Esc closes it.
+// keystroke works the plan afresh, in the engine. It lives as long as its owner: closing it
+// (Esc, Close) only hides it, with its fields, choices and size as the user left them.
 class PlanWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // A window of its own over owner, its fields filled from start.
+    // A window of its own over owner, its fields filled from start, beside owner where the
+    // screen has room.
     PlanWindow(const planning::PlanTexts& start, QWidget& owner);
+
+    // The calculator's figures now, as planning::StartTexts makes them: each field of
+    // planning::kFromCalculator takes its text, until the user edits that field here; from
+    // then on it is theirs. The focus and the caret stay where they are.
+    void follow(const planning::PlanTexts& calculator);
 
     // The fields, the results and the month table to the clipboard, as text and HTML:
     // Ctrl+Shift+C and the Copy button.
     void copyPlan();
+
+signals:
+    // Ctrl+Q, to quit the program as the owner's Quit does.
+    void quitRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +52,8 @@ private:
     QGroupBox* createMonths();
     QGroupBox* createChart();
     void fill(const planning::PlanTexts& start);
+    void setTips();
+    void place(const QWidget& owner);
     planning::PlanTexts texts() const;
     void refresh();
 
@@ -49,6 +61,7 @@ private:
     QButtonGroup* solve_ = nullptr;  // ids in planning::Solve's order
     std::array<QLineEdit*, planning::kAllPlanInputs.size()> fields_{}; // in PlanInput's order
     std::vector<QLabel*> blockHeadings_;                               // today's, the needed
+    std::array<bool, planning::kAllPlanInputs.size()> edited_{};       // by the user, here
     std::array<QLabel*, kResultCount> resultLabels_{};
     std::array<QLineEdit*, kResultCount> results_{};
     QLabel* gap_ = nullptr;

@@ -37,15 +37,21 @@ class PlanWindowTest : public MainWindowFixture {
         return ready ? plan : nullptr;
     }
 
-    // "@name" focuses a control (a box with the caret at its end), "name=text" writes a box,
+    // "@name" focuses a control of the Plan window or else of the calculator, in its window
+    // made active (a box with the caret at its end), "name=text" writes a box,
     // "paste:text" pastes into the box with the focus, "choose:name" picks the option whose name
     // ends so, "hide" puts the news told away; anything else is keys.
     void take(QWidget& plan, const QString& step) {
-        const auto named = [&plan](const QString& name) {
-            return plan.findChild<QWidget*>(name);
+        const auto named = [&](const QString& name) {
+            auto* control = plan.findChild<QWidget*>(name);
+            return control ? control : window->findChild<QWidget*>(name);
         };
         if (step.startsWith(u'@')) {
-            named(step.mid(1))->setFocus(Qt::TabFocusReason);
+            QWidget* control = named(step.mid(1));
+            control->activateWindow();
+            // Not qWaitForWindowActive: Qt counts a window active while its Plan window is.
+            QTRY_COMPARE(QApplication::activeWindow(), control->window());
+            control->setFocus(Qt::TabFocusReason);
             if (auto* box = qobject_cast<QLineEdit*>(focused()))
                 box->end(false);
         } else if (step.contains(u'=')) {
@@ -66,12 +72,15 @@ class PlanWindowTest : public MainWindowFixture {
         }
     }
 
+    // "closed" or "open" for the Plan window (a closed one shows nothing else) and "calculator";
     // "name.property", "focus" (its name), "row" (the month table's), "news" (the news shown),
     // "tabs:figure" (in its line of the copy), "cut" (columns narrower than their figures),
     // "goal line" (on the chart's top third).
     QString shown(QPointer<QWidget> plan, const QString& check) {
-        if (!plan || check == u"closed"_s)
-            return plan ? u"open"_s : u"closed"_s;
+        if (check == u"calculator"_s)
+            return window->isVisible() ? u"open"_s : u"closed"_s;
+        if (!plan || !plan->isVisible() || check == u"closed"_s)
+            return plan && plan->isVisible() ? u"open"_s : u"closed"_s;
         auto* table = plan->findChild<QAbstractItemView*>(u"tblMonths"_s);
         if (check == u"focus"_s)
             return focused()->accessibleName();
@@ -145,13 +154,14 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->mimeData()->html().count("<tr>"), 1 + 18 + 1 + 12);
 
         QTest::keyClick(focused(), Qt::Key_Escape);
-        QTRY_VERIFY(!plan);
+        QTRY_VERIFY(!plan->isVisible());
 
         mainwindow::FigureCopy* copy = window->findChild<mainwindow::FigureCopy*>();
         std::unique_ptr<QMenu> menu(
             copy->createContextMenu(find<QLabel>("lblDailyEarnings"), nullptr));
         menu->actions().last()->trigger();
         QTRY_COMPARE(plans().size(), 1);
+        QVERIFY(plan->isVisible());
     }
 
     // Steps a user takes in a new Plan window => what it then shows ("check=shown").
@@ -176,6 +186,15 @@ private slots:
             << "@tblMonths Down Down @txtGoal @tblMonths => row=2";
         QTest::newRow("the table's figures: uncut") << "txtGrowth=20 txtMonths=120 => cut=0";
         QTest::newRow("a goal above every bar") << " => goal line=true";
+        QTest::newRow("Esc, Ctrl+G: the same fields")
+            << "@txtMonths Ctrl+A 2 4 Escape @txtECPM Ctrl+G => txtMonths.text=24";
+        QTest::newRow("the calculator followed, closed, but for the field edited")
+            << "@txtPlanCTR 5 Escape @txtECPM Ctrl+A 3 Ctrl+G => txtPlanECPM.text=3";
+        QTest::newRow("an edited field: the user's")
+            << "@txtPlanECPM 5 @txtECPM Ctrl+A 3 => txtPlanECPM.text=25";
+        QTest::newRow("followed: the caret kept")
+            << "@txtPlanECPM Left @txtECPM Ctrl+A 3 => txtPlanECPM.cursorPosition=0";
+        QTest::newRow("Ctrl+Q: quit") << "Ctrl+Q => calculator=closed";
     }
 
     void whatTheUserMeets() {
