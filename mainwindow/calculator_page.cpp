@@ -5,6 +5,7 @@
 #include "bind/message_box_service.h"
 #include "bind/spin_arrows.h"
 #include "bind/wheel_steps.h"
+#include "mainwindow/figure_copy.h"
 #include "widgets/accessible_roles.h"
 #include "widgets/announcement.h"
 #include "widgets/design.h"
@@ -343,10 +344,11 @@ void CalculatorPage::bindBoxes(const std::array<QLineEdit*, calc::kAllBoxes.size
         edit.setAccessibleDescription(QString::fromLatin1(kFiguresKeys));
         edit.setToolTip(
             QStringLiteral("%1: up to %2 characters. Up and Down step it.\n%3; Ctrl+Shift+C "
-                           "copies all figures.")
+                           "copies all figures.\n%4: plan a goal.")
                 .arg(QString::fromLatin1(figure.figure))
                 .arg(calc::TypingLimit(box))
-                .arg(QString::fromLatin1(kFiguresKeysShown)));
+                .arg(QString::fromLatin1(kFiguresKeysShown),
+                     FigureCopy::kPlanKeys.toString(QKeySequence::NativeText)));
 
         auto* arrows = new bind::SpinArrows(
             calculator_->spinButton(box), QString::fromLatin1(figure.figure), edit.parentWidget());
