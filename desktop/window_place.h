@@ -14,9 +14,14 @@ namespace desktop {
 QPoint CentredPlace(QSize window, const QRect& available);
 
 // Where a window of this size opens beside another window's frame, so that both can be seen:
-// to its right where the area has room, else to its left, else centred as CentredPlace puts
-// it. Beside it, the tops are level unless that would take the window off the area's bottom
-// or top.
-QPoint BesidePlace(QSize window, const QRect& beside, const QRect& available);
+// to its right where the area has room, else to its left. Where neither side has room but the
+// area is wide enough for both, the other window moves over just enough for this one to stand
+// on its right. Else it opens centred as CentredPlace puts it. Beside it, the tops are level
+// unless that would take the window off the area's bottom or top.
+struct BesidePlaces {
+    QPoint window;
+    QPoint beside; // where the other window's frame goes: where it is, unless it moves over
+};
+BesidePlaces BesidePlace(QSize window, const QRect& beside, const QRect& available);
 
 } // namespace desktop

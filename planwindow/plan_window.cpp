@@ -329,7 +329,7 @@ void PlanWindow::setTips() {
 }
 
 // The first size asks for the whole plan, within the screen.
-void PlanWindow::place(const QWidget& owner) {
+void PlanWindow::place(QWidget& owner) {
     const QScreen* screen = owner.screen();
     if (!screen)
         return; // sized by Qt as it shows
@@ -339,7 +339,10 @@ void PlanWindow::place(const QWidget& owner) {
     const QSize frame = ownerFrame.size() - owner.size();
     resize(sizeHint().boundedTo(available.size() - frame));
     // Placed while it has no native handle: Qt takes the place as the frame's corner.
-    move(desktop::BesidePlace(size() + frame, ownerFrame, available));
+    const desktop::BesidePlaces places =
+        desktop::BesidePlace(size() + frame, ownerFrame, available);
+    move(places.window);
+    owner.move(places.beside);
 }
 
 void PlanWindow::follow(const planning::PlanTexts& calculator) {

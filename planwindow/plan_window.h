@@ -53,7 +53,7 @@ private:
     QGroupBox* createChart();
     void fill(const planning::PlanTexts& start);
     void setTips();
-    void place(const QWidget& owner);
+    void place(QWidget& owner);
     planning::PlanTexts texts() const;
     void refresh();
 

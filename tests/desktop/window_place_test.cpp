@@ -42,22 +42,26 @@ private slots:
         QTest::addColumn<QRect>("beside");
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QPoint>("place");
+        QTest::addColumn<QPoint>("besidePlace");
         // The Plan window beside the main window's frame.
         QTest::newRow("just room on the right: right of it, tops level")
             << QSize(624, 597) << QRect(0, 40, 656, 540) << QRect(0, 0, 1280, 1024)
-            << QPoint(656, 40);
+            << QPoint(656, 40) << QPoint(0, 40);
         QTest::newRow("a pixel short on the right: left of it, beside a panel")
             << QSize(682, 597) << QRect(730, 40, 656, 540) << QRect(48, 0, 1350, 1080)
-            << QPoint(48, 40);
-        QTest::newRow("a pixel short on both sides: centred")
+            << QPoint(48, 40) << QPoint(730, 40);
+        QTest::newRow("short on both sides, room for both: the other moves over")
             << QSize(682, 597) << QRect(681, 40, 656, 540) << QRect(0, 0, 2018, 1080)
-            << QPoint(668, 241);
+            << QPoint(1336, 40) << QPoint(680, 40);
+        QTest::newRow("no room for both: centred, the other stays")
+            << QSize(734, 597) << QRect(312, 257, 656, 540) << QRect(0, 0, 1280, 1024)
+            << QPoint(273, 213) << QPoint(312, 257);
         QTest::newRow("low on the screen: moved up to show the bottom")
             << QSize(682, 597) << QRect(0, 600, 656, 540) << QRect(0, 0, 1920, 1080)
-            << QPoint(656, 483);
+            << QPoint(656, 483) << QPoint(0, 600);
         QTest::newRow("taller than the screen: at the top")
             << QSize(682, 1100) << QRect(0, 40, 656, 540) << QRect(0, 20, 1920, 1060)
-            << QPoint(656, 20);
+            << QPoint(656, 20) << QPoint(0, 40);
     }
 
     void aWindowOpensBesideAnotherWhereTheScreenHasRoom() {
@@ -65,7 +69,10 @@ private slots:
         QFETCH(QRect, beside);
         QFETCH(QRect, available);
         QFETCH(QPoint, place);
-        QCOMPARE(desktop::BesidePlace(window, beside, available), place);
+        QFETCH(QPoint, besidePlace);
+        const desktop::BesidePlaces places = desktop::BesidePlace(window, beside, available);
+        QCOMPARE(places.window, place);
+        QCOMPARE(places.beside, besidePlace);
     }
 };
 
