@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -278,6 +279,13 @@ QGroupBox* PlanWindow::createMonths() {
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
     table->setMinimumHeight(6 * rowHeight);
     table->installEventFilter(this);
+    // The chart outlines the current month's bar; it is made after the table.
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (chart_)
+                    chart_->setSelectedRow(current.isValid() ? std::optional(current.row())
+                                                             : std::nullopt);
+            });
     (new QVBoxLayout(group))->addWidget(table);
     return group;
 }
@@ -285,7 +293,8 @@ QGroupBox* PlanWindow::createMonths() {
 QGroupBox* PlanWindow::createChart() {
     auto* group = new QGroupBox;
     chartGroup_ = group;
-    chart_ = new EarningsChart(months_, 0, 0, MonthTableModel::kAmountRole);
+    chart_ = new EarningsChart(months_, 0, MonthTableModel::kAmountRole,
+                               MonthTableModel::kAmountTextRole);
     chart_->setObjectName(QStringLiteral("picEarningsChart"));
     (new QVBoxLayout(group))->addWidget(chart_);
     return group;
@@ -399,6 +408,7 @@ void PlanWindow::refresh() {
     months_.setRows(view_.months, view_.per, view_.reachedRow);
     chartGroup_->setTitle(view_.chartTitle);
     chart_->setGoal(view_.goalLine);
+    chart_->setReachedMonth(view_.reachedRow);
 }
 
 void PlanWindow::copyPlan() {
