@@ -20,9 +20,6 @@ constexpr double kGridAlpha = 0.18; // of the text's colour: light, in a dark pa
 constexpr double kMarkerWidth = 5;
 constexpr double kGoalGroundAlpha = 0.7;
 
-const QString kHint =
-    QStringLiteral("Type a growth (% a month) to see your earnings month by month.");
-
 void PaintText(QPainter& painter, const PlacedText& text) {
     painter.drawText(text.rect, Qt::AlignCenter | Qt::TextDontClip, text.text);
 }
@@ -104,6 +101,11 @@ void EarningsChart::setGoal(std::optional<double> amount) {
     update();
 }
 
+void EarningsChart::setEmptyText(const QString& text) {
+    emptyText_ = text;
+    update();
+}
+
 void EarningsChart::setReachedMonth(std::optional<int> row) {
     reached_ = row;
     update();
@@ -158,7 +160,7 @@ void EarningsChart::paintEvent(QPaintEvent*) {
         if (!model_ || model_->rowCount() == 0) {
             painter.setPen(palette().color(QPalette::PlaceholderText));
             painter.drawText(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin),
-                             Qt::AlignCenter | Qt::TextWordWrap, kHint);
+                             Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
         }
         return;
     }

@@ -31,6 +31,8 @@ public:
     void setReachedMonth(std::optional<int> row);
     // The month table's current row: its bar outlined and its figures shown.
     void setSelectedRow(std::optional<int> row);
+    // What the chart says while there are no months: how to have them, or why there is no plan.
+    void setEmptyText(const QString& text);
 
     // Where the chart's texts stand, the ticks', the months' and the goal's: none may print
     // over another.
@@ -55,6 +57,7 @@ private:
     int amountRole_;
     int amountTextRole_;
     std::optional<double> goal_;
+    QString emptyText_;
     std::optional<int> reached_;
     std::optional<int> selected_;
     std::optional<double> pointer_; // across the chart, while the mouse is over it

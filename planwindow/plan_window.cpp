@@ -408,6 +408,7 @@ void PlanWindow::refresh() {
     months_.setRows(view_.months, view_.per, view_.reachedRow);
     chartGroup_->setTitle(view_.chartTitle);
     chart_->setGoal(view_.goalLine);
+    chart_->setEmptyText(view_.emptyChart);
     chart_->setReachedMonth(view_.reachedRow);
 }
 
