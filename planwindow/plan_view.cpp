@@ -121,7 +121,7 @@ QString ResultWords(const PlanView& view) {
         if (!sentence.isEmpty())
             lines << sentence + QLatin1Char('.');
     }
-    return lines.join(QLatin1Char('\n'));
+    return lines.join(QLatin1Char(' '));
 }
 
 } // namespace planwindow

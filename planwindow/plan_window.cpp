@@ -80,7 +80,8 @@ constexpr std::array kFieldNotes = {
     FieldNote{PlanInput::PageViews, "May stand in for the impressions."},
     FieldNote{PlanInput::AdsPerPage, "Used with page views only."},
     FieldNote{PlanInput::FillRate, "Used with page views only."},
-    FieldNote{PlanInput::ECPM, "Left out when solving for the eCPM."},
+    FieldNote{PlanInput::ECPM,
+              "Solving for the eCPM, today's, which the needed one is compared with."},
     FieldNote{PlanInput::Growth, "Empty for no month table."},
 };
 
