@@ -185,6 +185,14 @@ const char* MonthHeading(MonthColumn column, Period per) {
                : kMonthFields[static_cast<std::size_t>(column)].heading;
 }
 
+const char* SolveName(Solve solve) {
+    return kSolveNames[static_cast<std::size_t>(solve)];
+}
+
+const char* PeriodName(Period period) {
+    return kPeriodNames[static_cast<std::size_t>(period)];
+}
+
 std::optional<Solve> SolveNamed(std::string_view name) {
     return Named<Solve>(kSolveNames, name);
 }

@@ -35,6 +35,10 @@ std::optional<Solve> SolveNamed(std::string_view name);
 // The period "day", "week", "month" or "year" names; none for any other name.
 std::optional<Period> PeriodNamed(std::string_view name);
 
+// The names SolveNamed and PeriodNamed read.
+const char* SolveName(Solve solve);
+const char* PeriodName(Period period);
+
 // The plan's inputs as typed; a text of blanks is not given. The impressions or the page views
 // (with the ads per page and the fill rate, 1 ad and 100 % when not given) are today's traffic.
 // Solving for the eCPM, a typed one is today's; the months are read only with a growth.

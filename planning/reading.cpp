@@ -3,16 +3,26 @@
 
 namespace planning {
 
+namespace {
+
+bool Given(const PlanTexts& texts, PlanInput input) {
+    return !calc::IsBlank(texts[input]);
+}
+
+} // namespace
+
+bool IsRead(const PlanTexts& texts, PlanInput input) {
+    const bool unread = input == PlanInput::Months && !Given(texts, PlanInput::Growth);
+    return Given(texts, input) && !unread;
+}
+
 std::variant<PlanFigures, PlanRefusal> ReadPlan(const PlanTexts& texts) {
     std::array<std::optional<std::int64_t>, kAllPlanInputs.size()> read;
     const auto given = [&](PlanInput input) {
-        return !calc::IsBlank(texts[input]);
-    };
-    const auto unread = [&](PlanInput input) {
-        return input == PlanInput::Months && !given(PlanInput::Growth);
+        return Given(texts, input);
     };
     for (const PlanInputFacts& facts : kPlanInputs) {
-        if (!given(facts.input) || unread(facts.input))
+        if (!IsRead(texts, facts.input))
             continue;
         auto figure =
             calc::ReadFigureText(texts[facts.input], facts.form, texts.notation, facts.said);

@@ -24,6 +24,9 @@ struct PlanFigures {
     std::int64_t months = 12;
 };
 
+// Whether the plan reads the input: given (not blanks only), and not months without a growth.
+bool IsRead(const PlanTexts& texts, PlanInput input);
+
 // The figures, or the first input that is not of its form or outside its range.
 std::variant<PlanFigures, PlanRefusal> ReadPlan(const PlanTexts& texts);
 

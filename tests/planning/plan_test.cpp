@@ -3,6 +3,7 @@
 // traffic, and every refusal. The random cases hold the plan against the calculator itself.
 #include "calc/figure_entry.h"
 #include "planning/plan.h"
+#include "tests/planning/plan_texts.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -12,26 +13,6 @@ namespace {
 
 using planning::PlanInput;
 using planning::RefusalKind;
-
-// "goal=1000 ctr=2.5 per=day": the inputs by their names, with the period and what to solve for.
-planning::PlanTexts TextsOf(const std::string& given) {
-    planning::PlanTexts texts;
-    std::istringstream words(given);
-    for (std::string word; words >> word;) {
-        const auto equals = word.find('=');
-        const std::string name = word.substr(0, equals);
-        const std::string value = word.substr(equals + 1);
-        if (name == "per")
-            texts.per = *planning::PeriodNamed(value);
-        else if (name == "solve")
-            texts.solve = *planning::SolveNamed(value);
-        for (const PlanInput input : planning::kAllPlanInputs) {
-            if (name == planning::PlanInputName(input))
-                texts[input] = value;
-        }
-    }
-    return texts;
-}
 
 planning::Plan PlanOf(const planning::PlanTexts& texts) {
     planning::PlanAnswer answer = planning::MakePlan(texts);
