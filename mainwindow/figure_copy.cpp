@@ -3,6 +3,7 @@
 
 #include "calc/conversions.h"
 #include "widgets/announcement.h"
+#include "widgets/copy_items.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPointer>
 #include <QShortcut>
 #include <algorithm>
 
@@ -54,17 +54,7 @@ FigureCopy::FigureCopy(QWidget& window, std::vector<CalculatorPage::NamedBox> bo
 
 QMenu* FigureCopy::createContextMenu(const QLabel& figure, QWidget* parent) const {
     auto* menu = new QMenu(parent);
-    // Each item reads the caption when it is chosen, not when the menu opened.
-    const QPointer<const QLabel> source(&figure);
-    connect(menu->addAction(QStringLiteral("Copy")), &QAction::triggered, menu, [this, source] {
-        if (source)
-            copyText(source->text());
-    });
-    connect(menu->addAction(QStringLiteral("Copy Number")), &QAction::triggered, menu,
-            [this, source] {
-                if (source)
-                    copyText(PlainNumber(source->text()));
-            });
+    widgets::AddCopyItems(*menu, window_, figure, &FigureCopy::PlainNumber);
     QAction* copyAll = menu->addAction(QStringLiteral("Copy All Figures"));
     // Shown beside the item; the window's own shortcut does the work.
     copyAll->setShortcut(kCopyAllKeys);
@@ -121,11 +111,6 @@ void FigureCopy::copyTable() const {
     QGuiApplication::clipboard()->setMimeData(data);
     // Nothing in the window changes: without these words a reader would stay silent.
     widgets::Announce(window_, QStringLiteral("All figures copied"));
-}
-
-void FigureCopy::copyText(const QString& text) const {
-    QGuiApplication::clipboard()->setText(text);
-    widgets::Announce(window_, QStringLiteral("Copied ") + text);
 }
 
 QString FigureCopy::PlainNumber(const QString& shown) {

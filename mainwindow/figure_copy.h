@@ -59,8 +59,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void copyText(const QString& text) const;
-
     QWidget& window_;
     std::vector<CalculatorPage::NamedBox> boxes_;
     std::vector<QLabel*> figures_;
