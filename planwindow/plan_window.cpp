@@ -2,7 +2,9 @@
 #include "planwindow/plan_window.h"
 
 #include "desktop/window_place.h"
+#include "planning/command_line.h"
 #include "planning/start.h"
+#include "planwindow/copy_menu.h"
 #include "planwindow/earnings_chart.h"
 #include "planwindow/plan_controls.h"
 #include "planwindow/plan_copy.h"
@@ -22,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -157,6 +160,11 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     copy->setAccessibleDescription(kCopyKeys.toString(QKeySequence::NativeText));
     connect(copy, &QPushButton::clicked, this, &PlanWindow::copyPlan);
     widgets::PressOnEnter(*copy);
+    auto* command = new QPushButton(QStringLiteral("Copy as &Command"));
+    command->setObjectName(QStringLiteral("cmdCopyCommand"));
+    command->setToolTip(QStringLiteral("The varnelcalc-cli line that makes this plan"));
+    connect(command, &QPushButton::clicked, this, &PlanWindow::copyCommand);
+    widgets::PressOnEnter(*command);
     auto* closeButton = new QPushButton(QStringLiteral("Close"));
     closeButton->setObjectName(QStringLiteral("cmdClose"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -164,6 +172,7 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
+    buttons->addWidget(command);
     buttons->addWidget(closeButton);
 
     auto* whole = new QVBoxLayout(this);
@@ -237,6 +246,7 @@ QGroupBox* PlanWindow::createResults() {
         // Read by its name, which carries the figure: Orca 43 reads the text of a box one
         // character short as the focus enters it ("1315" for 13154).
         widgets::SetAccessibleRole(*result, QAccessible::StaticText);
+        AttachCopyMenu(*result);
         resultLabels_[i] = new QLabel;
         grid->addWidget(resultLabels_[i], row, 0);
         grid->addWidget(result, row++, 1);
@@ -275,6 +285,7 @@ QGroupBox* PlanWindow::createMonths() {
     // one, and a narrow window scrolls the table instead.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setTabKeyNavigation(false);
     const int rowHeight = fontMetrics().height() + 6;
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -303,11 +314,17 @@ QGroupBox* PlanWindow::createChart() {
 
 // Entering the table makes its first month current, so that a reader reads a month, not only
 // the table's size. Not before: Qt tells readers a new current cell as if it had the focus.
+// Ctrl+C there copies the months selected, where the view would copy its current cell.
 bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* table = qobject_cast<QTableView*>(watched);
     if (table && event->type() == QEvent::FocusIn && !table->currentIndex().isValid())
         table->selectionModel()->setCurrentIndex(months_.index(0, 0),
                                                  QItemSelectionModel::NoUpdate);
+    if (table && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copyMonths(*table);
+        return true;
+    }
     return false;
 }
 
@@ -417,8 +434,9 @@ void PlanWindow::copyPlan() {
     const planning::PlanTexts typed = texts(); // the fields that play a part
     std::vector<CopiedFigure> copied = {
         {SpokenName(LabelOf(PlanInput::Goal)), fields_[std::size_t(PlanInput::Goal)]->text()},
-        {QStringLiteral("Goal per"), period_->checkedButton()->text()},
-        {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&'))},
+        {QStringLiteral("Goal per"), period_->checkedButton()->text(), true},
+        {QStringLiteral("Solve for"), solve_->checkedButton()->text().remove(QLatin1Char('&')),
+         true},
     };
     for (const FigureField& field : kFigureFields)
         copied.push_back(
@@ -433,6 +451,27 @@ void PlanWindow::copyPlan() {
     }
     QGuiApplication::clipboard()->setMimeData(CopiedPlan(copied, months_));
     widgets::Announce(*this, QStringLiteral("Plan copied"));
+}
+
+void PlanWindow::copyCommand() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(planning::CommandLine(texts())));
+    widgets::Announce(*this, QStringLiteral("Command copied"));
+}
+
+// The months selected, or the current one when none is.
+void PlanWindow::copyMonths(const QTableView& table) {
+    std::vector<int> rows;
+    for (const QModelIndex& selected : table.selectionModel()->selectedRows())
+        rows.push_back(selected.row());
+    if (rows.empty() && table.currentIndex().isValid())
+        rows.push_back(table.currentIndex().row());
+    if (rows.empty())
+        return;
+    std::ranges::sort(rows);
+    QGuiApplication::clipboard()->setMimeData(CopiedMonths(months_, rows));
+    widgets::Announce(*this, rows.size() == 1
+                                 ? QStringLiteral("1 month copied")
+                                 : QStringLiteral("%1 months copied").arg(rows.size()));
 }
 
 } // namespace planwindow

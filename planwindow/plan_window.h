@@ -12,6 +12,7 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QTableView;
 
 namespace planwindow {
 
@@ -38,6 +39,10 @@ public:
     // Ctrl+Shift+C and the Copy button.
     void copyPlan();
 
+    // The varnelcalc-cli line that makes the same plan, to the clipboard as text: the button
+    // Copy as Command.
+    void copyCommand();
+
 signals:
     // Ctrl+Q, to quit the program as the owner's Quit does.
     void quitRequested();
@@ -56,6 +61,7 @@ private:
     void place(QWidget& owner);
     planning::PlanTexts texts() const;
     void refresh();
+    void copyMonths(const QTableView& table);
 
     QButtonGroup* period_ = nullptr; // ids in calc::Period's order
     QButtonGroup* solve_ = nullptr;  // ids in planning::Solve's order

@@ -8,9 +8,11 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTableView>
 
 using namespace Qt::StringLiterals;
@@ -40,7 +42,8 @@ class PlanWindowTest : public MainWindowFixture {
     // "@name" focuses a control of the Plan window or else of the calculator, in its window
     // made active (a box with the caret at its end), "name=text" writes a box,
     // "paste:text" pastes into the box with the focus, "choose:name" picks the option whose name
-    // ends so, "hide" puts the news told away; anything else is keys.
+    // ends so, "hide" puts the news told away, "menu:name" right-clicks a control, "item:text"
+    // chooses the open menu's item whose text ends so; anything else is keys.
     void take(QWidget& plan, const QString& step) {
         const auto named = [&](const QString& name) {
             auto* control = plan.findChild<QWidget*>(name);
@@ -64,6 +67,16 @@ class PlanWindowTest : public MainWindowFixture {
             for (auto* option : plan.findChildren<QAbstractButton*>())
                 if (option->accessibleName().endsWith(step.mid(7)))
                     option->click();
+        } else if (step.startsWith(u"menu:"_s)) {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, {}, {});
+            QApplication::sendEvent(named(step.mid(5)), &click);
+        } else if (step.startsWith(u"item:"_s)) {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* item : menu ? menu->actions() : QList<QAction*>())
+                if (item->text().endsWith(step.mid(5)))
+                    item->trigger();
+            if (menu)
+                menu->close();
         } else if (step == u"hide"_s) {
             named(u"announcement"_s)->hide();
         } else {
@@ -75,7 +88,8 @@ class PlanWindowTest : public MainWindowFixture {
     // "closed" or "open" for the Plan window (a closed one shows nothing else) and "calculator";
     // "name.property", "focus" (its name), "row" (the month table's), "news" (the news shown),
     // "tabs:figure" (in its line of the copy), "cut" (columns narrower than their figures),
-    // "goal line" (on the chart's top third).
+    // "goal line" (on the chart's top third), "copied" (the clipboard's text), "html:pattern" (its
+    // first match in the copied HTML).
     QString shown(QPointer<QWidget> plan, const QString& check) {
         if (check == u"calculator"_s)
             return window->isVisible() ? u"open"_s : u"closed"_s;
@@ -89,6 +103,12 @@ class PlanWindowTest : public MainWindowFixture {
         if (check == u"news"_s) {
             auto* news = plan->findChild<QWidget*>(u"announcement"_s);
             return news && news->isVisible() ? news->accessibleName() : QString();
+        }
+        if (check == u"copied"_s)
+            return QGuiApplication::clipboard()->text();
+        if (check.startsWith(u"html:"_s)) {
+            const QString html = QGuiApplication::clipboard()->mimeData()->html();
+            return QRegularExpression(check.mid(5)).match(html).captured();
         }
         if (check.startsWith(u"tabs:"_s)) {
             const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
@@ -149,8 +169,10 @@ private slots:
         const QString copied = QGuiApplication::clipboard()->text();
         QVERIFY2(copied.contains("Goal ($)\t999.99\t999.99\n"), qPrintable(copied));
         QVERIFY(copied.contains("Needed impressions a day\t13154\t13154\n"));
-        QVERIFY(copied.contains("\n\nMonth\tImpressions a day\tClicks a day\tMonthly\tRunning "
-                                "total\n1 (now)\t1000\t25.0"));
+        QVERIFY(copied.contains("Goal per\tMonth\t\n")); // a choice has no number
+        QVERIFY(copied.contains("\n\nMonth\tMonth (number)\tImpressions a day\tClicks a day\t"
+                                "Monthly\tMonthly (number)\tRunning total\tRunning total (number)\n"
+                                "1 (now)\t1\t1000\t25.0\t$76.03\t76.03\t"));
         QCOMPARE(QGuiApplication::clipboard()->mimeData()->html().count("<tr>"), 1 + 18 + 1 + 12);
 
         QTest::keyClick(focused(), Qt::Key_Escape);
@@ -195,6 +217,21 @@ private slots:
         QTest::newRow("followed: the caret kept")
             << "@txtPlanECPM Left @txtECPM Ctrl+A 3 => txtPlanECPM.cursorPosition=0";
         QTest::newRow("Ctrl+Q: quit") << "Ctrl+Q => calculator=closed";
+        QTest::newRow("Ctrl+C on months 3 to 5")
+            << "txtPlanImpressions=123456 @tblMonths Down Down Shift+Down Shift+Down Ctrl+C => "
+               "copied=Month\tImpressions a day\tClicks a day\tMonthly\tRunning "
+               "total\n3\t123456\t3086.4\t7508.59\t"
+               "22525.77\n4\t123456\t3086.4\t7508.59\t30034.36\n5\t123456\t3086.4\t7508.59\t"
+               "37542.95\n";
+        QTest::newRow("Ctrl+C on month 1 (now): 1, read with a decimal comma too")
+            << "@tblMonths Ctrl+C => html:<td[^>]*>1<=<td x:num=\"1\" sdval=\"1\" "
+               "sdnum=\"1033;\">1<";
+        QTest::newRow("a result's Copy Number") << "menu:txtResult6 item:Number => copied=1000.00";
+        QTest::newRow("a result's Copy from the keys: told")
+            << "@txtResult6 Shift+F10 item:Copy => news=Copied $1,000.00";
+        QTest::newRow("Copy as Command")
+            << "@cmdCopyCommand Space => copied=varnelcalc-cli --goal 1000 --impressions 1000 "
+               "--ctr 2.5 --ecpm 2 --growth 0 --months 12";
     }
 
     void whatTheUserMeets() {
