@@ -445,9 +445,11 @@ void PlanWindow::copyPlan() {
         if (!result.shown.isEmpty())
             copied.push_back({result.spoken, result.shown});
     }
-    for (const QString& sentence : {view_.gap, view_.reached}) {
+    // The gap and the goal's month as the window says them: words, without a number.
+    for (const auto& [name, sentence] : {std::pair{QStringLiteral("Gap"), view_.gap},
+                                         std::pair{QStringLiteral("Goal month"), view_.reached}}) {
         if (!sentence.isEmpty())
-            copied.push_back({sentence, QString()});
+            copied.push_back({name, sentence, true});
     }
     QGuiApplication::clipboard()->setMimeData(CopiedPlan(copied, months_));
     widgets::Announce(*this, QStringLiteral("Plan copied"));
