@@ -53,7 +53,8 @@ struct PlanView {
 // The view of the plan for the texts, or of the reason there is none, which keeps the labels.
 PlanView MakePlanView(const planning::PlanTexts& texts);
 
-// What a reader hears of the results after a pause in typing: each block, then the gap.
+// What a reader hears of the results after a pause in typing: each block, then the gap, or
+// why there is no plan.
 QString ResultWords(const PlanView& view);
 
 } // namespace planwindow

@@ -334,10 +334,10 @@ void PlanWindow::fill(const planning::PlanTexts& start) {
     for (const PlanInput input : planning::kAllPlanInputs)
         fields_[std::size_t(input)]->setText(QString::fromStdString(start[input]));
     // Every keystroke works the plan afresh, once the fields hold their first texts.
-    auto* news = new widgets::TypingPauseNews(*this, [this] { return ResultWords(view_); });
+    news_ = new widgets::TypingPauseNews(*this, [this] { return ResultWords(view_); });
     for (QLineEdit* field : fields_) {
         connect(field, &QLineEdit::textChanged, this, &PlanWindow::refresh);
-        news->watch(*field);
+        news_->watch(*field);
     }
     // A field the user edits is no longer the calculator's to follow.
     for (const PlanInput input : planning::kFromCalculator)
@@ -418,9 +418,12 @@ void PlanWindow::refresh() {
         line->setText(text);
         line->setVisible(!text.isEmpty());
     }
-    // A refusal is news the focus would not bring: it is told once as it appears.
-    if (!view_.refusal.isEmpty() && view_.refusal != refusal_->text())
+    // A refusal is news the focus would not bring: it is told once as it appears, and not
+    // again after the pause in typing.
+    if (!view_.refusal.isEmpty() && view_.refusal != refusal_->text() && isVisible()) {
         widgets::Announce(*this, view_.refusal);
+        news_->told(view_.refusal);
+    }
     refusal_->setText(view_.refusal);
     refusal_->setVisible(!view_.refusal.isEmpty());
     months_.setRows(view_.months, view_.per, view_.reachedRow);

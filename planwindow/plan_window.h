@@ -14,6 +14,10 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 
+namespace widgets {
+class TypingPauseNews;
+}
+
 namespace planwindow {
 
 class EarningsChart;
@@ -77,6 +81,7 @@ private:
     MonthTableModel months_;
     QGroupBox* chartGroup_ = nullptr;
     EarningsChart* chart_ = nullptr;
+    widgets::TypingPauseNews* news_ = nullptr;
 };
 
 } // namespace planwindow
