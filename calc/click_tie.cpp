@@ -20,6 +20,12 @@ double CtrOfTenths(std::int64_t tenths) {
     return static_cast<double>(tenths) / 10 / 100;
 }
 
+// The percent first, as a text "0.35" read gives it, then the fraction: 250 ÷ 100 is the same
+// double as 25 ÷ 10, where 250 ÷ 10000 in one step could differ from the window's by a bit.
+double CtrOfHundredths(std::int64_t hundredths) {
+    return static_cast<double>(hundredths) / 100 / 100;
+}
+
 double ClicksAt(double impressions, double ctr) {
     return checked(impressions * ctr);
 }

@@ -20,6 +20,10 @@ double CtrOfBoxes(std::string_view wholePercent, std::string_view tenths);
 // fraction as "2" and "5" in the boxes.
 double CtrOfTenths(std::int64_t tenths);
 
+// The same for a count of hundredths of a percent, which a plan takes: 35 is 0.35 %. A count of
+// whole tenths gives the very fraction CtrOfTenths gives.
+double CtrOfHundredths(std::int64_t hundredths);
+
 // The clicks the impressions give at the CTR. Raises overflow.
 double ClicksAt(double impressions, double ctr);
 

@@ -62,7 +62,8 @@ void WorkRow(const BatchRow& row, const FigureColumns& columns, const RowWriter&
             if (!plan)
                 problem(RefusalClause(std::get<planning::PlanRefusal>(*answer)));
         }
-    } else if (auto projection = Project(figures); std::holds_alternative<Problem>(projection)) {
+    } else if (auto projection = Project(figures, "a goal or page views column ...");
+               std::holds_alternative<Problem>(projection)) {
         problem(std::get<Problem>(projection).description);
     } else {
         captions = std::move(std::get<calc::Captions>(projection));

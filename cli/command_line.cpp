@@ -85,10 +85,13 @@ struct Options {
                           Figure::Impressions,
                           {},
                           kSingleRun | kPlan};
-    OptionRow ctr{{{"r", "ctr"}, "Click-through rate in percent, up to one decimal (2.5).", "P"},
-                  Figure::CTR,
-                  {},
-                  kSingleRun | kPlan};
+    OptionRow ctr{
+        {{"r", "ctr"},
+         "Click-through rate in percent, up to one decimal (2.5); a plan takes two (0.35).",
+         "P"},
+        Figure::CTR,
+        {},
+        kSingleRun | kPlan};
     OptionRow clicks{{{"c", "clicks"}, "Clicks per day (instead of the CTR).", "N"},
                      Figure::Clicks,
                      {},

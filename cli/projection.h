@@ -4,6 +4,7 @@
 #include "cli/figures.h"
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace cli {
@@ -17,7 +18,8 @@ struct Problem {
 using Projection = std::variant<calc::Captions, Problem>;
 
 // The window's captions for the figures, each pasted into its box; the CTR and the clicks are
-// refused together, since the last typed would silently win.
-Projection Project(const Figures& figures);
+// refused together, since the last typed would silently win. A CTR with the two decimals a
+// plan takes is refused with where they are taken: planWith names what makes a run a plan.
+Projection Project(const Figures& figures, std::string_view planWith = "--goal, --growth ...");
 
 } // namespace cli

@@ -37,8 +37,8 @@ struct PlanInputFacts {
 };
 
 // The forms count the smallest unit of each input: cents of the goal, hundredths of a percent
-// of the fill rate and the growth, tenths of a percent of the CTR, ten-thousandths of a dollar
-// of the eCPM.
+// of the fill rate, the growth and the CTR, ten-thousandths of a dollar of the eCPM. A plan takes
+// the CTR to two decimals, finer than the calculator's boxes.
 inline constexpr std::array kPlanInputs = {
     PlanInputFacts{PlanInput::Goal,
                    "goal",
@@ -69,7 +69,7 @@ inline constexpr std::array kPlanInputs = {
                    "ctr",
                    "ctr",
                    "C&TR (%):",
-                   {'%', 1, 0, 1000, "a percentage from 0 to 100, with at most one decimal"}},
+                   {'%', 2, 0, 10000, "a percentage from 0 to 100, with at most two decimals"}},
     PlanInputFacts{PlanInput::ECPM,
                    "ecpm",
                    "ecpm",

@@ -37,7 +37,7 @@ PlanRefusal Refusal(RefusalKind kind, std::optional<PlanInput> input, const char
 // Why no traffic reaches the goal, if none does.
 std::optional<PlanRefusal> Unreachable(const PlanFigures& figures, Solve solve,
                                        std::optional<std::int64_t> today) {
-    if (figures.ctrTenths == 0)
+    if (figures.ctrHundredths == 0)
         return Refusal(RefusalKind::Unreachable, PlanInput::CTR,
                        "The goal cannot be reached with a CTR of 0 %: there are no clicks.");
     if (solve == Solve::ECPM) {
@@ -218,7 +218,7 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
                            "The page views make more impressions than the calculator counts "
                            "(999,999,999,999,999 a day).");
     }
-    const double ctr = calc::CtrOfTenths(figures.ctrTenths);
+    const double ctr = calc::CtrOfHundredths(figures.ctrHundredths);
 
     Plan plan;
     plan.per = texts.per;

@@ -43,7 +43,7 @@ std::variant<PlanFigures, PlanRefusal> ReadPlan(const PlanTexts& texts) {
         given(PlanInput::PageViews) || given(PlanInput::AdsPerPage) || given(PlanInput::FillRate);
     figures.adsPerPage = figure(PlanInput::AdsPerPage).value_or(figures.adsPerPage);
     figures.fillRate = figure(PlanInput::FillRate).value_or(figures.fillRate);
-    figures.ctrTenths = figure(PlanInput::CTR).value_or(figures.ctrTenths);
+    figures.ctrHundredths = figure(PlanInput::CTR).value_or(figures.ctrHundredths);
     figures.ecpm = figure(PlanInput::ECPM).value_or(figures.ecpm);
     figures.ecpmGiven = figure(PlanInput::ECPM).has_value();
     figures.growth = figure(PlanInput::Growth);

@@ -16,9 +16,9 @@ struct PlanFigures {
     std::optional<std::int64_t> pageViews;
     bool trafficNamed = false; // page views, ads per page or fill rate given
     std::int64_t adsPerPage = 1;
-    std::int64_t fillRate = 10000; // hundredths of a percent
-    std::int64_t ctrTenths = 0;    // tenths of a percent; the window starts at 0
-    std::int64_t ecpm = 0;         // ten-thousandths of a dollar; the window starts at 0
+    std::int64_t fillRate = 10000;  // hundredths of a percent
+    std::int64_t ctrHundredths = 0; // hundredths of a percent; the window starts at 0
+    std::int64_t ecpm = 0;          // ten-thousandths of a dollar; the window starts at 0
     bool ecpmGiven = false;
     std::optional<std::int64_t> growth; // hundredths of a percent a month
     std::int64_t months = 12;

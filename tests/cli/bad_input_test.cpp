@@ -33,6 +33,8 @@ TEST_P(BadInput, OneLineOnStderrAndNothingElse) {
 }
 
 const std::string kCtrRange = "it must be a percentage from 0 to 100, with at most one decimal.";
+const std::string kPlanCtr =
+    "the calculator takes one decimal; a plan (--goal, --growth ...) takes two";
 const std::string kNoPart = " is not part of a number.";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,8 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputRow{"PointAlone", {"--ecpm", "."}, "ecpm \".\": there is no digit."},
         BadInputRow{"CtrAboveHundred", {"--ctr", "101"}, "ctr \"101\": " + kCtrRange},
         BadInputRow{"CtrHundredWithTenths", {"--ctr", "100.5"}, "ctr \"100.5\": " + kCtrRange},
-        BadInputRow{"CtrTwoDecimals", {"--ctr", "2.55"}, "ctr \"2.55\": " + kCtrRange},
-        BadInputRow{"CtrTwoZeroDecimals", {"--ctr", "2.00"}, "ctr \"2.00\": " + kCtrRange},
+        BadInputRow{"CtrTwoDecimals", {"--ctr", "0.35"}, "ctr \"0.35\": " + kPlanCtr},
+        BadInputRow{"CtrTwoZeroDecimals", {"--ctr", "2.00"}, "ctr \"2.00\": " + kPlanCtr},
+        BadInputRow{"CtrThreeDecimals", {"--ctr", "2.555"}, "ctr \"2.555\": " + kCtrRange},
         BadInputRow{"CtrAndClicks",
                     {"--ctr", "2", "--clicks", "5"},
                     "clicks \"5\": give either the CTR or the clicks, not both"},

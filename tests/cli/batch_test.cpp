@@ -48,6 +48,8 @@ const std::string kJsonNulls = "\"actual_impressions\":null,\"actual_clicks\":nu
                                "\"weekly\":null,\"monthly\":null,\"yearly\":null,\"epc\":null";
 
 const std::string kCtrRange = "it must be a percentage from 0 to 100, with at most one decimal.";
+const std::string kPlanCtr =
+    "the calculator takes one decimal; a plan (a goal or page views column ...) takes two";
 
 // 1000 impressions at a 2.5 % CTR and a $2.00 eCPM; the plan for a goal of $1,000.00 a month at
 // a 2.5 % CTR and a $2.50 eCPM.
@@ -117,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "note,ctr," + kResults + "\r\n" +
                      "\"two\nlines\",1,100,1.0,1.00%,$0.00,$0.00,$0.00,$0.00,$0.00,$0.00\r\n" +
                      "x,2.55," + kNoResults + "\r\n",
-                 "varnelcalc-cli: line 4: ctr \"2.55\": " + kCtrRange + "\n", 1},
+                 "varnelcalc-cli: line 4: ctr \"2.55\": " + kPlanCtr + "\n", 1},
         BatchRow{"ShortRowIsFilledAndReported", "site,impressions,owner\nfirst,1000\n", "csv",
                  "site,impressions,owner," + kResults + "\r\n" + "first,1000,," + kNoResults +
                      "\r\n",
@@ -182,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
             "site  ctr   actual_impressions  actual_clicks  actual_ctr  actual_ecpm  daily  "
             "weekly  monthly  yearly    epc\ncaf\xc3\xa9  1                    100            1.0  "
             "     1.00%        $0.00  $0.00   $0.00    $0.00   $0.00  $0.00\nx     2.55\n",
-            "varnelcalc-cli: line 3: ctr \"2.55\": " + kCtrRange + "\n", 1},
+            "varnelcalc-cli: line 3: ctr \"2.55\": " + kPlanCtr + "\n", 1},
         BatchRow{"JsonNamesCellsBeyondTheHeader", "ctr\n1,b\n", "json",
                  "{\"ctr\":\"1\",\"column 2\":\"b\"," + kJsonNulls + "}\n",
                  "varnelcalc-cli: line 2: 2 fields where the header has 1\n", 1},
