@@ -4,6 +4,8 @@
 #include "calc/calc_error.h"
 #include "calc/conversions.h"
 
+#include <limits>
+
 namespace calc {
 
 double PerDay(FixedPoint ecpm, double impressions) {
@@ -15,12 +17,22 @@ FixedPoint AmountFor(Period period, double perDay) {
     return ToFixedPoint(checked(perDay * kDays[static_cast<std::size_t>(period)]));
 }
 
+FixedPoint EcpmOfCpc(FixedPoint cpc, std::int64_t ctrHundredths) {
+    __extension__ using Wide = __int128; // a CPC of 10^15 times 10^4 leaves 64 bits
+    const Wide tenths = static_cast<Wide>(cpc.tenThousandths) * ctrHundredths;
+    const Wide rounded = (tenths + 5) / 10;
+    if (rounded > std::numeric_limits<std::int64_t>::max())
+        raiseOverflow();
+    return FixedPoint{static_cast<std::int64_t>(rounded)};
+}
+
 FixedPoint PerClick(FixedPoint daily, double clicks) {
     return ToFixedPoint(divide(daily.toDouble(), clicks));
 }
 
-std::optional<Amounts> EarningsFor(FixedPoint ecpm, double impressions, double clicks) {
-    if (clicks == 0)
+std::optional<Amounts> EarningsFor(FixedPoint ecpm, double impressions, double clicks,
+                                   PaidPer paid) {
+    if (clicks == 0 && paid == PaidPer::Click)
         return std::nullopt;
     const double perDay = PerDay(ecpm, impressions);
     Amounts amounts;

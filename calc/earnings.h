@@ -36,12 +36,23 @@ double PerDay(FixedPoint ecpm, double impressions);
 // a week is 7 days, a month 30.41, a year 365. Raises overflow.
 FixedPoint AmountFor(Period period, double perDay);
 
+// The eCPM a cost per click makes at a CTR in hundredths of a percent: CPC × CTR × 10, the CTR
+// in percent. Worked exactly in integers in ten-thousandths of a dollar (CPC ten-thousandths ×
+// CTR hundredths ÷ 10) and rounded half up to the nearest ten-thousandth. Raises overflow beyond
+// the fixed point's range.
+FixedPoint EcpmOfCpc(FixedPoint cpc, std::int64_t ctrHundredths);
+
 // The average earnings per click; the clicks are not 0. Raises overflow.
 FixedPoint PerClick(FixedPoint daily, double clicks);
 
-// The amounts for the four periods, all computed before any is shown. There are none while
-// there are no clicks: the "Earnings" column then shows $0.00. Raises overflow.
+// What the publisher is paid for. The window's calculator is paid per click, as its earnings
+// show; a plan may be paid per impression, whose earnings do not wait for a click.
+enum class PaidPer { Click, Impression };
+
+// The amounts for the four periods, all computed before any is shown. Paid per click there are
+// none while there are no clicks: the "Earnings" column then shows $0.00. Raises overflow.
 using Amounts = std::array<FixedPoint, kAllPeriods.size()>;
-std::optional<Amounts> EarningsFor(FixedPoint ecpm, double impressions, double clicks);
+std::optional<Amounts> EarningsFor(FixedPoint ecpm, double impressions, double clicks,
+                                   PaidPer paid = PaidPer::Click);
 
 } // namespace calc

@@ -6,7 +6,7 @@
 
 namespace calc {
 
-WorkedFigures::WorkedFigures(const Traffic& traffic, FixedPoint ecpm)
+WorkedFigures::WorkedFigures(const Traffic& traffic, FixedPoint ecpm, PaidPer paid)
     : traffic_(traffic), ecpm_(ecpm) {
     try {
         switch (traffic_.from) {
@@ -22,9 +22,9 @@ WorkedFigures::WorkedFigures(const Traffic& traffic, FixedPoint ecpm)
         }
         reached_ = Step::Earnings;
         // All four amounts are worked out before any is shown.
-        earnings_ = EarningsFor(ecpm_, traffic_.impressions, traffic_.clicks);
+        earnings_ = EarningsFor(ecpm_, traffic_.impressions, traffic_.clicks, paid);
         reached_ = Step::PerClick;
-        if (earnings_)
+        if (earnings_ && traffic_.clicks != 0)
             epc_ = PerClick((*earnings_)[static_cast<std::size_t>(Period::Day)], traffic_.clicks);
         reached_ = Step::Done;
     } catch (const CalcError& error) {
@@ -48,7 +48,9 @@ std::string WorkedFigures::caption(Caption which) const {
     case Caption::ECPM:
         return CaptionText(ecpm_, Pattern::ECPM);
     case Caption::EPC:
-        return earnings() ? CaptionText(epc(), Pattern::EPC) : kNoEarnings;
+        // Without clicks it shows what the window shows for none, though paid per impression
+        // there are earnings.
+        return earnings() && traffic_.clicks != 0 ? CaptionText(epc(), Pattern::EPC) : kNoEarnings;
     case Caption::DailyEarnings:
     case Caption::WeeklyEarnings:
     case Caption::MonthlyEarnings:

@@ -34,7 +34,8 @@ struct Traffic {
 // for typed clicks, the CTR), then the four amounts together, then the earnings per click.
 class WorkedFigures {
 public:
-    WorkedFigures(const Traffic& traffic, FixedPoint ecpm);
+    // The window's calculator is paid per click; a plan may be paid per impression.
+    WorkedFigures(const Traffic& traffic, FixedPoint ecpm, PaidPer paid = PaidPer::Click);
 
     // Raises an overflow in working out the clicks or, for typed clicks, the CTR.
     void raiseTrafficOverflow() const { raiseIfStoppedBefore(Step::Earnings); }
@@ -51,12 +52,13 @@ public:
         return traffic_.clicks;
     }
     FixedPoint ecpm() const { return ecpm_; }
-    // The amounts for the four periods; none while there are no clicks, when the "Earnings"
-    // column shows $0.00.
+    // The amounts for the four periods; paid per click none while there are no clicks, when
+    // the "Earnings" column shows $0.00.
     const std::optional<Amounts>& earnings() const {
         raiseIfStoppedBefore(Step::PerClick);
         return earnings_;
     }
+    // The earnings per click, where there are earnings and clicks.
     FixedPoint epc() const {
         raiseIfStoppedBefore(Step::Done);
         return epc_;

@@ -27,9 +27,10 @@ namespace {
 constexpr const char* kUsage =
     "Usage: varnelcalc-cli [--impressions N] [--ctr P | --clicks N] [--ecpm D]\n"
     "                      [--format text|csv|tsv|json] [--numbers] [--no-header]\n"
-    "       varnelcalc-cli [--goal D [--per PERIOD] [--solve impressions|ecpm]]\n"
+    "       varnelcalc-cli [--goal D [--per PERIOD] [--solve impressions|ecpm|cpc]]\n"
     "                      [--impressions N | --pageviews N] [--ads-per-page N]\n"
-    "                      [--fill-rate P] [--ctr P] [--ecpm D]\n"
+    "                      [--fill-rate P] [--ctr P] [--ecpm D | --cpc D]\n"
+    "                      [--paid-per click|impression]\n"
     "                      [--growth P [--months N]] [--format text|csv|tsv|json]\n"
     "                      [--numbers] [--no-header]\n"
     "       varnelcalc-cli --batch FILE [--format text|csv|tsv|json] [--numbers]\n"
@@ -100,6 +101,20 @@ struct Options {
                    Figure::ECPM,
                    {},
                    kSingleRun | kPlan};
+    OptionRow cpc{{{"C", "cpc"},
+                   "Dollars earned per click, paid instead of the eCPM: a plan, whose eCPM is "
+                   "CPC x CTR x 10.",
+                   "D"},
+                  {},
+                  Input::CPC,
+                  kPlan};
+    OptionRow paidPer{{{"y", "paid-per"},
+                       "What the pay is for: click (the default), or impression, when the "
+                       "earnings do not wait for clicks and a plan needs no CTR.",
+                       "click|impression"},
+                      {},
+                      {},
+                      kPlan};
     OptionRow goal{{{"g", "goal"},
                     "Plans for an income goal in dollars: the least impressions a day that earn "
                     "it, as the window shows the earnings.",
@@ -113,10 +128,10 @@ struct Options {
         {},
         kPlan};
     OptionRow solve{{{"s", "solve"},
-                     "Solves the goal for the impressions (the default) or for the eCPM, which "
-                     "needs the impressions or the page views; an --ecpm given then is today's, "
-                     "for the eCPM change.",
-                     "impressions|ecpm"},
+                     "Solves the goal for the impressions (the default), for the eCPM or for the "
+                     "CPC, which need the impressions or the page views; an --ecpm (--cpc) given "
+                     "then is today's.",
+                     "impressions|ecpm|cpc"},
                     {},
                     {},
                     kPlan};
@@ -170,10 +185,10 @@ struct Options {
     OptionRow version{{{"v", "version"}, "Shows the version and ends."}, {}, {}, kAnyMode};
 
     // The table, in the order of --help.
-    std::array<const OptionRow*, 18> all() const {
-        return {&impressions, &ctr,       &clicks,     &ecpm,     &goal,   &per,
-                &solve,       &pageViews, &adsPerPage, &fillRate, &growth, &months,
-                &format,      &batch,     &numbers,    &noHeader, &help,   &version};
+    std::array<const OptionRow*, 20> all() const {
+        return {&impressions, &ctr,   &clicks,    &ecpm,       &cpc,      &paidPer, &goal,
+                &per,         &solve, &pageViews, &adsPerPage, &fillRate, &growth,  &months,
+                &format,      &batch, &numbers,   &noHeader,   &help,     &version};
     }
 
     // The option an argument such as "--batch" or "-b" names, if any.
@@ -306,6 +321,8 @@ public:
         inputs.per = planning::PeriodNamed(value(options_.per)).value_or(calc::Period::Month);
         inputs.solve =
             planning::SolveNamed(value(options_.solve)).value_or(planning::Solve::Impressions);
+        inputs.paid =
+            planning::PaidPerNamed(value(options_.paidPer)).value_or(planning::PaidPer::Click);
         return PlanRequest(figures(), std::move(inputs));
     }
 
@@ -377,7 +394,11 @@ private:
             return "period " + Quoted(value(options_.per)) +
                    ": it must be day, week, month or year";
         if (isSet(options_.solve) && !planning::SolveNamed(value(options_.solve)))
-            return "solve " + Quoted(value(options_.solve)) + ": it must be impressions or ecpm";
+            return "solve " + Quoted(value(options_.solve)) +
+                   ": it must be impressions, ecpm or cpc";
+        if (isSet(options_.paidPer) && !planning::PaidPerNamed(value(options_.paidPer)))
+            return "paid per " + Quoted(value(options_.paidPer)) +
+                   ": it must be click or impression";
         if (const auto request = planRequest(); std::holds_alternative<std::string>(request))
             return std::get<std::string>(request);
         return std::nullopt;

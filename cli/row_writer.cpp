@@ -9,6 +9,15 @@
 #include <algorithm>
 
 namespace cli {
+namespace {
+
+// What the pay adds (the eCPM a CPC makes) follows the nine; the plan's other results go
+// before them.
+bool AfterTheNine(std::size_t field) {
+    return planning::kPlanResults[field].block == planning::ResultBlock::Pay;
+}
+
+} // namespace
 
 // A text table is laid out from TSV once every row is in.
 RowWriter::RowWriter(const Output& output, std::vector<std::string> columns,
@@ -24,10 +33,14 @@ void RowWriter::appendHeader(std::string& out) const {
         out += delimited_.separator;
     }
     for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
-        if (planColumns_[field])
+        if (planColumns_[field] && !AfterTheNine(field))
             out += std::string(planning::kPlanResults[field].field) + delimited_.separator;
     }
     AppendResultHeader(out, delimited_.separator);
+    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
+        if (planColumns_[field] && AfterTheNine(field))
+            out += delimited_.separator + std::string(planning::kPlanResults[field].field);
+    }
     out += delimited_.recordEnd;
 }
 
@@ -56,16 +69,25 @@ void RowWriter::appendDelimitedRow(std::string& out, const std::vector<std::stri
     // A short row is filled up, so that the results stay under their headings.
     for (std::size_t i = cells.size(); i < columns_.size(); ++i)
         out += delimited_.separator;
-    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
-        if (!planColumns_[field])
-            continue;
+    const auto planField = [&](std::size_t field) {
         appendResultField(out, plan && (*plan)[field] ? &*(*plan)[field] : nullptr);
+    };
+    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
+        if (!planColumns_[field] || AfterTheNine(field))
+            continue;
+        planField(field);
         out += delimited_.separator;
     }
     for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
             out += delimited_.separator;
         appendResultField(out, captions ? &(*captions)[field] : nullptr);
+    }
+    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
+        if (!planColumns_[field] || !AfterTheNine(field))
+            continue;
+        out += delimited_.separator;
+        planField(field);
     }
     out += delimited_.recordEnd;
 }
@@ -80,9 +102,7 @@ void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& 
         AppendJsonString(out, i < cells.size() ? cells[i] : std::string());
         out += ',';
     }
-    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
-        if (!planColumns_[field])
-            continue;
+    const auto planField = [&](std::size_t field) {
         // A goal not reached within the months is an empty result: null, as a missing one.
         const std::optional<std::string>* caption = plan ? &(*plan)[field] : nullptr;
         if (caption && *caption && !(*caption)->empty()) {
@@ -91,9 +111,20 @@ void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& 
             AppendJsonString(out, planning::kPlanResults[field].field);
             out += ":null";
         }
+    };
+    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
+        if (!planColumns_[field] || AfterTheNine(field))
+            continue;
+        planField(field);
         out += ',';
     }
     AppendJsonResults(out, captions);
+    for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
+        if (!planColumns_[field] || !AfterTheNine(field))
+            continue;
+        out += ',';
+        planField(field);
+    }
     out += "}\n";
 }
 
@@ -113,14 +144,19 @@ std::string RowWriter::record(const calc::Captions& captions, const PlanResults*
         const auto field = static_cast<std::size_t>(result);
         return planColumns_[field] && plan && (*plan)[field] ? &(*plan)[field] : nullptr;
     };
-    for (const planning::PlanResultFacts& result : planning::kPlanResults) {
-        if (const auto* text = shown(result.result))
-            appendLine(planning::ResultHeading(result.result, per_),
-                       (*text)->empty() ? "not within the months" : **text);
-    }
+    const auto appendResults = [&](bool afterTheNine) {
+        for (const planning::PlanResultFacts& result : planning::kPlanResults) {
+            const auto* text = shown(result.result);
+            if (text && AfterTheNine(static_cast<std::size_t>(result.result)) == afterTheNine)
+                appendLine(planning::ResultHeading(result.result, per_),
+                           (*text)->empty() ? "not within the months" : **text);
+        }
+    };
+    appendResults(false);
     // The captions are at the needed figures, or at today's without a goal: a caption that
-    // says again what a line above said is left out.
-    const bool goal = shown(PlanResult::NeededImpressions) || shown(PlanResult::NeededEcpm);
+    // says again what a line said is left out.
+    const bool goal = shown(PlanResult::NeededImpressions) || shown(PlanResult::NeededEcpm) ||
+                      shown(PlanResult::NeededCpc);
     const auto repeats = [&](calc::Caption caption) {
         switch (caption) {
         case calc::Caption::ActualImpressions:
@@ -128,7 +164,7 @@ std::string RowWriter::record(const calc::Captions& captions, const PlanResults*
         case calc::Caption::ProjectedClicks:
             return shown(PlanResult::NeededClicks) != nullptr;
         case calc::Caption::ECPM:
-            return shown(PlanResult::NeededEcpm) != nullptr;
+            return shown(PlanResult::NeededEcpm) || shown(PlanResult::EcpmFromCpc);
         default:
             return !goal && caption == calc::EarningsCaption(per_) &&
                    shown(PlanResult::TodayEarnings);
@@ -138,6 +174,7 @@ std::string RowWriter::record(const calc::Captions& captions, const PlanResults*
         if (!repeats(static_cast<calc::Caption>(field)))
             appendLine(calc::kResults[field].heading, captions[field]);
     }
+    appendResults(true);
     return AlignedTable(out, 2);
 }
 

@@ -7,10 +7,21 @@
 #include "planning/plan.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace cli {
+
+// Which of the plan's results have a column, in the order of planning::kPlanResults.
+using PlanColumns = std::array<bool, planning::kPlanResults.size()>;
+
+constexpr PlanColumns ColumnsOf(std::initializer_list<planning::PlanResult> results) {
+    PlanColumns columns{};
+    for (const planning::PlanResult result : results)
+        columns[static_cast<std::size_t>(result)] = true;
+    return columns;
+}
 
 // Writes the rows of a run, a single run being a table of one row without input columns: the
 // input cells a row carries followed by the nine results, as CSV (a header, then a record a
@@ -20,11 +31,13 @@ namespace cli {
 class RowWriter {
 public:
     using PlanResults = decltype(planning::Plan::results);
-    // Which of the plan's results have a column, in the order of planning::kPlanResults.
-    using PlanColumns = std::array<bool, planning::kPlanResults.size()>;
+    using PlanColumns = cli::PlanColumns;
     // A batch's plan row: a month's goal solved for the impressions, without months.
-    static constexpr PlanColumns kBatchPlanColumns = {true, true, true,  true, true,
-                                                      true, true, false, false};
+    static constexpr PlanColumns kBatchPlanColumns =
+        ColumnsOf({planning::PlanResult::TodayImpressions, planning::PlanResult::TodayEarnings,
+                   planning::PlanResult::NeededImpressions, planning::PlanResult::NeededPageViews,
+                   planning::PlanResult::NeededClicks, planning::PlanResult::NeededEcpm,
+                   planning::PlanResult::TrafficChange});
 
     // Columns are the names of the input cells; per is the period of today's earnings.
     RowWriter(const Output& output, std::vector<std::string> columns,

@@ -42,6 +42,8 @@ std::string CommandLine(const PlanTexts& texts) {
         if (input != PlanInput::Goal && IsRead(texts, input))
             line += Option(PlanInputName(input), texts[input]);
     }
+    if (texts.paid != PaidPer::Click)
+        line += Option("paid_per", PaidPerName(texts.paid));
     return line;
 }
 

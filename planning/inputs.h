@@ -24,6 +24,7 @@ enum class PlanInput {
     FillRate,
     CTR,
     ECPM,
+    CPC, // a cost per click, paid instead of the eCPM
     Growth,
     Months,
 };
@@ -37,8 +38,8 @@ struct PlanInputFacts {
 };
 
 // The forms count the smallest unit of each input: cents of the goal, hundredths of a percent
-// of the fill rate, the growth and the CTR, ten-thousandths of a dollar of the eCPM. A plan takes
-// the CTR to two decimals, finer than the calculator's boxes.
+// of the fill rate, the growth and the CTR, ten-thousandths of a dollar of the eCPM and the CPC. A
+// plan takes the CTR to two decimals, finer than the calculator's boxes.
 inline constexpr std::array kPlanInputs = {
     PlanInputFacts{PlanInput::Goal,
                    "goal",
@@ -76,6 +77,12 @@ inline constexpr std::array kPlanInputs = {
                    "eCP&M ($):",
                    {'$', 4, 0, kMostCount,
                     "an amount from $0 to $99,999,999,999.9999, with at most four decimals"}},
+    PlanInputFacts{PlanInput::CPC,
+                   "cpc",
+                   "cpc",
+                   "CP&C ($):",
+                   {'$', 4, 0, kMostCount,
+                    "an amount from $0 to $99,999,999,999.9999, with at most four decimals"}},
     PlanInputFacts{PlanInput::Growth,
                    "growth",
                    "growth",
@@ -95,8 +102,8 @@ constexpr const PlanInputFacts& FactsOf(PlanInput input) {
     return kPlanInputs[static_cast<std::size_t>(input)];
 }
 
-// "goal", "impressions", "pageviews", "ads_per_page", "fill_rate", "ctr", "ecpm", "growth",
-// "months": the names of the columns of a batch.
+// "goal", "impressions", "pageviews", "ads_per_page", "fill_rate", "ctr", "ecpm", "cpc",
+// "growth", "months": the names of the columns of a batch.
 constexpr const char* PlanInputName(PlanInput input) {
     return FactsOf(input).name;
 }

@@ -14,7 +14,8 @@ namespace {
 
 PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
                   std::int64_t totalCents) {
-    const calc::WorkedFigures worked({static_cast<double>(impressions), terms.ctr}, terms.ecpm);
+    const calc::WorkedFigures worked({static_cast<double>(impressions), terms.ctr}, terms.ecpm,
+                                     terms.paid);
     const auto& amounts = worked.earnings();
     const auto centsFor = [&](calc::Period period) -> std::int64_t {
         return amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(period)]) : 0;

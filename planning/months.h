@@ -20,6 +20,7 @@ struct MonthTerms {
     calc::FixedPoint ecpm;
     calc::Period per;                      // the goal's period
     std::optional<std::int64_t> goalCents; // none without a goal
+    calc::PaidPer paid = calc::PaidPer::Click;
 };
 
 // The month table of a traffic that grows on those terms, or the month at which its figures

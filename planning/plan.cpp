@@ -20,7 +20,8 @@ constexpr std::array kPeriodNames = {"day", "week", "month", "year"};
 constexpr std::array kPerPeriod = {"a day", "a week", "a month", "a year"};
 constexpr std::array kPeriodHeadings = {"Daily", "Weekly", "Monthly", "Yearly"};
 constexpr std::array kPeriodFields = {"daily", "weekly", "monthly", "yearly"};
-constexpr std::array kSolveNames = {"impressions", "ecpm"};
+constexpr std::array kSolveNames = {"impressions", "ecpm", "cpc"};
+constexpr std::array kPaidPerNames = {"click", "impression"};
 
 template <typename Enum, std::size_t N>
 std::optional<Enum> Named(const std::array<const char*, N>& names, std::string_view name) {
@@ -35,15 +36,17 @@ PlanRefusal Refusal(RefusalKind kind, std::optional<PlanInput> input, const char
 }
 
 // Why no traffic reaches the goal, if none does.
-std::optional<PlanRefusal> Unreachable(const PlanFigures& figures, Solve solve,
+std::optional<PlanRefusal> Unreachable(const PlanFigures& figures, Solve solve, const Goal& goal,
                                        std::optional<std::int64_t> today) {
-    if (figures.ctrHundredths == 0)
+    if (figures.ctrHundredths == 0 && goal.paid == PaidPer::Click)
         return Refusal(RefusalKind::Unreachable, PlanInput::CTR,
                        "The goal cannot be reached with a CTR of 0 %: there are no clicks.");
-    if (solve == Solve::ECPM) {
+    if (solve != Solve::Impressions) {
         if (!today)
             return Refusal(RefusalKind::Missing, PlanInput::Impressions,
-                           "Give today's impressions or page views to solve for the eCPM.");
+                           solve == Solve::ECPM
+                               ? "Give today's impressions or page views to solve for the eCPM."
+                               : "Give today's impressions or page views to solve for the CPC.");
         if (*today == 0)
             return Refusal(RefusalKind::Unreachable,
                            figures.impressions ? PlanInput::Impressions : PlanInput::PageViews,
@@ -51,7 +54,7 @@ std::optional<PlanRefusal> Unreachable(const PlanFigures& figures, Solve solve,
         return std::nullopt;
     }
     if (figures.ecpm == 0)
-        return Refusal(RefusalKind::Unreachable, PlanInput::ECPM,
+        return Refusal(RefusalKind::Unreachable, figures.cpc ? PlanInput::CPC : PlanInput::ECPM,
                        "The goal cannot be reached with an eCPM of $0.00.");
     if (figures.trafficNamed && (figures.adsPerPage == 0 || figures.fillRate == 0))
         return Refusal(RefusalKind::Unreachable,
@@ -64,7 +67,7 @@ std::optional<PlanRefusal> Unreachable(const PlanFigures& figures, Solve solve,
 // Fills in what the goal asks for: the needed impressions and page views, or the needed eCPM.
 std::optional<PlanRefusal> SolveGoal(Plan& plan, const PlanFigures& figures, Solve solve,
                                      const Goal& goal, std::optional<std::int64_t> today) {
-    if (auto refusal = Unreachable(figures, solve, today))
+    if (auto refusal = Unreachable(figures, solve, goal, today))
         return refusal;
     if (solve == Solve::ECPM) {
         const auto cents = LeastEcpmCents(goal, *today);
@@ -72,6 +75,16 @@ std::optional<PlanRefusal> SolveGoal(Plan& plan, const PlanFigures& figures, Sol
             return Refusal(RefusalKind::BeyondRange, PlanInput::Goal,
                            "The goal needs an eCPM beyond the calculator's range.");
         plan.neededEcpm = FixedPoint{*cents * 100};
+        return std::nullopt;
+    }
+    if (solve == Solve::CPC) {
+        const auto cents = LeastEcpmCents(goal, *today, [&](FixedPoint cpc) {
+            return calc::EcpmOfCpc(cpc, figures.ctrHundredths);
+        });
+        if (!cents)
+            return Refusal(RefusalKind::BeyondRange, PlanInput::Goal,
+                           "The goal needs a CPC beyond the calculator's range.");
+        plan.neededCpc = FixedPoint{*cents * 100};
         return std::nullopt;
     }
     plan.neededImpressions = LeastImpressions(goal, FixedPoint{figures.ecpm});
@@ -90,14 +103,41 @@ std::optional<PlanRefusal> SolveGoal(Plan& plan, const PlanFigures& figures, Sol
     return std::nullopt;
 }
 
-// Today's earnings for the period as the window shows them; none beyond the engine's range.
-std::optional<FixedPoint> EarningsAt(std::int64_t impressions, double ctr, FixedPoint ecpm,
-                                     Period per) {
+// A CPC is paid instead of the eCPM: the eCPM it makes at the CTR stands where a typed one
+// would, today's when solving for the CPC.
+std::optional<PlanRefusal> TakeTheCpc(PlanFigures& figures, const PlanTexts& texts) {
+    if ((figures.cpc || texts.solve == Solve::CPC) && texts.paid == PaidPer::Impression)
+        return Refusal(RefusalKind::Conflict, PlanInput::CPC,
+                       "A CPC is paid per click: give an eCPM for a pay per impression.");
+    if (!figures.cpc)
+        return std::nullopt;
+    if (figures.ecpmGiven)
+        return Refusal(RefusalKind::Conflict, PlanInput::CPC,
+                       "Give either the eCPM or the CPC, not both.");
+    if (texts.solve == Solve::ECPM)
+        return Refusal(RefusalKind::Conflict, PlanInput::CPC,
+                       "Solving for the eCPM, give no CPC: solve for the CPC instead.");
     try {
-        const calc::WorkedFigures worked({static_cast<double>(impressions), ctr}, ecpm);
+        figures.ecpm =
+            calc::EcpmOfCpc(FixedPoint{*figures.cpc}, figures.ctrHundredths).tenThousandths;
+    } catch (const calc::CalcError&) {
+        figures.ecpm = kMostCount + 1;
+    }
+    if (figures.ecpm > kMostCount)
+        return Refusal(RefusalKind::BeyondRange, PlanInput::CPC,
+                       "The CPC and the CTR make an eCPM beyond the calculator's range.");
+    figures.ecpmGiven = true;
+    return std::nullopt;
+}
+
+// Today's earnings for the period as the window shows them; none beyond the engine's range.
+std::optional<FixedPoint> EarningsAt(std::int64_t impressions, FixedPoint ecpm, const Goal& terms) {
+    try {
+        const calc::WorkedFigures worked({static_cast<double>(impressions), terms.ctr}, ecpm,
+                                         terms.paid);
         const auto& amounts = worked.earnings();
         const std::int64_t cents =
-            amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(per)]) : 0;
+            amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(terms.per)]) : 0;
         return FixedPoint{cents * 100};
     } catch (const calc::CalcError&) {
         return std::nullopt;
@@ -185,6 +225,10 @@ const char* MonthHeading(MonthColumn column, Period per) {
                : kMonthFields[static_cast<std::size_t>(column)].heading;
 }
 
+const char* PaidPerName(PaidPer paid) {
+    return kPaidPerNames[static_cast<std::size_t>(paid)];
+}
+
 const char* SolveName(Solve solve) {
     return kSolveNames[static_cast<std::size_t>(solve)];
 }
@@ -201,11 +245,17 @@ std::optional<Period> PeriodNamed(std::string_view name) {
     return Named<Period>(kPeriodNames, name);
 }
 
+std::optional<PaidPer> PaidPerNamed(std::string_view name) {
+    return Named<PaidPer>(kPaidPerNames, name);
+}
+
 PlanAnswer MakePlan(const PlanTexts& texts) {
     auto read = ReadPlan(texts);
     if (auto* refusal = std::get_if<PlanRefusal>(&read))
         return std::move(*refusal);
-    const PlanFigures& figures = std::get<PlanFigures>(read);
+    PlanFigures& figures = std::get<PlanFigures>(read);
+    if (auto refusal = TakeTheCpc(figures, texts))
+        return std::move(*refusal);
     if (figures.impressions && figures.pageViews)
         return Refusal(RefusalKind::Conflict, PlanInput::PageViews,
                        "Give either the impressions or the page views, not both.");
@@ -222,9 +272,10 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
 
     Plan plan;
     plan.per = texts.per;
+    // What the traffic earns at, and the goal it is held against, if any.
+    const Goal goal{figures.goalCents.value_or(0), texts.per, ctr, texts.paid};
     if (figures.goalCents) {
         plan.goal = FixedPoint{*figures.goalCents * 100};
-        const Goal goal{*figures.goalCents, texts.per, ctr};
         if (auto refusal = SolveGoal(plan, figures, texts.solve, goal, today))
             return std::move(*refusal);
     }
@@ -233,16 +284,17 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
     if (!impressions)
         return Refusal(RefusalKind::Missing, PlanInput::Goal,
                        "Give a goal, or today's impressions or page views.");
-    const FixedPoint ecpm = plan.neededEcpm.value_or(FixedPoint{figures.ecpm});
+    const FixedPoint ecpm = plan.neededCpc ? calc::EcpmOfCpc(*plan.neededCpc, figures.ctrHundredths)
+                                           : plan.neededEcpm.value_or(FixedPoint{figures.ecpm});
 
     if (today) {
         plan.todayImpressions = today;
         // Solving for the eCPM, today's is the typed one, if any.
         if (texts.solve == Solve::Impressions || figures.ecpmGiven)
-            plan.todayEarnings = EarningsAt(*today, ctr, FixedPoint{figures.ecpm}, texts.per);
+            plan.todayEarnings = EarningsAt(*today, FixedPoint{figures.ecpm}, goal);
     }
 
-    const calc::WorkedFigures worked({static_cast<double>(*impressions), ctr}, ecpm);
+    const calc::WorkedFigures worked({static_cast<double>(*impressions), ctr}, ecpm, texts.paid);
     try {
         plan.figures = worked.captions();
     } catch (const calc::CalcError&) {
@@ -269,10 +321,14 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
         set(PlanResult::NeededPageViews, std::to_string(*plan.neededPageViews));
     if (plan.neededEcpm)
         set(PlanResult::NeededEcpm, shown(Caption::ECPM));
+    if (plan.neededCpc)
+        set(PlanResult::NeededCpc, calc::CaptionText(*plan.neededCpc, calc::Pattern::ECPM));
+    if (figures.cpc || plan.neededCpc)
+        set(PlanResult::EcpmFromCpc, shown(Caption::ECPM));
 
     if (figures.growth) {
         const Growth growth{today.value_or(*impressions), *figures.growth, figures.months};
-        auto months = GrowthMonths(growth, {ctr, ecpm, texts.per, figures.goalCents});
+        auto months = GrowthMonths(growth, {ctr, ecpm, texts.per, figures.goalCents, texts.paid});
         if (auto* refusal = std::get_if<PlanRefusal>(&months))
             return std::move(*refusal);
         plan.months = std::move(std::get<std::vector<PlanMonth>>(months));

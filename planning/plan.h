@@ -26,26 +26,34 @@ using calc::Captions;
 using calc::FixedPoint;
 using calc::Period;
 
-// What the plan solves a goal for.
-enum class Solve { Impressions, ECPM };
+// What the plan solves a goal for: the least impressions, eCPM or cost per click.
+enum class Solve { Impressions, ECPM, CPC };
 
-// What "impressions" or "ecpm" asks to solve for; none for any other name.
+// What "impressions", "ecpm" or "cpc" asks to solve for; none for any other name.
 std::optional<Solve> SolveNamed(std::string_view name);
 
 // The period "day", "week", "month" or "year" names; none for any other name.
 std::optional<Period> PeriodNamed(std::string_view name);
 
-// The names SolveNamed and PeriodNamed read.
+// What "click" or "impression" says the publisher is paid for; none for any other name.
+using calc::PaidPer;
+std::optional<PaidPer> PaidPerNamed(std::string_view name);
+
+// The names SolveNamed, PeriodNamed and PaidPerNamed read.
 const char* SolveName(Solve solve);
 const char* PeriodName(Period period);
+const char* PaidPerName(PaidPer paid);
 
 // The plan's inputs as typed; a text of blanks is not given. The impressions or the page views
 // (with the ads per page and the fill rate, 1 ad and 100 % when not given) are today's traffic.
-// Solving for the eCPM, a typed one is today's; the months are read only with a growth.
+// Solving for the eCPM, a typed one is today's, as a typed CPC is solving for the CPC; a CPC
+// is paid instead of the eCPM. The months are read only with a growth.
 struct PlanTexts {
     std::array<std::string, kAllPlanInputs.size()> texts;
     Period per = Period::Month;
     Solve solve = Solve::Impressions;
+    // Paid per impression the earnings do not wait for clicks, and the CTR may be left out.
+    PaidPer paid = PaidPer::Click;
     calc::Notation notation = calc::Notation::DecimalPoint;
 
     std::string& operator[](PlanInput input) { return texts[static_cast<std::size_t>(input)]; }
@@ -63,13 +71,16 @@ enum class PlanResult {
     NeededPageViews,
     NeededClicks,
     NeededEcpm,
+    NeededCpc,
     TrafficChange,
     EcpmChange,
     ReachedMonth,
+    EcpmFromCpc,
 };
 
-// The blocks the Plan window groups the results in.
-enum class ResultBlock { Today, Needed, Gap };
+// The blocks the Plan window groups the results in. What the pay adds to the calculator's
+// figures (the eCPM a CPC makes) stands after the nine.
+enum class ResultBlock { Today, Needed, Gap, Pay };
 
 struct PlanResultFacts {
     PlanResult result;
@@ -90,11 +101,13 @@ inline constexpr std::array kPlanResults = {
     PlanResultFacts{PlanResult::NeededClicks, ResultBlock::Needed, "needed_clicks",
                     "Needed clicks a day"},
     PlanResultFacts{PlanResult::NeededEcpm, ResultBlock::Needed, "needed_ecpm", "Needed eCPM"},
+    PlanResultFacts{PlanResult::NeededCpc, ResultBlock::Needed, "needed_cpc", "Needed CPC"},
     PlanResultFacts{PlanResult::TrafficChange, ResultBlock::Gap, "traffic_change",
                     "Traffic change"},
     PlanResultFacts{PlanResult::EcpmChange, ResultBlock::Gap, "ecpm_change", "eCPM change"},
     PlanResultFacts{PlanResult::ReachedMonth, ResultBlock::Gap, "reached_month",
                     "Goal reached in month"},
+    PlanResultFacts{PlanResult::EcpmFromCpc, ResultBlock::Pay, "ecpm_from_cpc", "eCPM from CPC"},
 };
 
 constexpr const PlanResultFacts& FactsOf(PlanResult result) {
@@ -165,6 +178,7 @@ struct Plan {
     std::optional<std::int64_t> neededImpressions;
     std::optional<std::int64_t> neededPageViews;
     std::optional<FixedPoint> neededEcpm;
+    std::optional<FixedPoint> neededCpc; // whole cents
 
     // With a goal and a growth: the first month whose earnings for the period reach the goal.
     std::optional<int> reachedMonth;
@@ -179,7 +193,7 @@ struct Plan {
     std::string gap;
     std::string reached;
 
-    // The window's nine captions at the needed impressions or eCPM, or at today's figures.
+    // The window's nine captions at the needed impressions, eCPM or CPC, or at today's figures.
     Captions figures;
 
     // With a growth: month 1 has today's impressions (the needed ones when none are given).

@@ -46,6 +46,7 @@ std::variant<PlanFigures, PlanRefusal> ReadPlan(const PlanTexts& texts) {
     figures.ctrHundredths = figure(PlanInput::CTR).value_or(figures.ctrHundredths);
     figures.ecpm = figure(PlanInput::ECPM).value_or(figures.ecpm);
     figures.ecpmGiven = figure(PlanInput::ECPM).has_value();
+    figures.cpc = figure(PlanInput::CPC);
     figures.growth = figure(PlanInput::Growth);
     figures.months = figure(PlanInput::Months).value_or(figures.months);
     return figures;

@@ -34,7 +34,8 @@ std::optional<std::int64_t> Least(std::int64_t first, std::int64_t most, Reached
 // then finds that the figures there overflow.
 bool Reaches(const Goal& goal, calc::FixedPoint ecpm, std::int64_t impressions) {
     try {
-        const calc::WorkedFigures worked({static_cast<double>(impressions), goal.ctr}, ecpm);
+        const calc::WorkedFigures worked({static_cast<double>(impressions), goal.ctr}, ecpm,
+                                         goal.paid);
         const auto& amounts = worked.earnings();
         return amounts &&
                calc::ShownCents((*amounts)[static_cast<std::size_t>(goal.per)]) >= goal.cents;
@@ -50,9 +51,14 @@ std::optional<std::int64_t> LeastImpressions(const Goal& goal, calc::FixedPoint 
                  [&](std::int64_t impressions) { return Reaches(goal, ecpm, impressions); });
 }
 
-std::optional<std::int64_t> LeastEcpmCents(const Goal& goal, std::int64_t impressions) {
+std::optional<std::int64_t> LeastEcpmCents(const Goal& goal, std::int64_t impressions,
+                                           const EcpmOfPrice& ecpmOf) {
     return Least(1, kMostCount / 100, [&](std::int64_t cents) {
-        return Reaches(goal, calc::FixedPoint{cents * 100}, impressions);
+        try {
+            return Reaches(goal, ecpmOf(calc::FixedPoint{cents * 100}), impressions);
+        } catch (const calc::CalcError&) {
+            return true; // as an amount beyond the range
+        }
     });
 }
 

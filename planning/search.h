@@ -5,6 +5,7 @@
 #include "calc/fixed_point.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // The least figures that reach a goal. The window's amounts only grow with the impressions and
@@ -15,16 +16,23 @@ struct Goal {
     std::int64_t cents;
     calc::Period per;
     double ctr; // a fraction, as the window carries it
+    calc::PaidPer paid = calc::PaidPer::Click;
 };
 
 // The least impressions a day, up to kMostCount, whose earnings for the goal's period at the
 // eCPM, as shown, reach the goal; none when even the most do not, or when the amounts leave
-// the engine's range on the way. The CTR and the eCPM are above 0.
+// the engine's range on the way. The eCPM is above 0, as the CTR is when paid per click.
 std::optional<std::int64_t> LeastImpressions(const Goal& goal, calc::FixedPoint ecpm);
 
-// The least eCPM in whole cents, up to kMostCount ten-thousandths, that reaches the goal at
-// the impressions, which are above 0 as the CTR is.
-std::optional<std::int64_t> LeastEcpmCents(const Goal& goal, std::int64_t impressions);
+// The eCPM a price paid makes: the eCPM itself, or the eCPM of a cost per click. It grows
+// with the price, and may raise an overflow.
+using EcpmOfPrice = std::function<calc::FixedPoint(calc::FixedPoint)>;
+
+// The least price in whole cents, up to kMostCount ten-thousandths, whose eCPM reaches the goal
+// at the impressions, which are above 0 as the CTR is; by default the price is the eCPM.
+std::optional<std::int64_t> LeastEcpmCents(
+    const Goal& goal, std::int64_t impressions,
+    const EcpmOfPrice& ecpmOf = [](calc::FixedPoint ecpm) { return ecpm; });
 
 // The least page views, up to kMostCount, that make the impressions.
 std::optional<std::int64_t> LeastPageViews(std::int64_t impressions, std::int64_t adsPerPage,

@@ -331,11 +331,16 @@ bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
 void PlanWindow::fill(const planning::PlanTexts& start) {
     period_->button(int(start.per))->setChecked(true);
     solve_->button(int(start.solve))->setChecked(true);
-    for (const PlanInput input : planning::kAllPlanInputs)
-        fields_[std::size_t(input)]->setText(QString::fromStdString(start[input]));
+    // An input the window has no field for yet (the CPC, the share) is left out.
+    for (const PlanInput input : planning::kAllPlanInputs) {
+        if (QLineEdit* field = fields_[std::size_t(input)])
+            field->setText(QString::fromStdString(start[input]));
+    }
     // Every keystroke works the plan afresh, once the fields hold their first texts.
     news_ = new widgets::TypingPauseNews(*this, [this] { return ResultWords(view_); });
     for (QLineEdit* field : fields_) {
+        if (!field)
+            continue;
         connect(field, &QLineEdit::textChanged, this, &PlanWindow::refresh);
         news_->watch(*field);
     }
@@ -351,8 +356,10 @@ void PlanWindow::fill(const planning::PlanTexts& start) {
 }
 
 void PlanWindow::setTips() {
-    for (const PlanInput input : planning::kAllPlanInputs)
-        fields_[std::size_t(input)]->setToolTip(TipOf(input));
+    for (const PlanInput input : planning::kAllPlanInputs) {
+        if (QLineEdit* field = fields_[std::size_t(input)])
+            field->setToolTip(TipOf(input));
+    }
 }
 
 // The first size asks for the whole plan, within the screen.
@@ -385,7 +392,7 @@ planning::PlanTexts PlanWindow::texts() const {
     typed.solve = static_cast<planning::Solve>(solve_->checkedId());
     // A field left out (disabled) plays no part.
     for (const PlanInput input : planning::kAllPlanInputs) {
-        if (const QLineEdit* field = fields_[std::size_t(input)]; field->isEnabled())
+        if (const QLineEdit* field = fields_[std::size_t(input)]; field && field->isEnabled())
             typed[input] = field->text().toStdString();
     }
     return typed;

@@ -128,9 +128,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "period \"fortnight\": it must be day, week, month or year"},
         BadInputRow{"UnknownSolve",
                     {"--goal", "5", "--solve", "ctr"},
-                    "solve \"ctr\": it must be impressions or ecpm"},
+                    "solve \"ctr\": it must be impressions, ecpm or cpc"},
         BadInputRow{
             "ClicksInAPlan", {"--goal", "5", "-c", "5"}, "a plan takes the CTR, not the clicks"},
+        BadInputRow{"UnknownPaidPer",
+                    {"--paid-per", "view", "-i", "5"},
+                    "paid per \"view\": it must be click or impression"},
         BadInputRow{"EmptyGoal", {"--goal="}, "--goal needs a value"},
         BadInputRow{"GoalInABatch",
                     {"--batch", "-", "--goal", "5"},

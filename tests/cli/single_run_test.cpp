@@ -248,6 +248,11 @@ INSTANTIATE_TEST_SUITE_P(
                          kCsvHeader +
                          "2500,$17.50,10000,20000,100.0,+300.0 %,10000,100.0,1.00%,$1.00,$10.00,"
                          "$70.00,$304.10,\"$3,650.00\",$.10\r\n"},
+        SingleRunRow{
+            "CsvCpcMakesTheEcpmAfterTheNine",
+            {"--impressions", "10000", "--ctr", "0.35", "--cpc", "0.40", "-f", "csv", "-H"},
+            "10000,$425.74,10000,35.0,0.35%,$1.40,$14.00,$98.00,$425.74,\"$5,110.00\",$.40,"
+            "$1.40\r\n"},
         SingleRunRow{"CsvOnlyTheMonthsWithAGrowth",
                      {"-i", "10", "-r", "10", "-e", "1000", "-G", "-15", "-m", "2", "-f", "csv",
                       "--numbers", "--no-header"},

@@ -49,21 +49,21 @@ TEST_P(PlanGoalTest, NeedsTheLeastFiguresThatReachTheGoal) {
 INSTANTIATE_TEST_SUITE_P(
     Goals, PlanGoalTest,
     ::testing::Values(
-        PlanRow{"Month", "goal=1000 ctr=2.5 ecpm=2.5", "13154 - 328.9 -"},
-        PlanRow{"DayReachedAsShown", "goal=10 per=day ctr=1 ecpm=1", "9995 - 100.0 -"},
-        PlanRow{"Week", "goal=70 per=week ctr=1 ecpm=1", "10000 - 100.0 -"},
-        PlanRow{"CtrHundredths", "goal=10 per=day ctr=0.35 ecpm=1", "9995 - 35.0 -"},
-        PlanRow{"Year", "goal=$365.00 per=year ctr=0.1 ecpm=1", "1000 - 1.0 -"},
-        PlanRow{"BeyondTheBoxes", "goal=1000000 ctr=2.5 ecpm=2.5", "13153568 - 328839.2 -"},
+        PlanRow{"Month", "goal=1000 ctr=2.5 ecpm=2.5", "13154 - 328.9 - -"},
+        PlanRow{"DayReachedAsShown", "goal=10 per=day ctr=1 ecpm=1", "9995 - 100.0 - -"},
+        PlanRow{"Week", "goal=70 per=week ctr=1 ecpm=1", "10000 - 100.0 - -"},
+        PlanRow{"CtrHundredths", "goal=10 per=day ctr=0.35 ecpm=1", "9995 - 35.0 - -"},
+        PlanRow{"Year", "goal=$365.00 per=year ctr=0.1 ecpm=1", "1000 - 1.0 - -"},
+        PlanRow{"BeyondTheBoxes", "goal=1000000 ctr=2.5 ecpm=2.5", "13153568 - 328839.2 - -"},
         PlanRow{"PageViews", "goal=1000 ads_per_page=3 fill_rate=85.5 ctr=2.5 ecpm=2.5",
-                "13154 5129 328.9 -"},
-        PlanRow{"Ecpm", "goal=1000 solve=ecpm impressions=10000 ctr=2.5", "- - - $3.29"},
+                "13154 5129 328.9 - -"},
+        PlanRow{"Ecpm", "goal=1000 solve=ecpm impressions=10000 ctr=2.5", "- - - $3.29 -"},
         PlanRow{"EcpmFromPageViews", "goal=1000 solve=ecpm pageviews=5000 ads_per_page=2 ctr=2.5",
-                "- - - $3.29"},
+                "- - - $3.29 -"},
         PlanRow{"PageViewsAlone", "goal=1000 pageviews=5000 ctr=2.5 ecpm=2.5",
-                "13154 13154 328.9 -"},
-        PlanRow{"NoGoal", "pageviews=5000 ads_per_page=2 fill_rate=50 ctr=2.5 ecpm=2", "- - - -"},
-        PlanRow{"PageViewsMakeTheMost", "pageviews=999999999999999", "- - - -"}));
+                "13154 13154 328.9 - -"},
+        PlanRow{"NoGoal", "pageviews=5000 ads_per_page=2 fill_rate=50 ctr=2.5 ecpm=2", "- - - - -"},
+        PlanRow{"PageViewsMakeTheMost", "pageviews=999999999999999", "- - - - -"}));
 
 struct RefusalRow {
     const char* name;
@@ -114,6 +114,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"EcpmWithoutTraffic", "goal=1 solve=ecpm ctr=2", RefusalKind::Missing,
                    PlanInput::Impressions},
         RefusalRow{"NoCtr", "goal=1 ecpm=2", kUnreachable, PlanInput::CTR},
+        RefusalRow{"CpcAndEcpm", "impressions=1 ctr=1 ecpm=2 cpc=1", RefusalKind::Conflict,
+                   PlanInput::CPC},
+        RefusalRow{"CpcSolvingForTheEcpm", "goal=1 solve=ecpm impressions=1 ctr=1 cpc=1",
+                   RefusalKind::Conflict, PlanInput::CPC},
+        RefusalRow{"CpcMakesTooMuch", "impressions=1 ctr=100 cpc=99999999999", kBeyond,
+                   PlanInput::CPC},
+        RefusalRow{"CpcPaidPerImpression", "impressions=1 ctr=1 cpc=1 paid=impression",
+                   RefusalKind::Conflict, PlanInput::CPC},
+        RefusalRow{"CpcWithoutTraffic", "goal=1 solve=cpc ctr=2", RefusalKind::Missing,
+                   PlanInput::Impressions},
         RefusalRow{"NoEcpm", "goal=1 ctr=2 ecpm=0", kUnreachable, PlanInput::ECPM},
         RefusalRow{"NoAds", "goal=1 ads_per_page=0 ctr=2 ecpm=2", kUnreachable,
                    PlanInput::AdsPerPage},
@@ -135,6 +145,42 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"TotalBeyondRange",
                    "impressions=1000000000000 ctr=100 ecpm=1000 growth=0 months=120", kBeyond,
                    PlanInput::Growth}));
+
+// What a plan's pay and share add: each "field=shown" of the expected, by the field's name among
+// the plan's results and the nine captions.
+class PlanPayTest : public ::testing::TestWithParam<PlanRow> {};
+
+TEST_P(PlanPayTest, ShowsWhatThePayMakes) {
+    const planning::Plan plan = PlanOf(TextsOf(GetParam().given));
+    std::istringstream expected(GetParam().shown);
+    for (std::string pair; expected >> pair;) {
+        const std::string field = pair.substr(0, pair.find('='));
+        std::optional<std::string> shown;
+        for (const planning::PlanResultFacts& result : planning::kPlanResults) {
+            if (field == result.field)
+                shown = plan[result.result];
+        }
+        for (const calc::Result& result : calc::kResults) {
+            if (field == result.field)
+                shown = plan.figures[static_cast<std::size_t>(result.caption)];
+        }
+        EXPECT_EQ(field + "=" + shown.value_or("-"), pair);
+    }
+}
+
+// A CPC of $0.0001 at 0.05 % makes an eCPM of half a ten-thousandth, taken up to a whole one.
+INSTANTIATE_TEST_SUITE_P(
+    Pay, PlanPayTest,
+    ::testing::Values(PlanRow{"CpcTimesCtr", "impressions=10000 ctr=0.35 cpc=0.40",
+                              "ecpm_from_cpc=$1.40 daily=$14.00 needed_cpc=-"},
+                      PlanRow{"CpcEcpmHalfUp", "impressions=1000000000 ctr=0.05 cpc=0.0001",
+                              "daily=$100.00"},
+                      PlanRow{"SolveCpc", "goal=1000 solve=cpc impressions=10000 ctr=0.35",
+                              "needed_cpc=$.94 ecpm_from_cpc=$3.29 monthly=$1,000.49"},
+                      PlanRow{"TodaysCpc", "goal=1000 solve=cpc impressions=10000 ctr=0.35 cpc=0.4",
+                              "today_earnings=$425.74 needed_cpc=$.94"},
+                      PlanRow{"PerImpressionWithoutCtr", "goal=500 ecpm=3 paid=impression",
+                              "needed_impressions=5481 monthly=$500.03 epc=$0.00"}));
 
 class PlanGrowthTest : public ::testing::TestWithParam<PlanRow> {};
 
@@ -186,7 +232,8 @@ TEST_P(PlanGapTest, SaysHowFarTodayIsFromTheGoal) {
     const planning::Plan plan = PlanOf(TextsOf(GetParam().given));
     std::string results;
     for (const planning::PlanResultFacts& result : planning::kPlanResults) {
-        if (result.block == planning::ResultBlock::Needed)
+        if (result.block == planning::ResultBlock::Needed ||
+            result.block == planning::ResultBlock::Pay)
             continue;
         const auto& shown = plan[result.result];
         results += (results.empty() ? "" : " ") + (!shown ? "-" : shown->empty() ? "?" : *shown);

@@ -19,6 +19,8 @@ inline planning::PlanTexts TextsOf(const std::string& given, char separator = ' 
             texts.per = *planning::PeriodNamed(value);
         else if (name == "solve")
             texts.solve = *planning::SolveNamed(value);
+        else if (name == "paid")
+            texts.paid = *planning::PaidPerNamed(value);
         for (const planning::PlanInput input : planning::kAllPlanInputs) {
             if (name == planning::PlanInputName(input))
                 texts[input] = value;
