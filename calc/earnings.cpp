@@ -17,6 +17,12 @@ FixedPoint AmountFor(Period period, double perDay) {
     return ToFixedPoint(checked(perDay * kDays[static_cast<std::size_t>(period)]));
 }
 
+FixedPoint ShareOf(FixedPoint gross, std::int64_t share) {
+    if (share == kWholeShare)
+        return gross;
+    return ToFixedPoint(checked(gross.toDouble() * (static_cast<double>(share) / 100) / 100));
+}
+
 FixedPoint EcpmOfCpc(FixedPoint cpc, std::int64_t ctrHundredths) {
     __extension__ using Wide = __int128; // a CPC of 10^15 times 10^4 leaves 64 bits
     const Wide tenths = static_cast<Wide>(cpc.tenThousandths) * ctrHundredths;

@@ -5,6 +5,7 @@
 #include "calc/results.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 // What the figures earn: the arithmetic behind the "Earnings" column, for anyone who needs the
@@ -41,6 +42,15 @@ FixedPoint AmountFor(Period period, double perDay);
 // CTR hundredths ÷ 10) and rounded half up to the nearest ten-thousandth. Raises overflow beyond
 // the fixed point's range.
 FixedPoint EcpmOfCpc(FixedPoint cpc, std::int64_t ctrHundredths);
+
+// A whole share, in hundredths of a percent: 100 %.
+inline constexpr std::int64_t kWholeShare = 10000;
+
+// The publisher's net of a gross amount, the share in hundredths of a percent (6800 is 68 %):
+// the amount × share ÷ 100, kept to four decimals by ToFixedPoint as AmountFor keeps a week's
+// made from a day's, and then shown in cents as every amount is. A whole share is the amount
+// itself. Raises overflow.
+FixedPoint ShareOf(FixedPoint gross, std::int64_t share);
 
 // The average earnings per click; the clicks are not 0. Raises overflow.
 FixedPoint PerClick(FixedPoint daily, double clicks);

@@ -30,7 +30,7 @@ constexpr const char* kUsage =
     "       varnelcalc-cli [--goal D [--per PERIOD] [--solve impressions|ecpm|cpc]]\n"
     "                      [--impressions N | --pageviews N] [--ads-per-page N]\n"
     "                      [--fill-rate P] [--ctr P] [--ecpm D | --cpc D]\n"
-    "                      [--paid-per click|impression]\n"
+    "                      [--paid-per click|impression] [--share P]\n"
     "                      [--growth P [--months N]] [--format text|csv|tsv|json]\n"
     "                      [--numbers] [--no-header]\n"
     "       varnelcalc-cli --batch FILE [--format text|csv|tsv|json] [--numbers]\n"
@@ -115,6 +115,14 @@ struct Options {
                       {},
                       {},
                       kPlan};
+    OptionRow share{{{"S", "share"},
+                     "Your share of what the ads earn, in percent up to two decimals (100 by "
+                     "default): below 100 the goal is net, and the amounts are shown gross and "
+                     "net.",
+                     "P"},
+                    {},
+                    Input::Share,
+                    kPlan};
     OptionRow goal{{{"g", "goal"},
                     "Plans for an income goal in dollars: the least impressions a day that earn "
                     "it, as the window shows the earnings.",
@@ -185,10 +193,10 @@ struct Options {
     OptionRow version{{{"v", "version"}, "Shows the version and ends."}, {}, {}, kAnyMode};
 
     // The table, in the order of --help.
-    std::array<const OptionRow*, 20> all() const {
-        return {&impressions, &ctr,   &clicks,    &ecpm,       &cpc,      &paidPer, &goal,
-                &per,         &solve, &pageViews, &adsPerPage, &fillRate, &growth,  &months,
-                &format,      &batch, &numbers,   &noHeader,   &help,     &version};
+    std::array<const OptionRow*, 21> all() const {
+        return {&impressions, &ctr,    &clicks, &ecpm,      &cpc,        &paidPer,  &share,
+                &goal,        &per,    &solve,  &pageViews, &adsPerPage, &fillRate, &growth,
+                &months,      &format, &batch,  &numbers,   &noHeader,   &help,     &version};
     }
 
     // The option an argument such as "--batch" or "-b" names, if any.

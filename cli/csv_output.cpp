@@ -46,11 +46,18 @@ void AppendTsvField(std::string& out, std::string_view field) {
     }
 }
 
-void AppendResultHeader(std::string& out, char separator) {
-    for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
-        if (field > 0)
+std::string ResultField(calc::Caption caption, bool gross) {
+    const bool amount =
+        std::ranges::find(calc::kEarningsCaptions, caption) != calc::kEarningsCaptions.end() &&
+        caption != calc::Caption::EPC;
+    return (gross && amount ? "gross_" : "") + std::string(calc::ResultOf(caption).field);
+}
+
+void AppendResultHeader(std::string& out, char separator, bool gross) {
+    for (const calc::Caption caption : calc::kAllCaptions) {
+        if (caption != calc::kAllCaptions.front())
             out += separator;
-        out += calc::kResults[field].field;
+        out += ResultField(caption, gross);
     }
 }
 

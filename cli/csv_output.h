@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc/results.h"
+
 #include <string>
 #include <string_view>
 
@@ -25,7 +27,10 @@ struct Delimited {
 inline constexpr Delimited kCsv{',', kCsvRecordEnd, AppendCsvField};
 inline constexpr Delimited kTsv{'\t', "\n", AppendTsvField};
 
+// A result's field name: "daily", or "gross_daily" for an amount shown beside its net.
+std::string ResultField(calc::Caption caption, bool gross);
+
 // The field names of the results, apart by the separator, without a record end.
-void AppendResultHeader(std::string& out, char separator);
+void AppendResultHeader(std::string& out, char separator, bool gross = false);
 
 } // namespace cli

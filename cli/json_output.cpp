@@ -3,6 +3,7 @@
 
 #include "calc/conversions.h"
 #include "calc/figure_reading.h"
+#include "cli/csv_output.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,15 +31,16 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void AppendJsonResults(std::string& out, const calc::Captions* captions) {
+void AppendJsonResults(std::string& out, const calc::Captions* captions, bool gross) {
     for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
         if (field > 0)
             out += ',';
+        const std::string name = ResultField(static_cast<calc::Caption>(field), gross);
         if (captions) {
-            AppendJsonFigure(out, calc::kResults[field].field, (*captions)[field]);
+            AppendJsonFigure(out, name, (*captions)[field]);
             continue;
         }
-        AppendJsonString(out, calc::kResults[field].field);
+        AppendJsonString(out, name);
         out += ":null";
     }
 }

@@ -17,6 +17,7 @@ void AppendJsonFigure(std::string& out, std::string_view name, std::string_view 
 
 // The nine members "name":{"shown":caption,"value":number}, comma-separated, without the
 // braces of the object; each member is null when there are no captions.
-void AppendJsonResults(std::string& out, const calc::Captions* captions);
+// With gross, the amounts are named as shown beside their net ("gross_daily").
+void AppendJsonResults(std::string& out, const calc::Captions* captions, bool gross = false);
 
 } // namespace cli

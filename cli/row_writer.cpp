@@ -7,6 +7,7 @@
 #include "cli/text_table.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace cli {
 namespace {
@@ -36,7 +37,7 @@ void RowWriter::appendHeader(std::string& out) const {
         if (planColumns_[field] && !AfterTheNine(field))
             out += std::string(planning::kPlanResults[field].field) + delimited_.separator;
     }
-    AppendResultHeader(out, delimited_.separator);
+    AppendResultHeader(out, delimited_.separator, gross());
     for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
         if (planColumns_[field] && AfterTheNine(field))
             out += delimited_.separator + std::string(planning::kPlanResults[field].field);
@@ -118,7 +119,7 @@ void RowWriter::appendJsonRow(std::string& out, const std::vector<std::string>& 
         planField(field);
         out += ',';
     }
-    AppendJsonResults(out, captions);
+    AppendJsonResults(out, captions, gross());
     for (std::size_t field = 0; field < planning::kPlanResults.size(); ++field) {
         if (!planColumns_[field] || !AfterTheNine(field))
             continue;
@@ -171,8 +172,16 @@ std::string RowWriter::record(const calc::Captions& captions, const PlanResults*
         }
     };
     for (std::size_t field = 0; field < calc::kResults.size(); ++field) {
-        if (!repeats(static_cast<calc::Caption>(field)))
-            appendLine(calc::kResults[field].heading, captions[field]);
+        const auto caption = static_cast<calc::Caption>(field);
+        if (repeats(caption))
+            continue;
+        const bool gross =
+            this->gross() && ResultField(caption, true) != calc::kResults[field].field;
+        std::string heading = calc::kResults[field].heading;
+        if (gross) // "Gross daily"
+            heading = "Gross " + std::string(1, static_cast<char>(std::tolower(heading[0]))) +
+                      heading.substr(1);
+        appendLine(heading, captions[field]);
     }
     appendResults(true);
     return AlignedTable(out, 2);

@@ -62,6 +62,10 @@ private:
                        const calc::Captions* captions, const PlanResults* plan) const;
     void appendResultField(std::string& out, const std::string* caption) const;
     std::string extraName(std::size_t index) const;
+    // The amounts are shown gross beside their net, below a whole share.
+    bool gross() const {
+        return planColumns_[static_cast<std::size_t>(planning::PlanResult::NetDaily)];
+    }
 
     Output output_;
     Delimited delimited_;

@@ -24,7 +24,8 @@ enum class PlanInput {
     FillRate,
     CTR,
     ECPM,
-    CPC, // a cost per click, paid instead of the eCPM
+    CPC,   // a cost per click, paid instead of the eCPM
+    Share, // the publisher's share of what the ads earn
     Growth,
     Months,
 };
@@ -38,8 +39,8 @@ struct PlanInputFacts {
 };
 
 // The forms count the smallest unit of each input: cents of the goal, hundredths of a percent
-// of the fill rate, the growth and the CTR, ten-thousandths of a dollar of the eCPM and the CPC. A
-// plan takes the CTR to two decimals, finer than the calculator's boxes.
+// of the fill rate, the growth, the CTR and the share, ten-thousandths of a dollar of the eCPM and
+// the CPC. A plan takes the CTR to two decimals, finer than the calculator's boxes.
 inline constexpr std::array kPlanInputs = {
     PlanInputFacts{PlanInput::Goal,
                    "goal",
@@ -83,6 +84,11 @@ inline constexpr std::array kPlanInputs = {
                    "CP&C ($):",
                    {'$', 4, 0, kMostCount,
                     "an amount from $0 to $99,999,999,999.9999, with at most four decimals"}},
+    PlanInputFacts{PlanInput::Share,
+                   "share",
+                   "share",
+                   "Your &share (%):",
+                   {'%', 2, 1, 10000, "a percentage from 0.01 to 100, with at most two decimals"}},
     PlanInputFacts{PlanInput::Growth,
                    "growth",
                    "growth",
@@ -103,7 +109,7 @@ constexpr const PlanInputFacts& FactsOf(PlanInput input) {
 }
 
 // "goal", "impressions", "pageviews", "ads_per_page", "fill_rate", "ctr", "ecpm", "cpc",
-// "growth", "months": the names of the columns of a batch.
+// "share", "growth", "months": the names of the columns of a batch.
 constexpr const char* PlanInputName(PlanInput input) {
     return FactsOf(input).name;
 }

@@ -22,6 +22,10 @@ PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
     };
     const std::int64_t cents = centsFor(calc::Period::Month);
     const std::int64_t periodCents = centsFor(terms.per);
+    const std::int64_t netCents =
+        amounts ? calc::ShownCents(
+                      calc::ShareOf((*amounts)[static_cast<std::size_t>(terms.per)], terms.share))
+                : 0;
     if (totalCents > std::numeric_limits<std::int64_t>::max() / 100 - cents)
         calc::raiseOverflow();
     const calc::FixedPoint total{(totalCents + cents) * 100};
@@ -31,7 +35,7 @@ PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
                   calc::FixedPoint{periodCents * 100},
                   calc::FixedPoint{cents * 100},
                   total,
-                  terms.goalCents && periodCents >= *terms.goalCents,
+                  terms.goalCents && netCents >= *terms.goalCents,
                   {}};
     row.shown = {std::to_string(month),
                  worked.caption(Caption::ActualImpressions),

@@ -21,6 +21,7 @@ struct MonthTerms {
     calc::Period per;                      // the goal's period
     std::optional<std::int64_t> goalCents; // none without a goal
     calc::PaidPer paid = calc::PaidPer::Click;
+    std::int64_t share = calc::kWholeShare; // the goal is the net at this share
 };
 
 // The month table of a traffic that grows on those terms, or the month at which its figures

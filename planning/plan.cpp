@@ -130,17 +130,36 @@ std::optional<PlanRefusal> TakeTheCpc(PlanFigures& figures, const PlanTexts& tex
     return std::nullopt;
 }
 
-// Today's earnings for the period as the window shows them; none beyond the engine's range.
-std::optional<FixedPoint> EarningsAt(std::int64_t impressions, FixedPoint ecpm, const Goal& terms) {
+// Today's earnings for the period as the window shows them, net of the share; none beyond the
+// engine's range.
+std::optional<FixedPoint> EarningsAt(std::int64_t impressions, FixedPoint ecpm, const Goal& terms,
+                                     std::int64_t share) {
     try {
         const calc::WorkedFigures worked({static_cast<double>(impressions), terms.ctr}, ecpm,
                                          terms.paid);
         const auto& amounts = worked.earnings();
         const std::int64_t cents =
-            amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(terms.per)]) : 0;
+            amounts ? calc::ShownCents(
+                          calc::ShareOf((*amounts)[static_cast<std::size_t>(terms.per)], share))
+                    : 0;
         return FixedPoint{cents * 100};
     } catch (const calc::CalcError&) {
         return std::nullopt;
+    }
+}
+
+// The four amounts at the plan's figures, net of the share, as the window shows amounts: $0.00
+// where there are none.
+void SetNet(Plan& plan, const calc::WorkedFigures& worked, std::int64_t share) {
+    constexpr std::array kNet = {PlanResult::NetDaily, PlanResult::NetWeekly,
+                                 PlanResult::NetMonthly, PlanResult::NetYearly};
+    const auto& amounts = worked.earnings();
+    for (const Period period : calc::kAllPeriods) {
+        const auto at = static_cast<std::size_t>(period);
+        plan.results[static_cast<std::size_t>(kNet[at])] =
+            amounts
+                ? calc::CaptionText(calc::ShareOf((*amounts)[at], share), calc::Pattern::Earnings)
+                : "$0.00";
     }
 }
 
@@ -166,9 +185,10 @@ void SayTheGap(Plan& plan, std::optional<std::int64_t> typedEcpm) {
             if (change)
                 set(PlanResult::EcpmChange, *change);
         }
-        const std::int64_t todayCents =
-            plan.todayEarnings.value_or(FixedPoint{}).tenThousandths / 100;
-        if (plan.todayEarnings && todayCents >= goalCents)
+        // The goal is net: so is what today earns against it.
+        const auto& today = plan.netTodayEarnings ? plan.netTodayEarnings : plan.todayEarnings;
+        const std::int64_t todayCents = today.value_or(FixedPoint{}).tenThousandths / 100;
+        if (today && todayCents >= goalCents)
             plan.gap = "Already earns " + TimesText(todayCents, goalCents) + "× the goal";
         else if (change && plan.neededImpressions)
             plan.gap = "Needs " + Unsigned(*change) + " more traffic";
@@ -199,7 +219,7 @@ const char* PerPeriod(Period period) {
 
 std::string ResultHeading(PlanResult result, Period per) {
     std::string heading = FactsOf(result).heading;
-    if (result == PlanResult::TodayEarnings)
+    if (result == PlanResult::TodayEarnings || result == PlanResult::NetTodayEarnings)
         (heading += ' ') += PerPeriod(per);
     return heading;
 }
@@ -273,7 +293,7 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
     Plan plan;
     plan.per = texts.per;
     // What the traffic earns at, and the goal it is held against, if any.
-    const Goal goal{figures.goalCents.value_or(0), texts.per, ctr, texts.paid};
+    const Goal goal{figures.goalCents.value_or(0), texts.per, ctr, texts.paid, figures.share};
     if (figures.goalCents) {
         plan.goal = FixedPoint{*figures.goalCents * 100};
         if (auto refusal = SolveGoal(plan, figures, texts.solve, goal, today))
@@ -290,8 +310,12 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
     if (today) {
         plan.todayImpressions = today;
         // Solving for the eCPM, today's is the typed one, if any.
-        if (texts.solve == Solve::Impressions || figures.ecpmGiven)
-            plan.todayEarnings = EarningsAt(*today, FixedPoint{figures.ecpm}, goal);
+        if (texts.solve == Solve::Impressions || figures.ecpmGiven) {
+            const FixedPoint typed{figures.ecpm};
+            plan.todayEarnings = EarningsAt(*today, typed, goal, calc::kWholeShare);
+            if (goal.share != calc::kWholeShare)
+                plan.netTodayEarnings = EarningsAt(*today, typed, goal, goal.share);
+        }
     }
 
     const calc::WorkedFigures worked({static_cast<double>(*impressions), ctr}, ecpm, texts.paid);
@@ -313,6 +337,11 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
     if (plan.todayEarnings)
         set(PlanResult::TodayEarnings,
             calc::CaptionText(*plan.todayEarnings, calc::Pattern::Earnings));
+    if (plan.netTodayEarnings)
+        set(PlanResult::NetTodayEarnings,
+            calc::CaptionText(*plan.netTodayEarnings, calc::Pattern::Earnings));
+    if (goal.share != calc::kWholeShare)
+        SetNet(plan, worked, goal.share);
     if (plan.neededImpressions) {
         set(PlanResult::NeededImpressions, shown(Caption::ActualImpressions));
         set(PlanResult::NeededClicks, shown(Caption::ProjectedClicks));
@@ -328,7 +357,8 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
 
     if (figures.growth) {
         const Growth growth{today.value_or(*impressions), *figures.growth, figures.months};
-        auto months = GrowthMonths(growth, {ctr, ecpm, texts.per, figures.goalCents, texts.paid});
+        auto months = GrowthMonths(
+            growth, {ctr, ecpm, texts.per, figures.goalCents, texts.paid, figures.share});
         if (auto* refusal = std::get_if<PlanRefusal>(&months))
             return std::move(*refusal);
         plan.months = std::move(std::get<std::vector<PlanMonth>>(months));

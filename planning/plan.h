@@ -76,10 +76,15 @@ enum class PlanResult {
     EcpmChange,
     ReachedMonth,
     EcpmFromCpc,
+    NetTodayEarnings, // below a whole share: today's earnings, and the four amounts, net
+    NetDaily,
+    NetWeekly,
+    NetMonthly,
+    NetYearly,
 };
 
 // The blocks the Plan window groups the results in. What the pay adds to the calculator's
-// figures (the eCPM a CPC makes) stands after the nine.
+// figures (the eCPM a CPC makes, the net of a share) stands after the nine.
 enum class ResultBlock { Today, Needed, Gap, Pay };
 
 struct PlanResultFacts {
@@ -108,6 +113,12 @@ inline constexpr std::array kPlanResults = {
     PlanResultFacts{PlanResult::ReachedMonth, ResultBlock::Gap, "reached_month",
                     "Goal reached in month"},
     PlanResultFacts{PlanResult::EcpmFromCpc, ResultBlock::Pay, "ecpm_from_cpc", "eCPM from CPC"},
+    PlanResultFacts{PlanResult::NetTodayEarnings, ResultBlock::Pay, "net_today_earnings",
+                    "Today's net earnings"},
+    PlanResultFacts{PlanResult::NetDaily, ResultBlock::Pay, "net_daily", "Net daily"},
+    PlanResultFacts{PlanResult::NetWeekly, ResultBlock::Pay, "net_weekly", "Net weekly"},
+    PlanResultFacts{PlanResult::NetMonthly, ResultBlock::Pay, "net_monthly", "Net monthly"},
+    PlanResultFacts{PlanResult::NetYearly, ResultBlock::Pay, "net_yearly", "Net yearly"},
 };
 
 constexpr const PlanResultFacts& FactsOf(PlanResult result) {
@@ -171,6 +182,7 @@ struct Plan {
     // period at the typed CTR and eCPM, as the window shows it.
     std::optional<std::int64_t> todayImpressions;
     std::optional<FixedPoint> todayEarnings;
+    std::optional<FixedPoint> netTodayEarnings; // below a whole share; the goal is net
 
     // Present when the goal asks for them: the least impressions a day whose earnings for the
     // period, as shown, reach the goal (or the least eCPM in whole cents), the least page views

@@ -47,6 +47,7 @@ std::variant<PlanFigures, PlanRefusal> ReadPlan(const PlanTexts& texts) {
     figures.ecpm = figure(PlanInput::ECPM).value_or(figures.ecpm);
     figures.ecpmGiven = figure(PlanInput::ECPM).has_value();
     figures.cpc = figure(PlanInput::CPC);
+    figures.share = figure(PlanInput::Share).value_or(figures.share);
     figures.growth = figure(PlanInput::Growth);
     figures.months = figure(PlanInput::Months).value_or(figures.months);
     return figures;

@@ -20,8 +20,9 @@ struct PlanFigures {
     std::int64_t ctrHundredths = 0; // hundredths of a percent; the window starts at 0
     std::int64_t ecpm = 0;          // ten-thousandths of a dollar; the window starts at 0
     bool ecpmGiven = false;
-    std::optional<std::int64_t> cpc;    // ten-thousandths of a dollar
-    std::optional<std::int64_t> growth; // hundredths of a percent a month
+    std::optional<std::int64_t> cpc;        // ten-thousandths of a dollar
+    std::int64_t share = calc::kWholeShare; // hundredths of a percent; gross by default
+    std::optional<std::int64_t> growth;     // hundredths of a percent a month
     std::int64_t months = 12;
 };
 

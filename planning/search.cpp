@@ -38,7 +38,8 @@ bool Reaches(const Goal& goal, calc::FixedPoint ecpm, std::int64_t impressions) 
                                          goal.paid);
         const auto& amounts = worked.earnings();
         return amounts &&
-               calc::ShownCents((*amounts)[static_cast<std::size_t>(goal.per)]) >= goal.cents;
+               calc::ShownCents(calc::ShareOf((*amounts)[static_cast<std::size_t>(goal.per)],
+                                              goal.share)) >= goal.cents;
     } catch (const calc::CalcError&) {
         return true;
     }

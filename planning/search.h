@@ -17,10 +17,11 @@ struct Goal {
     calc::Period per;
     double ctr; // a fraction, as the window carries it
     calc::PaidPer paid = calc::PaidPer::Click;
+    std::int64_t share = calc::kWholeShare; // the goal is the net at this share
 };
 
-// The least impressions a day, up to kMostCount, whose earnings for the goal's period at the
-// eCPM, as shown, reach the goal; none when even the most do not, or when the amounts leave
+// The least impressions a day, up to kMostCount, whose net earnings for the goal's period at
+// the eCPM, as shown, reach the goal; none when even the most do not, or when the amounts leave
 // the engine's range on the way. The eCPM is above 0, as the CTR is when paid per click.
 std::optional<std::int64_t> LeastImpressions(const Goal& goal, calc::FixedPoint ecpm);
 

@@ -253,6 +253,14 @@ INSTANTIATE_TEST_SUITE_P(
             {"--impressions", "10000", "--ctr", "0.35", "--cpc", "0.40", "-f", "csv", "-H"},
             "10000,$425.74,10000,35.0,0.35%,$1.40,$14.00,$98.00,$425.74,\"$5,110.00\",$.40,"
             "$1.40\r\n"},
+        SingleRunRow{
+            "CsvShareGrossBesideNet",
+            {"--goal", "1000", "--share", "68", "--ctr", "2.5", "--ecpm", "2.5", "-f", "csv"},
+            "needed_impressions,needed_clicks,actual_impressions,actual_clicks,actual_ctr,"
+            "actual_ecpm,gross_daily,gross_weekly,gross_monthly,gross_yearly,epc,net_daily,"
+            "net_weekly,net_monthly,net_yearly\r\n19344,483.6,19344,483.6,2.50%,$2.50,"
+            "$48.36,$338.52,\"$1,470.63\",\"$17,651.40\",$.10,$32.88,$230.19,"
+            "\"$1,000.03\",\"$12,002.95\"\r\n"},
         SingleRunRow{"CsvOnlyTheMonthsWithAGrowth",
                      {"-i", "10", "-r", "10", "-e", "1000", "-G", "-15", "-m", "2", "-f", "csv",
                       "--numbers", "--no-header"},

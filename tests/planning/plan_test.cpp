@@ -171,16 +171,21 @@ TEST_P(PlanPayTest, ShowsWhatThePayMakes) {
 // A CPC of $0.0001 at 0.05 % makes an eCPM of half a ten-thousandth, taken up to a whole one.
 INSTANTIATE_TEST_SUITE_P(
     Pay, PlanPayTest,
-    ::testing::Values(PlanRow{"CpcTimesCtr", "impressions=10000 ctr=0.35 cpc=0.40",
-                              "ecpm_from_cpc=$1.40 daily=$14.00 needed_cpc=-"},
-                      PlanRow{"CpcEcpmHalfUp", "impressions=1000000000 ctr=0.05 cpc=0.0001",
-                              "daily=$100.00"},
-                      PlanRow{"SolveCpc", "goal=1000 solve=cpc impressions=10000 ctr=0.35",
-                              "needed_cpc=$.94 ecpm_from_cpc=$3.29 monthly=$1,000.49"},
-                      PlanRow{"TodaysCpc", "goal=1000 solve=cpc impressions=10000 ctr=0.35 cpc=0.4",
-                              "today_earnings=$425.74 needed_cpc=$.94"},
-                      PlanRow{"PerImpressionWithoutCtr", "goal=500 ecpm=3 paid=impression",
-                              "needed_impressions=5481 monthly=$500.03 epc=$0.00"}));
+    ::testing::Values(
+        PlanRow{"CpcTimesCtr", "impressions=10000 ctr=0.35 cpc=0.40",
+                "ecpm_from_cpc=$1.40 daily=$14.00 needed_cpc=-"},
+        PlanRow{"CpcEcpmHalfUp", "impressions=1000000000 ctr=0.05 cpc=0.0001", "daily=$100.00"},
+        PlanRow{"SolveCpc", "goal=1000 solve=cpc impressions=10000 ctr=0.35",
+                "needed_cpc=$.94 ecpm_from_cpc=$3.29 monthly=$1,000.49"},
+        PlanRow{"TodaysCpc", "goal=1000 solve=cpc impressions=10000 ctr=0.35 cpc=0.4",
+                "today_earnings=$425.74 needed_cpc=$.94"},
+        PlanRow{"ShareOfAHalfCentShownUp", "impressions=1000 ctr=1 ecpm=1.01 share=50",
+                "daily=$1.01 net_daily=$.51"},
+        PlanRow{"NetGoal", "goal=1000 share=68 impressions=10000 ctr=2.5 ecpm=2.5",
+                "needed_impressions=19344 net_monthly=$1,000.03 net_today_earnings=$516.97"},
+        PlanRow{"WholeShareOneSet", "impressions=1 ctr=1 ecpm=1 share=100", "net_daily=-"},
+        PlanRow{"PerImpressionWithoutCtr", "goal=500 ecpm=3 paid=impression",
+                "needed_impressions=5481 monthly=$500.03 epc=$0.00"}));
 
 class PlanGrowthTest : public ::testing::TestWithParam<PlanRow> {};
 
@@ -352,6 +357,49 @@ TEST(PlanAgainstTheWindow, ReachesTheGoalExactlyAtTheNeededFigures) {
         };
         EXPECT_GE(amountFor(cents), Cents(goal));
         EXPECT_LT(amountFor(cents - 1), Cents(goal));
+    }
+}
+
+// A net goal at a share, a two-decimal CTR, an eCPM or a CPC, paid per click or per impression:
+// the plan of the needed impressions (or CPC) shows the goal's period net at or above the goal,
+// and of one fewer below it.
+TEST(PlanNetGoal, ReachedAtTheNeededAndMissedAtOneFewer) {
+    std::mt19937 random(68);
+    const auto pick = [&](std::uint32_t most) {
+        return random() % most;
+    };
+    for (int run = 0; run < 200; ++run) {
+        const std::string per = std::array{"day", "week", "month", "year"}[pick(4)];
+        const std::string terms = " per=" + per + " ctr=" + Decimal(1 + pick(10000)) +
+                                  " share=" + Decimal(1 + pick(9999)) +
+                                  (pick(2) ? " paid=impression" : "");
+        const bool cpc = pick(2) && terms.find("impression") == std::string::npos;
+        const std::string price =
+            (cpc ? " cpc=" : " ecpm=") + Decimal(1 + pick(1u << (4 + pick(16))));
+        const std::string goal = Decimal(1 + pick(1u << (4 + pick(24))));
+        const std::string field = std::string("net_") + (per == "day" ? "daily" : per + "ly");
+        const auto netAt = [&](const std::string& figures) {
+            const planning::Plan plan = PlanOf(TextsOf(figures + terms));
+            for (const planning::PlanResultFacts& result : planning::kPlanResults) {
+                if (field == result.field)
+                    return Cents(plan[result.result].value_or("0"));
+            }
+            return std::int64_t{-1};
+        };
+        SCOPED_TRACE(goal + terms + price);
+        const planning::Plan plan = PlanOf(TextsOf("goal=" + goal + terms + price));
+        ASSERT_TRUE(plan.neededImpressions);
+        const std::int64_t needed = *plan.neededImpressions;
+        EXPECT_GE(netAt("impressions=" + std::to_string(needed) + price), Cents(goal));
+        EXPECT_LT(netAt("impressions=" + std::to_string(needed - 1) + price), Cents(goal));
+        if (!cpc)
+            continue;
+        const std::string at = "impressions=" + std::to_string(needed);
+        const planning::Plan cpcPlan = PlanOf(TextsOf("goal=" + goal + " solve=cpc " + at + terms));
+        ASSERT_TRUE(cpcPlan.neededCpc);
+        const std::int64_t cents = cpcPlan.neededCpc->tenThousandths / 100;
+        EXPECT_GE(netAt(at + " cpc=" + Decimal(cents)), Cents(goal));
+        EXPECT_LT(netAt(at + " cpc=" + Decimal(cents - 1)), Cents(goal));
     }
 }
 
