@@ -32,6 +32,15 @@ FixedPoint EcpmOfCpc(FixedPoint cpc, std::int64_t ctrHundredths) {
     return FixedPoint{static_cast<std::int64_t>(rounded)};
 }
 
+FixedPoint PageRpm(FixedPoint amount, std::int64_t pageViews) {
+    __extension__ using Wide = __int128; // cents up to 10^17 times 2000 leave 64 bits
+    const Wide twiceThousands = static_cast<Wide>(ShownCents(amount)) * 2000;
+    const Wide cents = (twiceThousands + pageViews) / (2 * static_cast<Wide>(pageViews));
+    if (cents > std::numeric_limits<std::int64_t>::max() / 100)
+        raiseOverflow();
+    return FixedPoint{static_cast<std::int64_t>(cents) * 100};
+}
+
 FixedPoint PerClick(FixedPoint daily, double clicks) {
     return ToFixedPoint(divide(daily.toDouble(), clicks));
 }

@@ -52,6 +52,11 @@ inline constexpr std::int64_t kWholeShare = 10000;
 // itself. Raises overflow.
 FixedPoint ShareOf(FixedPoint gross, std::int64_t share);
 
+// A page RPM: what a period earns for every thousand page views in it, the amount as shown in
+// cents × 1000 ÷ the page views, worked exactly in integers and rounded half up to the cent as
+// the captions are. The page views are above 0. Raises overflow.
+FixedPoint PageRpm(FixedPoint amount, std::int64_t pageViews);
+
 // The average earnings per click; the clicks are not 0. Raises overflow.
 FixedPoint PerClick(FixedPoint daily, double clicks);
 

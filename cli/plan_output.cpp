@@ -16,7 +16,7 @@ using planning::MonthColumn;
 // then whether the month reaches the goal, where there is one.
 struct MonthTable {
     const planning::Plan& plan;
-    std::vector<MonthColumn> columns = planning::MonthColumns(plan.per);
+    std::vector<MonthColumn> columns = planning::MonthColumns(plan.per, plan.monthPageViews);
 
     bool marksGoal() const { return plan.goal.has_value(); }
     std::size_t width() const { return columns.size() + (marksGoal() ? 1 : 0); }
@@ -95,11 +95,15 @@ std::string JsonMonths(const MonthTable& table) {
         for (std::size_t column = 0; column < table.width(); ++column) {
             if (column > 0)
                 out += ',';
+            const std::string cell = table.cell(month, column);
             if (column == 0 || column == table.columns.size()) {
                 AppendJsonString(out, table.field(column));
-                (out += ':') += table.cell(month, column);
+                (out += ':') += cell;
+            } else if (cell.empty()) { // a page RPM without page views
+                AppendJsonString(out, table.field(column));
+                out += ":null";
             } else {
-                AppendJsonFigure(out, table.field(column), table.cell(month, column));
+                AppendJsonFigure(out, table.field(column), cell);
             }
         }
         out += '}';

@@ -5,6 +5,7 @@
 #include "calc/conversions.h"
 #include "calc/worked_figures.h"
 #include "planning/reading.h"
+#include "planning/search.h"
 #include "planning/traffic.h"
 
 #include <limits>
@@ -30,6 +31,19 @@ PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
         calc::raiseOverflow();
     const calc::FixedPoint total{(totalCents + cents) * 100};
 
+    // A month's page views are those that make its impressions: the least that do where its
+    // impressions are not made exactly by a whole number of page views, as LeastPageViews finds
+    // the needed ones.
+    std::string pageRpm;
+    if (terms.adsPerPage) {
+        const auto pageViews = LeastPageViews(impressions, *terms.adsPerPage, terms.fillRate);
+        if (pageViews && *pageViews > 0)
+            pageRpm = calc::CaptionText(
+                calc::PageRpm(amounts ? (*amounts)[static_cast<std::size_t>(calc::Period::Day)]
+                                      : calc::FixedPoint{},
+                              *pageViews),
+                calc::Pattern::Earnings);
+    }
     PlanMonth row{month,
                   impressions,
                   calc::FixedPoint{periodCents * 100},
@@ -42,7 +56,8 @@ PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
                  worked.caption(Caption::ProjectedClicks),
                  worked.caption(calc::EarningsCaption(terms.per)),
                  worked.caption(Caption::MonthlyEarnings),
-                 calc::CaptionText(total, calc::Pattern::Earnings)};
+                 calc::CaptionText(total, calc::Pattern::Earnings),
+                 pageRpm};
     return row;
 }
 

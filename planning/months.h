@@ -22,6 +22,9 @@ struct MonthTerms {
     std::optional<std::int64_t> goalCents; // none without a goal
     calc::PaidPer paid = calc::PaidPer::Click;
     std::int64_t share = calc::kWholeShare; // the goal is the net at this share
+    // A traffic counted in page views: its ads per page and fill rate (hundredths of a percent).
+    std::optional<std::int64_t> adsPerPage;
+    std::int64_t fillRate = 10000;
 };
 
 // The month table of a traffic that grows on those terms, or the month at which its figures

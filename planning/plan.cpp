@@ -163,6 +163,22 @@ void SetNet(Plan& plan, const calc::WorkedFigures& worked, std::int64_t share) {
     }
 }
 
+// The page RPM at the plan's figures, gross and below a whole share net, from the daily amount
+// as shown: $0.00 where there are no earnings.
+void SetPageRpm(Plan& plan, const calc::WorkedFigures& worked, std::int64_t pageViews,
+                std::int64_t share) {
+    const auto& amounts = worked.earnings();
+    const FixedPoint daily =
+        amounts ? (*amounts)[static_cast<std::size_t>(Period::Day)] : FixedPoint{};
+    const auto set = [&](PlanResult result, FixedPoint amount) {
+        plan.results[static_cast<std::size_t>(result)] =
+            calc::CaptionText(calc::PageRpm(amount, pageViews), calc::Pattern::Earnings);
+    };
+    set(PlanResult::PageRpm, daily);
+    if (share != calc::kWholeShare)
+        set(PlanResult::NetPageRpm, calc::ShareOf(daily, share));
+}
+
 std::string Unsigned(const std::string& change) {
     return change.starts_with('+') ? change.substr(1) : change;
 }
@@ -224,10 +240,11 @@ std::string ResultHeading(PlanResult result, Period per) {
     return heading;
 }
 
-std::vector<MonthColumn> MonthColumns(Period per) {
+std::vector<MonthColumn> MonthColumns(Period per, bool pageViews) {
     std::vector<MonthColumn> columns;
     for (const MonthField& field : kMonthFields) {
-        if (field.column != MonthColumn::PeriodEarnings || per != Period::Month)
+        if ((field.column != MonthColumn::PeriodEarnings || per != Period::Month) &&
+            (field.column != MonthColumn::PageRpm || pageViews))
             columns.push_back(field.column);
     }
     return columns;
@@ -354,11 +371,28 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
         set(PlanResult::NeededCpc, calc::CaptionText(*plan.neededCpc, calc::Pattern::ECPM));
     if (figures.cpc || plan.neededCpc)
         set(PlanResult::EcpmFromCpc, shown(Caption::ECPM));
+    // The page views of the figures the captions are at: the needed ones when the captions
+    // are at the needed impressions, else today's (solving for the eCPM or the CPC, the
+    // captions are at today's traffic).
+    const std::optional<std::int64_t> pageViews =
+        plan.neededImpressions ? plan.neededPageViews : figures.pageViews;
+    if (pageViews && *pageViews > 0)
+        SetPageRpm(plan, worked, *pageViews, goal.share);
 
     if (figures.growth) {
         const Growth growth{today.value_or(*impressions), *figures.growth, figures.months};
-        auto months = GrowthMonths(
-            growth, {ctr, ecpm, texts.per, figures.goalCents, texts.paid, figures.share});
+        // The months count page views where the plan does.
+        plan.monthPageViews = pageViews.has_value();
+        const MonthTerms terms{ctr,
+                               ecpm,
+                               texts.per,
+                               figures.goalCents,
+                               texts.paid,
+                               figures.share,
+                               plan.monthPageViews ? std::optional(figures.adsPerPage)
+                                                   : std::nullopt,
+                               figures.fillRate};
+        auto months = GrowthMonths(growth, terms);
         if (auto* refusal = std::get_if<PlanRefusal>(&months))
             return std::move(*refusal);
         plan.months = std::move(std::get<std::vector<PlanMonth>>(months));

@@ -76,11 +76,13 @@ enum class PlanResult {
     EcpmChange,
     ReachedMonth,
     EcpmFromCpc,
+    PageRpm,          // where the page views are known: a day's earnings for a thousand page views
     NetTodayEarnings, // below a whole share: today's earnings, and the four amounts, net
     NetDaily,
     NetWeekly,
     NetMonthly,
     NetYearly,
+    NetPageRpm,
 };
 
 // The blocks the Plan window groups the results in. What the pay adds to the calculator's
@@ -113,12 +115,14 @@ inline constexpr std::array kPlanResults = {
     PlanResultFacts{PlanResult::ReachedMonth, ResultBlock::Gap, "reached_month",
                     "Goal reached in month"},
     PlanResultFacts{PlanResult::EcpmFromCpc, ResultBlock::Pay, "ecpm_from_cpc", "eCPM from CPC"},
+    PlanResultFacts{PlanResult::PageRpm, ResultBlock::Pay, "page_rpm", "Page RPM"},
     PlanResultFacts{PlanResult::NetTodayEarnings, ResultBlock::Pay, "net_today_earnings",
                     "Today's net earnings"},
     PlanResultFacts{PlanResult::NetDaily, ResultBlock::Pay, "net_daily", "Net daily"},
     PlanResultFacts{PlanResult::NetWeekly, ResultBlock::Pay, "net_weekly", "Net weekly"},
     PlanResultFacts{PlanResult::NetMonthly, ResultBlock::Pay, "net_monthly", "Net monthly"},
     PlanResultFacts{PlanResult::NetYearly, ResultBlock::Pay, "net_yearly", "Net yearly"},
+    PlanResultFacts{PlanResult::NetPageRpm, ResultBlock::Pay, "net_page_rpm", "Net page RPM"},
 };
 
 constexpr const PlanResultFacts& FactsOf(PlanResult result) {
@@ -132,8 +136,8 @@ const char* PerPeriod(Period period);
 std::string ResultHeading(PlanResult result, Period per);
 
 // The columns of the month table. The earnings for the goal's period stand beside the monthly
-// ones when the goal is not a month's.
-enum class MonthColumn { Month, Impressions, Clicks, PeriodEarnings, Monthly, Total };
+// ones when the goal is not a month's, and the page RPM ends a traffic counted in page views.
+enum class MonthColumn { Month, Impressions, Clicks, PeriodEarnings, Monthly, Total, PageRpm };
 
 struct MonthField {
     MonthColumn column;
@@ -147,11 +151,12 @@ inline constexpr std::array kMonthFields = {
     MonthField{MonthColumn::PeriodEarnings, "", ""},
     MonthField{MonthColumn::Monthly, "monthly", "Monthly"},
     MonthField{MonthColumn::Total, "total", "Running total"},
+    MonthField{MonthColumn::PageRpm, "page_rpm", "Page RPM"},
 };
 
 // The month table's columns for a goal per period: the period's earnings only when they are
-// not the monthly ones.
-std::vector<MonthColumn> MonthColumns(Period per);
+// not the monthly ones, the page RPM only when the months count page views.
+std::vector<MonthColumn> MonthColumns(Period per, bool pageViews = false);
 
 // The field and the heading of a month column: the period's earnings are "daily" under
 // "Daily", "weekly" under "Weekly" or "yearly" under "Yearly".
@@ -168,6 +173,7 @@ struct PlanMonth {
     FixedPoint total;     // the sum of the shown monthly amounts up to this month
     bool reachesGoal = false;
     std::array<std::string, kMonthFields.size()> shown; // "1", "10000", "250.0", "$760.25", ...
+                                                        // the page RPM "" without page views
 
     const std::string& operator[](MonthColumn column) const {
         return shown[static_cast<std::size_t>(column)];
@@ -210,6 +216,7 @@ struct Plan {
 
     // With a growth: month 1 has today's impressions (the needed ones when none are given).
     std::vector<PlanMonth> months;
+    bool monthPageViews = false; // the months have a page RPM
 
     const std::optional<std::string>& operator[](PlanResult which) const {
         return results[static_cast<std::size_t>(which)];

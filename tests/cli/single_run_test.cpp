@@ -245,9 +245,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "--ctr", "1", "--ecpm", "1", "--format", "csv"},
                      "today_impressions,today_earnings,needed_impressions,needed_pageviews,"
                      "needed_clicks,traffic_change," +
-                         kCsvHeader +
+                         kCsvHeader.substr(0, kCsvHeader.size() - 2) + ",page_rpm\r\n" +
                          "2500,$17.50,10000,20000,100.0,+300.0 %,10000,100.0,1.00%,$1.00,$10.00,"
-                         "$70.00,$304.10,\"$3,650.00\",$.10\r\n"},
+                         "$70.00,$304.10,\"$3,650.00\",$.10,$.50\r\n"},
         SingleRunRow{
             "CsvCpcMakesTheEcpmAfterTheNine",
             {"--impressions", "10000", "--ctr", "0.35", "--cpc", "0.40", "-f", "csv", "-H"},
@@ -289,12 +289,14 @@ INSTANTIATE_TEST_SUITE_P(
             "\"weekly\":{\"shown\":\"$350.00\",\"value\":350.00},"
             "\"monthly\":{\"shown\":\"$1,520.50\",\"value\":1520.50},"
             "\"yearly\":{\"shown\":\"$18,250.00\",\"value\":18250.00},"
-            "\"epc\":{\"shown\":\"$.25\",\"value\":0.25}},"
+            "\"epc\":{\"shown\":\"$.25\",\"value\":0.25},"
+            "\"page_rpm\":{\"shown\":\"$5.00\",\"value\":5.00}},"
             "\"months\":[{\"month\":1,\"impressions\":{\"shown\":\"20000\",\"value\":20000},"
             "\"clicks\":{\"shown\":\"200.0\",\"value\":200.0},"
             "\"daily\":{\"shown\":\"$50.00\",\"value\":50.00},"
             "\"monthly\":{\"shown\":\"$1,520.50\",\"value\":1520.50},"
             "\"total\":{\"shown\":\"$1,520.50\",\"value\":1520.50},"
+            "\"page_rpm\":{\"shown\":\"$5.00\",\"value\":5.00},"
             "\"reaches_goal\":true}]}\n"}));
 
 } // namespace

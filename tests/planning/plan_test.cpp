@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                    PlanInput::Growth}));
 
 // What a plan's pay and share add: each "field=shown" of the expected, by the field's name among
-// the plan's results and the nine captions.
+// the plan's results and the nine captions, or "months:field" for the months' cells.
 class PlanPayTest : public ::testing::TestWithParam<PlanRow> {};
 
 TEST_P(PlanPayTest, ShowsWhatThePayMakes) {
@@ -164,11 +164,19 @@ TEST_P(PlanPayTest, ShowsWhatThePayMakes) {
             if (field == result.field)
                 shown = plan.figures[static_cast<std::size_t>(result.caption)];
         }
+        for (const planning::MonthField& column : planning::kMonthFields) {
+            for (const planning::PlanMonth& month : plan.months) {
+                if (field == "months:" + std::string(column.field))
+                    shown = shown.value_or("") + month[column.column] + ",";
+            }
+        }
         EXPECT_EQ(field + "=" + shown.value_or("-"), pair);
     }
 }
 
 // A CPC of $0.0001 at 0.05 % makes an eCPM of half a ten-thousandth, taken up to a whole one.
+// $255.00 a day over 40,000 page views is $6.375 a thousand, shown up; $173.40 net, $4.335.
+// 1,003 page views at 50 % make 501 impressions, as 1,002 do: the month's page views.
 INSTANTIATE_TEST_SUITE_P(
     Pay, PlanPayTest,
     ::testing::Values(
@@ -185,7 +193,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "needed_impressions=19344 net_monthly=$1,000.03 net_today_earnings=$516.97"},
         PlanRow{"WholeShareOneSet", "impressions=1 ctr=1 ecpm=1 share=100", "net_daily=-"},
         PlanRow{"PerImpressionWithoutCtr", "goal=500 ecpm=3 paid=impression",
-                "needed_impressions=5481 monthly=$500.03 epc=$0.00"}));
+                "needed_impressions=5481 monthly=$500.03 epc=$0.00"},
+        PlanRow{"PageRpmHalfUp", "pageviews=40000 ads_per_page=3 fill_rate=85 ctr=1.5 ecpm=2.5",
+                "page_rpm=$6.38 net_page_rpm=-"},
+        PlanRow{"PageRpmNet",
+                "pageviews=40000 ads_per_page=3 fill_rate=85 ctr=1.5 ecpm=2.5 "
+                "share=68",
+                "page_rpm=$6.38 net_page_rpm=$4.34"},
+        PlanRow{"PageRpmAtTheNeeded", "goal=1000 pageviews=1 ctr=2.5 ecpm=2.5",
+                "needed_pageviews=13154 daily=$32.89 page_rpm=$2.50"},
+        PlanRow{"MonthPageRpmAtTheLeast",
+                "pageviews=1003 fill_rate=50 ctr=1 ecpm=100 growth=0 months=1",
+                "page_rpm=$49.95 months:page_rpm=$50.00,"}));
 
 class PlanGrowthTest : public ::testing::TestWithParam<PlanRow> {};
 
