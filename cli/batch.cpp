@@ -105,6 +105,12 @@ private:
                     return false;
                 }
                 column = i;
+            } else if (IsPaidPerColumn(name)) {
+                if (figures_.paidPer) {
+                    fail(Line(record.line) + "two columns hold paid_per");
+                    return false;
+                }
+                figures_.paidPer = i;
             } else if (const auto meant = MisspeltColumn(name)) {
                 warn(record.line, "the column " + Quoted(name) +
                                       " is carried through; did you mean " + *meant + "?");
@@ -128,9 +134,20 @@ private:
             }
             folded.insert(QByteArray::fromStdString(name).trimmed().toLower().toStdString());
         }
+        using planning::PlanInput;
+        const auto has = [&](PlanInput input) {
+            return figures_.plan[static_cast<std::size_t>(input)].has_value();
+        };
+        const RowWriter::PlanColumns planColumns =
+            figures_.planned() ? RowWriter::BatchPlanColumns({has(PlanInput::CPC),
+                                                              has(PlanInput::PageViews) ||
+                                                                  has(PlanInput::AdsPerPage) ||
+                                                                  has(PlanInput::FillRate),
+                                                              has(PlanInput::Share)})
+                               : RowWriter::PlanColumns{};
         std::vector<const char*> results;
         for (std::size_t result = 0; result < planning::kPlanResults.size(); ++result) {
-            if (figures_.planned() && RowWriter::kBatchPlanColumns[result])
+            if (planColumns[result])
                 results.push_back(planning::kPlanResults[result].field);
         }
         for (const calc::Result& result : calc::kResults)
@@ -142,9 +159,7 @@ private:
                 return false;
             }
         }
-        writer_.emplace(output_, header,
-                        figures_.planned() ? RowWriter::kBatchPlanColumns
-                                           : RowWriter::PlanColumns{});
+        writer_.emplace(output_, header, planColumns);
         writer_->appendHeader(done_.out);
         blocks_.emplace([this](const BatchRow& row,
                                Worked& worked) { WorkRow(row, figures_, *writer_, worked); },

@@ -32,8 +32,10 @@ void WorkRow(const BatchRow& row, const FigureColumns& columns, const RowWriter&
             figures[figure] = *cell;
     }
     // A row with a goal or page views is a plan's; others are the calculator's as ever.
-    const bool planned = std::ranges::any_of(
-        columns.plan, [&](const auto& column) { return CellAt(row.cells, column) != nullptr; });
+    const std::string* paidPer = CellAt(row.cells, columns.paidPer);
+    const bool planned = paidPer || std::ranges::any_of(columns.plan, [&](const auto& column) {
+                             return CellAt(row.cells, column) != nullptr;
+                         });
 
     const auto problem = [&](const std::string& what) {
         worked.problems.push_back(Line(row.line) + what);
@@ -53,8 +55,12 @@ void WorkRow(const BatchRow& row, const FigureColumns& columns, const RowWriter&
                     CellAt(row.cells, columns.plan[static_cast<std::size_t>(input)]))
                 inputs[input] = *cell;
         }
+        const auto paid = paidPer ? planning::PaidPerNamed(*paidPer) : planning::PaidPer::Click;
+        inputs.paid = paid.value_or(planning::PaidPer::Click);
         const auto request = PlanRequest(figures, std::move(inputs));
-        if (const auto* why = std::get_if<std::string>(&request)) {
+        if (!paid) {
+            problem(BadPaidPer(*paidPer));
+        } else if (const auto* why = std::get_if<std::string>(&request)) {
             problem(*why);
         } else {
             answer = planning::MakePlan(std::get<planning::PlanTexts>(request));

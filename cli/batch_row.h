@@ -20,10 +20,11 @@ namespace cli {
 struct FigureColumns {
     std::array<std::optional<std::size_t>, kAllFigures.size()> column;
     std::array<std::optional<std::size_t>, planning::kAllPlanInputs.size()> plan;
+    std::optional<std::size_t> paidPer;                     // "click" or "impression": a plan's
     calc::Notation notation = calc::Notation::DecimalPoint; // "1.000,5" in a file separated by ';'
 
     bool planned() const {
-        return std::ranges::any_of(plan, [](const auto& at) { return at.has_value(); });
+        return paidPer || std::ranges::any_of(plan, [](const auto& at) { return at.has_value(); });
     }
 };
 

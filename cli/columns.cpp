@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/columns.h"
 
+#include "calc/results.h"
+
 #include <QByteArray>
 #include <algorithm>
 #include <array>
@@ -13,9 +15,10 @@ namespace cli {
 namespace {
 
 // The plan's inputs a batch reads beside the figures, by their names or the Plan window's labels.
-constexpr std::array kPlanColumns = {planning::PlanInput::Goal, planning::PlanInput::PageViews,
-                                     planning::PlanInput::AdsPerPage,
-                                     planning::PlanInput::FillRate};
+constexpr std::array kPlanColumns = {
+    planning::PlanInput::Goal,     planning::PlanInput::PageViews, planning::PlanInput::AdsPerPage,
+    planning::PlanInput::FillRate, planning::PlanInput::CPC,       planning::PlanInput::Share};
+constexpr const char* kPaidPerColumn = "paid_per";
 
 // The name in lower case without its blanks, underscores, brackets, access-key marks and closing
 // colon, so that "CTR (%):", "CTR(%)" and "CTR %" are one heading, "fill rate", "fill_rate" and
@@ -62,6 +65,10 @@ std::optional<planning::PlanInput> PlanColumnOf(std::string_view name) {
     return std::nullopt;
 }
 
+bool IsPaidPerColumn(std::string_view name) {
+    return Key(name) == Key(kPaidPerColumn);
+}
+
 std::optional<Figure> FigureOfColumn(std::string_view name) {
     const QByteArray key = Key(name);
     for (const calc::FigureFacts& facts : calc::kFigures) {
@@ -72,13 +79,19 @@ std::optional<Figure> FigureOfColumn(std::string_view name) {
 }
 
 std::optional<std::string> MisspeltColumn(std::string_view name) {
-    if (FigureOfColumn(name) || PlanColumnOf(name))
+    if (FigureOfColumn(name) || PlanColumnOf(name) || IsPaidPerColumn(name))
+        return std::nullopt;
+    // A result's name is refused as a result's, not taken for a misspelt input ("epc", "cpc").
+    const QByteArray asTyped = Key(name);
+    if (std::ranges::any_of(calc::kResults,
+                            [&](const calc::Result& result) { return asTyped == result.field; }))
         return std::nullopt;
     std::vector<std::string> names;
     for (const Figure figure : kAllFigures)
         names.emplace_back(FigureName(figure));
     for (const planning::PlanInput input : kPlanColumns)
         names.emplace_back(planning::PlanInputName(input));
+    names.emplace_back(kPaidPerColumn);
     const std::string key = Key(name).toStdString();
     for (const std::string& meant : names) {
         const std::string meantKey = Key(meant).toStdString();

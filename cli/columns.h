@@ -15,10 +15,13 @@ namespace cli {
 // any case, with or without the colon, blanks and brackets ("CTR %", "eCPM($)").
 std::optional<Figure> FigureOfColumn(std::string_view name);
 
-// The plan's input a column holds beside the figures: "goal", "pageviews", "ads_per_page" or
-// "fill_rate", or the Plan window's label for it ("Fill rate (%)", "Goal ($)"), in any case,
-// blanks, underscores and brackets ignored ("page views", "fillrate").
+// The plan's input a column holds beside the figures: "goal", "pageviews", "ads_per_page",
+// "fill_rate", "cpc" or "share", or the Plan window's label for it ("Fill rate (%)", "Goal ($)"),
+// in any case, blanks, underscores and brackets ignored ("page views", "fillrate").
 std::optional<planning::PlanInput> PlanColumnOf(std::string_view name);
+
+// Whether the column says what the pay is for: "paid_per", read as the plan's columns are.
+bool IsPaidPerColumn(std::string_view name);
 
 // The name of the figure or plan column that a column holding neither seems meant for: one
 // letter off (two for the longer names), a swap of neighbours counting as one, such as "ctrs",

@@ -405,8 +405,7 @@ private:
             return "solve " + Quoted(value(options_.solve)) +
                    ": it must be impressions, ecpm or cpc";
         if (isSet(options_.paidPer) && !planning::PaidPerNamed(value(options_.paidPer)))
-            return "paid per " + Quoted(value(options_.paidPer)) +
-                   ": it must be click or impression";
+            return BadPaidPer(value(options_.paidPer));
         if (const auto request = planRequest(); std::holds_alternative<std::string>(request))
             return std::get<std::string>(request);
         return std::nullopt;

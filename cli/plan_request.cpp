@@ -25,6 +25,10 @@ std::variant<planning::PlanTexts, std::string> PlanRequest(const Figures& figure
     return inputs;
 }
 
+std::string BadPaidPer(std::string_view word) {
+    return "paid per " + Quoted(word) + ": it must be click or impression";
+}
+
 std::string RefusalClause(const planning::PlanRefusal& refusal) {
     std::string clause = refusal.sentence;
     if (!clause.empty())

@@ -15,6 +15,9 @@ namespace cli {
 std::variant<planning::PlanTexts, std::string> PlanRequest(const Figures& figures,
                                                            planning::PlanTexts inputs);
 
+// Why a pay per the word is not one: "paid per "day": it must be click or impression".
+std::string BadPaidPer(std::string_view word);
+
 // The engine's sentence as the program writes it after its name or a line number: starting in
 // lower case, as every other message does.
 std::string RefusalClause(const planning::PlanRefusal& refusal);

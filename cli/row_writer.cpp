@@ -20,6 +20,22 @@ bool AfterTheNine(std::size_t field) {
 
 } // namespace
 
+RowWriter::PlanColumns RowWriter::BatchPlanColumns(const BatchInputs& inputs) {
+    using planning::PlanResult;
+    PlanColumns columns = kBatchPlanColumns;
+    const auto add = [&](bool when, std::initializer_list<PlanResult> results) {
+        for (const PlanResult result : results)
+            columns[static_cast<std::size_t>(result)] =
+                columns[static_cast<std::size_t>(result)] || when;
+    };
+    add(inputs.cpc, {PlanResult::EcpmFromCpc});
+    add(inputs.pageViews, {PlanResult::PageRpm});
+    add(inputs.share, {PlanResult::NetTodayEarnings, PlanResult::NetDaily, PlanResult::NetWeekly,
+                       PlanResult::NetMonthly, PlanResult::NetYearly});
+    add(inputs.share && inputs.pageViews, {PlanResult::NetPageRpm});
+    return columns;
+}
+
 // A text table is laid out from TSV once every row is in.
 RowWriter::RowWriter(const Output& output, std::vector<std::string> columns,
                      const PlanColumns& planColumns, calc::Period per)

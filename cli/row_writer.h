@@ -39,6 +39,16 @@ public:
                    planning::PlanResult::NeededClicks, planning::PlanResult::NeededEcpm,
                    planning::PlanResult::TrafficChange});
 
+    // What a batch's plan rows add to those for the inputs its file has columns for: the eCPM a
+    // CPC makes, the page RPM where page views are counted, and below a share the net beside
+    // the gross.
+    struct BatchInputs {
+        bool cpc = false;
+        bool pageViews = false; // page views, ads per page or fill rate
+        bool share = false;
+    };
+    static PlanColumns BatchPlanColumns(const BatchInputs& inputs);
+
     // Columns are the names of the input cells; per is the period of today's earnings.
     RowWriter(const Output& output, std::vector<std::string> columns,
               const PlanColumns& planColumns = {}, calc::Period per = calc::Period::Month);

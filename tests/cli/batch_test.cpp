@@ -281,15 +281,33 @@ INSTANTIATE_TEST_SUITE_P(
                  "2.5,0,1000,,,\n1,2,,,,1000\n",
                  "csv",
                  "ctr,ecpm,Goal,ads_per_page,fill_rate,impressions," + kNeeded + kResults +
-                     "\r\n2.5,2.5,1000,3,85,,,,13154,5159,328.9,,,13154,328.9,2.50%,$2.50,"
-                     "$32.89,$230.20,\"$1,000.03\",\"$12,003.03\",$.10\r\n2.5,0,1000,,,,,,,,,,," +
+                     ",page_rpm\r\n2.5,2.5,1000,3,85,,,,13154,5159,328.9,,,13154,328.9,2.50%,"
+                     "$2.50,$32.89,$230.20,\"$1,000.03\",\"$12,003.03\",$.10,$6.38\r\n"
+                     "2.5,0,1000,,,,,,,,,,," +
                      kNoResults +
-                     "\r\n1,2,,,,1000,,,,,,,,1000,10.0,1.00%,$2.00,$2.00,$14.00,"
-                     "$60.82,$730.00,$.20\r\n",
+                     ",\r\n1,2,,,,1000,,,,,,,,1000,10.0,1.00%,$2.00,$2.00,$14.00,"
+                     "$60.82,$730.00,$.20,\r\n",
                  "varnelcalc-cli: line 3: the goal cannot be reached with an eCPM of $0.00.\n", 1},
+        // A share, a CPC and a pay per impression are a plan's; the columns follow the file's.
+        BatchRow{"PayColumns",
+                 "goal,share,cpc,paid_per,impressions,ctr,ecpm\n1000,68,,,,2.5,2.5\n"
+                 ",,0.4,,10000,0.35,\n500,,,impression,,,3\n,,,day,1,1,1\n",
+                 "csv",
+                 "goal,share,cpc,paid_per,impressions,ctr,ecpm," + kNeeded +
+                     "actual_impressions,actual_clicks,actual_ctr,actual_ecpm,gross_daily,"
+                     "gross_weekly,gross_monthly,gross_yearly,epc,ecpm_from_cpc,net_today_earnings,"
+                     "net_daily,net_weekly,net_monthly,net_yearly\r\n"
+                     "1000,68,,,,2.5,2.5,,,19344,,483.6,,,19344,483.6,2.50%,$2.50,$48.36,$338.52,"
+                     "\"$1,470.63\",\"$17,651.40\",$.10,,,$32.88,$230.19,\"$1,000.03\","
+                     "\"$12,002.95\"\r\n,,0.4,,10000,0.35,,10000,$425.74,,,,,,10000,35.0,0.35%,"
+                     "$1.40,$14.00,$98.00,$425.74,\"$5,110.00\",$.40,$1.40,,,,,\r\n"
+                     "500,,,impression,,,3,,,5481,,0,,,5481,0,0.0%,$3.00,$16.44,$115.10,$500.03,"
+                     "\"$6,001.70\",$0.00,,,,,,\r\n,,,day,1,1,1,,,,,,,," +
+                     kNoResults + ",,,,,,\r\n",
+                 "varnelcalc-cli: line 5: paid per \"day\": it must be click or impression\n", 1},
         BatchRow{"FillRateWithoutPageViews", "impressions,fill_rate\n1000,50\n", "csv",
-                 "impressions,fill_rate," + kNeeded + kResults + "\r\n1000,50,,,,,,,," +
-                     kNoResults + "\r\n",
+                 "impressions,fill_rate," + kNeeded + kResults + ",page_rpm\r\n1000,50,,,,,,,," +
+                     kNoResults + ",\r\n",
                  "varnelcalc-cli: line 2: the fill rate is for page views: give the page views "
                  "too\n",
                  1},
