@@ -81,7 +81,7 @@ inline constexpr std::array kPlanInputs = {
     PlanInputFacts{PlanInput::CPC,
                    "cpc",
                    "cpc",
-                   "CP&C ($):",
+                   "C&PC ($):",
                    {'$', 4, 0, kMostCount,
                     "an amount from $0 to $99,999,999,999.9999, with at most four decimals"}},
     PlanInputFacts{PlanInput::Share,

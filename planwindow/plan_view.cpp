@@ -18,9 +18,19 @@ QString WithFirst(QString words, bool upper) {
     return words;
 }
 
-// "Today's impressions a day" under "Today" reads "Impressions a day".
+// "Today's impressions a day" under "Today" reads "Impressions a day", and "Today's net
+// earnings a month" under "How you are paid" "Net earnings a month"; "Net daily" stays.
 QString WithoutBlock(const QString& heading) {
-    return WithFirst(heading.section(QLatin1Char(' '), 1), true);
+    for (const QLatin1String block : {QLatin1String("Today's "), QLatin1String("Needed ")}) {
+        if (heading.startsWith(block))
+            return WithFirst(heading.mid(block.size()), true);
+    }
+    return heading;
+}
+
+// The amounts before the share, where a share below the whole makes the goal net.
+bool Gross(const ResultSlot& slot) {
+    return !slot.result || slot.result == PlanResult::TodayEarnings;
 }
 
 QString TipOf(const ResultSlot& slot, calc::Period per) {
@@ -46,12 +56,36 @@ QString TipOf(const ResultSlot& slot, calc::Period per) {
     case PlanResult::NeededEcpm:
         return QStringLiteral("The least eCPM, in whole cents, at which today's impressions reach "
                               "the goal.");
+    case PlanResult::NeededCpc:
+        return QStringLiteral("The least CPC, in whole cents, at which today's impressions reach "
+                              "the goal at the CTR.");
+    case PlanResult::EcpmFromCpc:
+        return QStringLiteral("What the CPC earns per thousand impressions: the CPC times the "
+                              "clicks the CTR makes of them.");
+    case PlanResult::NetTodayEarnings:
+        return QStringLiteral("Your share of what today's traffic earns %1.").arg(period);
+    case PlanResult::NetDaily:
+    case PlanResult::NetWeekly:
+    case PlanResult::NetMonthly:
+    case PlanResult::NetYearly:
+        return QStringLiteral("Your share of the earnings at the plan's figures; the goal is net.");
     default:
         return {};
     }
 }
 
 } // namespace
+
+QString BlockHeading(ResultBlock block) {
+    switch (block) {
+    case ResultBlock::Today:
+        return QStringLiteral("Today");
+    case ResultBlock::Needed:
+        return QStringLiteral("Needed for the goal");
+    default:
+        return QStringLiteral("How you are paid");
+    }
+}
 
 PlanView MakePlanView(const planning::PlanTexts& texts) {
     PlanView view;
@@ -74,13 +108,19 @@ PlanView MakePlanView(const planning::PlanTexts& texts) {
         return view;
     }
     const planning::Plan& plan = std::get<planning::Plan>(answer);
+    // Below a whole share the plan has net amounts, and the others are said to be gross.
+    const bool net = plan[PlanResult::NetMonthly].has_value();
     for (std::size_t i = 0; i < kResultCount; ++i) {
         const ResultSlot& slot = kResultSlots[i];
+        ShownResult& result = view.results[i];
         if (slot.result)
-            view.results[i].shown = Text(plan[*slot.result].value_or(std::string()));
+            result.shown = Text(plan[*slot.result].value_or(std::string()));
         else if (plan.goal)
-            view.results[i].shown =
-                Text(plan.figures[std::size_t(calc::EarningsCaption(plan.per))]);
+            result.shown = Text(plan.figures[std::size_t(calc::EarningsCaption(plan.per))]);
+        if (net && Gross(slot)) {
+            result.label += QStringLiteral(" (gross)");
+            result.spoken += QStringLiteral(" (gross)");
+        }
     }
     view.gap = Text(plan.gap);
     view.reached = Text(plan.reached);
@@ -105,7 +145,7 @@ QString ResultWords(const PlanView& view) {
     if (!view.refusal.isEmpty())
         return view.refusal;
     QStringList lines;
-    for (const ResultBlock block : {ResultBlock::Today, ResultBlock::Needed}) {
+    for (const ResultBlock block : kShownBlocks) {
         QStringList shown;
         for (std::size_t i = 0; i < kResultCount; ++i) {
             if (kResultSlots[i].block == block && !view.results[i].shown.isEmpty())
@@ -113,9 +153,9 @@ QString ResultWords(const PlanView& view) {
                              view.results[i].shown;
         }
         if (!shown.isEmpty())
-            lines << (block == ResultBlock::Today ? QStringLiteral("Today: ")
-                                                  : QStringLiteral("Needed: ")) +
-                         shown.join(QStringLiteral(", ")) + QLatin1Char('.');
+            lines << (block == ResultBlock::Needed ? QStringLiteral("Needed")
+                                                   : BlockHeading(block)) +
+                         QStringLiteral(": ") + shown.join(QStringLiteral(", ")) + QLatin1Char('.');
     }
     for (const QString& sentence : {view.gap, view.reached}) {
         if (!sentence.isEmpty())

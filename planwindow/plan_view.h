@@ -5,6 +5,7 @@
 #include "planwindow/month_table_model.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -14,21 +15,35 @@
 namespace planwindow {
 
 // The results in the window's order, in their blocks: today's traffic and what it earns, then
-// what the goal needs and what that earns (no result of its own: the window's caption).
+// what the goal needs and what that earns (no result of its own: the window's caption), then
+// how the publisher is paid. The gap is said in words, not in rows. The rows come from the
+// plan's table, so that a result added to a block there is shown here without more.
 struct ResultSlot {
-    planning::ResultBlock block;
+    planning::ResultBlock block = planning::ResultBlock::Today;
     std::optional<planning::PlanResult> result; // none: the earnings at the needed figures
 };
-inline constexpr std::array kResultSlots = {
-    ResultSlot{planning::ResultBlock::Today, planning::PlanResult::TodayImpressions},
-    ResultSlot{planning::ResultBlock::Today, planning::PlanResult::TodayEarnings},
-    ResultSlot{planning::ResultBlock::Needed, planning::PlanResult::NeededImpressions},
-    ResultSlot{planning::ResultBlock::Needed, planning::PlanResult::NeededPageViews},
-    ResultSlot{planning::ResultBlock::Needed, planning::PlanResult::NeededClicks},
-    ResultSlot{planning::ResultBlock::Needed, planning::PlanResult::NeededEcpm},
-    ResultSlot{planning::ResultBlock::Needed, std::nullopt},
-};
-inline constexpr std::size_t kResultCount = kResultSlots.size();
+
+inline constexpr std::array kShownBlocks = {
+    planning::ResultBlock::Today, planning::ResultBlock::Needed, planning::ResultBlock::Pay};
+
+inline constexpr std::size_t kResultCount =
+    1 + std::ranges::count_if(planning::kPlanResults, [](const planning::PlanResultFacts& facts) {
+        return facts.block != planning::ResultBlock::Gap;
+    });
+
+inline constexpr auto kResultSlots = [] {
+    std::array<ResultSlot, kResultCount> order{};
+    std::size_t at = 0;
+    for (const planning::ResultBlock block : kShownBlocks) {
+        for (const planning::PlanResultFacts& facts : planning::kPlanResults) {
+            if (facts.block == block)
+                order[at++] = {block, facts.result};
+        }
+        if (block == planning::ResultBlock::Needed)
+            order[at++] = {block, std::nullopt};
+    }
+    return order;
+}();
 
 struct ShownResult {
     QString label;  // "Impressions a day", under its block's heading
@@ -49,6 +64,9 @@ struct PlanView {
     std::optional<double> goalLine; // the goal, in the units of the bars
     std::optional<int> reachedRow;  // the month table's row that first reaches the goal
 };
+
+// "Today", "Needed for the goal", "How you are paid": a block's heading in the window.
+QString BlockHeading(planning::ResultBlock block);
 
 // The view of the plan for the texts, or of the reason there is none, which keeps the labels.
 PlanView MakePlanView(const planning::PlanTexts& texts);

@@ -60,14 +60,25 @@ constexpr std::array<FigureField, 8> kFigureFields = {{
     {PlanInput::Months, "txtMonths", false},
 }};
 
+// How the publisher is paid, a group of its own below the figures: a CPC stands in for the
+// eCPM, and a share makes the goal net.
+constexpr std::array<FigureField, 2> kPayFields = {{
+    {PlanInput::CPC, "txtPlanCPC", false},
+    {PlanInput::Share, "txtShare", false},
+}};
+
 const char* LabelOf(PlanInput input) {
     return planning::FactsOf(input).label;
 }
 
-// In the order of calc::Period and planning::Solve.
+// In the order of calc::Period, planning::Solve and calc::PaidPer. The CPC has no key of its
+// own: Alt+C copies the command, Alt+P enters the CPC field; the arrow keys reach it, as they
+// reach the periods.
 const QStringList kPeriods = {QStringLiteral("Day"), QStringLiteral("Week"),
                               QStringLiteral("Month"), QStringLiteral("Year")};
-const QStringList kSolves = {QStringLiteral("&Impressions"), QStringLiteral("&eCPM")};
+const QStringList kSolves = {QStringLiteral("&Impressions"), QStringLiteral("&eCPM"),
+                             QStringLiteral("CPC")};
+const QStringList kPaid = {QStringLiteral("Click"), QStringLiteral("Impression")};
 
 const QKeySequence kCopyKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 // As in the main window, whose Quit it stands for.
@@ -85,6 +96,9 @@ constexpr std::array kFieldNotes = {
     FieldNote{PlanInput::FillRate, "Used with page views only."},
     FieldNote{PlanInput::ECPM,
               "Solving for the eCPM, today's, which the needed one is compared with."},
+    FieldNote{PlanInput::CPC, "Paid per click instead of the eCPM, which it then leaves out; "
+                              "solving for the CPC, today's."},
+    FieldNote{PlanInput::Share, "Empty for 100 %; below it the goal is net."},
     FieldNote{PlanInput::Growth, "Empty for no month table."},
 };
 
@@ -128,6 +142,7 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
     auto* left = new QVBoxLayout;
     left->addWidget(createGoal());
     left->addWidget(createFigures());
+    left->addWidget(createPay());
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(createResults());
@@ -221,6 +236,18 @@ QGroupBox* PlanWindow::createFigures() {
     return group;
 }
 
+QGroupBox* PlanWindow::createPay() {
+    auto* group = new QGroupBox(QStringLiteral("How you are paid"));
+    auto* grid = new QGridLayout(group);
+    paid_ = AddChoices(*grid, 0, "Paid per:", "Paid per", kPaid);
+    int row = 1;
+    for (const FigureField& field : kPayFields)
+        fields_[std::size_t(field.input)] =
+            AddField(*grid, row++, field.name, LabelOf(field.input));
+    fields_[std::size_t(PlanInput::Share)]->setPlaceholderText(QStringLiteral("100"));
+    return group;
+}
+
 QGroupBox* PlanWindow::createResults() {
     auto* group = new QGroupBox(QStringLiteral("Results"));
     auto* grid = new QGridLayout(group);
@@ -229,13 +256,12 @@ QGroupBox* PlanWindow::createResults() {
     for (std::size_t i = 0; i < kResultCount; ++i) {
         if (kResultSlots[i].block != block) {
             block = kResultSlots[i].block;
-            auto* heading = new QLabel(block == planning::ResultBlock::Today
-                                           ? QStringLiteral("Today")
-                                           : QStringLiteral("Needed for the goal"));
+            auto* heading = new QLabel(BlockHeading(*block));
             QFont bold = heading->font();
             bold.setBold(true);
             heading->setFont(bold);
-            blockHeadings_.push_back(heading);
+            blockHeadings_[std::size_t(std::ranges::find(kShownBlocks, *block) -
+                                       kShownBlocks.begin())] = heading;
             grid->addWidget(heading, row++, 0, 1, 2);
         }
         auto* result = new QLineEdit;
@@ -331,16 +357,12 @@ bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
 void PlanWindow::fill(const planning::PlanTexts& start) {
     period_->button(int(start.per))->setChecked(true);
     solve_->button(int(start.solve))->setChecked(true);
-    // An input the window has no field for yet (the CPC, the share) is left out.
-    for (const PlanInput input : planning::kAllPlanInputs) {
-        if (QLineEdit* field = fields_[std::size_t(input)])
-            field->setText(QString::fromStdString(start[input]));
-    }
+    paid_->button(int(start.paid))->setChecked(true);
+    for (const PlanInput input : planning::kAllPlanInputs)
+        fields_[std::size_t(input)]->setText(QString::fromStdString(start[input]));
     // Every keystroke works the plan afresh, once the fields hold their first texts.
     news_ = new widgets::TypingPauseNews(*this, [this] { return ResultWords(view_); });
     for (QLineEdit* field : fields_) {
-        if (!field)
-            continue;
         connect(field, &QLineEdit::textChanged, this, &PlanWindow::refresh);
         news_->watch(*field);
     }
@@ -348,7 +370,7 @@ void PlanWindow::fill(const planning::PlanTexts& start) {
     for (const PlanInput input : planning::kFromCalculator)
         connect(fields_[std::size_t(input)], &QLineEdit::textEdited, this,
                 [this, input] { edited_[std::size_t(input)] = true; });
-    for (QButtonGroup* choices : {period_, solve_})
+    for (QButtonGroup* choices : {period_, solve_, paid_})
         connect(choices, &QButtonGroup::idToggled, this, [this](int, bool on) {
             if (on)
                 refresh();
@@ -356,10 +378,8 @@ void PlanWindow::fill(const planning::PlanTexts& start) {
 }
 
 void PlanWindow::setTips() {
-    for (const PlanInput input : planning::kAllPlanInputs) {
-        if (QLineEdit* field = fields_[std::size_t(input)])
-            field->setToolTip(TipOf(input));
-    }
+    for (const PlanInput input : planning::kAllPlanInputs)
+        fields_[std::size_t(input)]->setToolTip(TipOf(input));
 }
 
 // The first size asks for the whole plan, within the screen.
@@ -390,9 +410,10 @@ planning::PlanTexts PlanWindow::texts() const {
     planning::PlanTexts typed;
     typed.per = calc::kAllPeriods[std::size_t(period_->checkedId())];
     typed.solve = static_cast<planning::Solve>(solve_->checkedId());
+    typed.paid = static_cast<calc::PaidPer>(paid_->checkedId());
     // A field left out (disabled) plays no part.
     for (const PlanInput input : planning::kAllPlanInputs) {
-        if (const QLineEdit* field = fields_[std::size_t(input)]; field && field->isEnabled())
+        if (const QLineEdit* field = fields_[std::size_t(input)]; field->isEnabled())
             typed[input] = field->text().toStdString();
     }
     return typed;
@@ -401,12 +422,22 @@ planning::PlanTexts PlanWindow::texts() const {
 void PlanWindow::refresh() {
     // The ads per page and the fill rate make impressions of page views, and play no part
     // without them. Solving for the eCPM, a typed one is today's, for the gap.
-    const bool pageViews = !fields_[std::size_t(PlanInput::PageViews)]->text().trimmed().isEmpty();
+    const auto typedIn = [this](PlanInput input) {
+        return !fields_[std::size_t(input)]->text().trimmed().isEmpty();
+    };
     for (const PlanInput input : {PlanInput::AdsPerPage, PlanInput::FillRate})
-        fields_[std::size_t(input)]->setEnabled(pageViews);
+        fields_[std::size_t(input)]->setEnabled(typedIn(PlanInput::PageViews));
+    // A CPC is paid per click, instead of the eCPM, which it leaves out as the page views leave
+    // out the impressions' own figures; solving for the CPC, a typed one is today's.
+    const auto solve = static_cast<planning::Solve>(solve_->checkedId());
+    const bool cpc =
+        paid_->checkedId() == int(calc::PaidPer::Click) && solve != planning::Solve::ECPM;
+    fields_[std::size_t(PlanInput::CPC)]->setEnabled(cpc);
+    fields_[std::size_t(PlanInput::ECPM)]->setEnabled(
+        !cpc || (solve != planning::Solve::CPC && !typedIn(PlanInput::CPC)));
     const planning::PlanTexts typed = texts();
     view_ = MakePlanView(typed);
-    std::array<bool, 2> blockShown{}; // today's, the needed
+    std::array<bool, kShownBlocks.size()> blockShown{};
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const ShownResult& result = view_.results[i];
         const bool shown = !result.shown.isEmpty();
@@ -417,7 +448,8 @@ void PlanWindow::refresh() {
         resultLabels_[i]->setToolTip(result.tip);
         results_[i]->setVisible(shown);
         resultLabels_[i]->setVisible(shown);
-        blockShown[kResultSlots[i].block == planning::ResultBlock::Today ? 0 : 1] |= shown;
+        blockShown[std::size_t(std::ranges::find(kShownBlocks, kResultSlots[i].block) -
+                               kShownBlocks.begin())] |= shown;
     }
     for (std::size_t block = 0; block < blockHeadings_.size(); ++block)
         blockHeadings_[block]->setVisible(blockShown[block]);
@@ -449,6 +481,10 @@ void PlanWindow::copyPlan() {
          true},
     };
     for (const FigureField& field : kFigureFields)
+        copied.push_back(
+            {SpokenName(LabelOf(field.input)), QString::fromStdString(typed[field.input])});
+    copied.push_back({QStringLiteral("Paid per"), paid_->checkedButton()->text(), true});
+    for (const FigureField& field : kPayFields)
         copied.push_back(
             {SpokenName(LabelOf(field.input)), QString::fromStdString(typed[field.input])});
     for (const ShownResult& result : view_.results) {

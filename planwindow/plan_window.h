@@ -57,6 +57,7 @@ protected:
 private:
     QGroupBox* createGoal();
     QGroupBox* createFigures();
+    QGroupBox* createPay();
     QGroupBox* createResults();
     QGroupBox* createMonths();
     QGroupBox* createChart();
@@ -69,8 +70,9 @@ private:
 
     QButtonGroup* period_ = nullptr; // ids in calc::Period's order
     QButtonGroup* solve_ = nullptr;  // ids in planning::Solve's order
+    QButtonGroup* paid_ = nullptr;   // ids in calc::PaidPer's order
     std::array<QLineEdit*, planning::kAllPlanInputs.size()> fields_{}; // in PlanInput's order
-    std::vector<QLabel*> blockHeadings_;                               // today's, the needed
+    std::array<QLabel*, kShownBlocks.size()> blockHeadings_{};         // in kShownBlocks' order
     std::array<bool, planning::kAllPlanInputs.size()> edited_{};       // by the user, here
     std::array<QLabel*, kResultCount> resultLabels_{};
     std::array<QLineEdit*, kResultCount> results_{};

@@ -173,7 +173,7 @@ private slots:
         QVERIFY(copied.contains("\n\nMonth\tMonth (number)\tImpressions a day\tClicks a day\t"
                                 "Monthly\tMonthly (number)\tRunning total\tRunning total (number)\n"
                                 "1 (now)\t1\t1000\t25.0\t$76.03\t76.03\t"));
-        QCOMPARE(QGuiApplication::clipboard()->mimeData()->html().count("<tr>"), 1 + 18 + 1 + 12);
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->html().count("<tr>"), 1 + 21 + 1 + 12);
 
         QTest::keyClick(focused(), Qt::Key_Escape);
         QTRY_VERIFY(!plan->isVisible());
@@ -226,12 +226,22 @@ private slots:
         QTest::newRow("Ctrl+C on month 1 (now): 1, read with a decimal comma too")
             << "@tblMonths Ctrl+C => html:<td[^>]*>1<=<td x:num=\"1\" sdval=\"1\" "
                "sdnum=\"1033;\">1<";
-        QTest::newRow("a result's Copy Number") << "menu:txtResult6 item:Number => copied=1000.00";
+        QTest::newRow("a result's Copy Number") << "menu:txtResult7 item:Number => copied=1000.00";
         QTest::newRow("a result's Copy from the keys: told")
-            << "@txtResult6 Shift+F10 item:Copy => news=Copied $1,000.00";
+            << "@txtResult7 Shift+F10 item:Copy => news=Copied $1,000.00";
         QTest::newRow("Copy as Command")
             << "@cmdCopyCommand Space => copied=varnelcalc-cli --goal 1000 --impressions 1000 "
                "--ctr 2.5 --ecpm 2 --growth 0 --months 12";
+        QTest::newRow("a share of 68: the goal net")
+            << "txtShare=68 txtPlanECPM=2.5 => txtResult2.text=19344";
+        QTest::newRow("a share of 68: gross beside net")
+            << "txtShare=68 => txtResult1.accessibleName=Today's earnings a month (gross): $60.82";
+        QTest::newRow("a CPC greys out the eCPM") << "txtPlanCPC=0.4 => txtPlanECPM.enabled=false";
+        QTest::newRow("paid per impression: no CTR")
+            << "choose:Impression txtPlanCTR= => txtResult2.text=16442";
+        QTest::newRow("Copy as Command: the share")
+            << "txtShare=68 @cmdCopyCommand Space => copied=varnelcalc-cli --goal 1000 "
+               "--impressions 1000 --ctr 2.5 --ecpm 2 --share 68 --growth 0 --months 12";
     }
 
     void whatTheUserMeets() {
