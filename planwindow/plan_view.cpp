@@ -122,6 +122,9 @@ PlanView MakePlanView(const planning::PlanTexts& texts) {
             result.spoken += QStringLiteral(" (gross)");
         }
     }
+    // The months show the amounts before the share, against a net goal.
+    if (net)
+        view.chartTitle = QStringLiteral("Earnings %1 (gross), month by month").arg(period);
     view.gap = Text(plan.gap);
     view.reached = Text(plan.reached);
     for (const planning::PlanMonth& month : plan.months) {
