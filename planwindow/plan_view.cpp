@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "planwindow/plan_view.h"
 
+#include <string>
+
 namespace planwindow {
 namespace {
 
@@ -28,9 +30,14 @@ QString WithoutBlock(const QString& heading) {
     return heading;
 }
 
-// The amounts before the share, where a share below the whole makes the goal net.
+// The amounts before the share, where a share below the whole makes the goal net: the needed
+// earnings, and each result the table has a net_ one of ("today_earnings", "page_rpm").
 bool Gross(const ResultSlot& slot) {
-    return !slot.result || slot.result == PlanResult::TodayEarnings;
+    if (!slot.result)
+        return true;
+    const std::string net = std::string("net_") + planning::FactsOf(*slot.result).field;
+    return std::ranges::find(planning::kPlanResults, net, &planning::PlanResultFacts::field) !=
+           planning::kPlanResults.end();
 }
 
 QString TipOf(const ResultSlot& slot, calc::Period per) {

@@ -236,6 +236,9 @@ private slots:
             << "txtShare=68 txtPlanECPM=2.5 => txtResult2.text=19344";
         QTest::newRow("a share of 68: gross beside net")
             << "txtShare=68 => txtResult1.accessibleName=Today's earnings a month (gross): $60.82";
+        QTest::newRow("a share of 68: the page RPM gross")
+            << "txtPlanImpressions= txtPageViews=1000 txtShare=68 => "
+               "txtResult9.accessibleName=Page RPM (gross): $2.00";
         QTest::newRow("a CPC greys out the eCPM") << "txtPlanCPC=0.4 => txtPlanECPM.enabled=false";
         QTest::newRow("paid per impression: no CTR")
             << "choose:Impression txtPlanCTR= => txtResult2.text=16442";
