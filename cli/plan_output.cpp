@@ -16,17 +16,17 @@ using planning::MonthColumn;
 // then whether the month reaches the goal, where there is one.
 struct MonthTable {
     const planning::Plan& plan;
-    std::vector<MonthColumn> columns = planning::MonthColumns(plan.per, plan.monthPageViews);
+    std::vector<MonthColumn> columns = planning::MonthColumns(plan.monthShape);
 
     bool marksGoal() const { return plan.goal.has_value(); }
     std::size_t width() const { return columns.size() + (marksGoal() ? 1 : 0); }
 
     const char* field(std::size_t column) const {
-        return column < columns.size() ? planning::MonthFieldName(columns[column], plan.per)
+        return column < columns.size() ? planning::MonthFieldName(columns[column], plan.monthShape)
                                        : "reaches_goal";
     }
     const char* heading(std::size_t column) const {
-        return column < columns.size() ? planning::MonthHeading(columns[column], plan.per)
+        return column < columns.size() ? planning::MonthHeading(columns[column], plan.monthShape)
                                        : "Reaches goal";
     }
     // The shown text, or "true" or "false" for reaching the goal.

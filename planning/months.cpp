@@ -44,9 +44,11 @@ PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
                               *pageViews),
                 calc::Pattern::Earnings);
     }
+    // Below a whole share the goal is net, and so are the month's earnings held against it.
+    const bool net = terms.share != calc::kWholeShare;
     PlanMonth row{month,
                   impressions,
-                  calc::FixedPoint{periodCents * 100},
+                  calc::FixedPoint{(net ? netCents : periodCents) * 100},
                   calc::FixedPoint{cents * 100},
                   total,
                   terms.goalCents && netCents >= *terms.goalCents,
@@ -54,7 +56,8 @@ PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
     row.shown = {std::to_string(month),
                  worked.caption(Caption::ActualImpressions),
                  worked.caption(Caption::ProjectedClicks),
-                 worked.caption(calc::EarningsCaption(terms.per)),
+                 net ? calc::CaptionText(calc::FixedPoint{netCents * 100}, calc::Pattern::Earnings)
+                     : worked.caption(calc::EarningsCaption(terms.per)),
                  worked.caption(Caption::MonthlyEarnings),
                  calc::CaptionText(total, calc::Pattern::Earnings),
                  pageRpm};

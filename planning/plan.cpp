@@ -20,6 +20,8 @@ constexpr std::array kPeriodNames = {"day", "week", "month", "year"};
 constexpr std::array kPerPeriod = {"a day", "a week", "a month", "a year"};
 constexpr std::array kPeriodHeadings = {"Daily", "Weekly", "Monthly", "Yearly"};
 constexpr std::array kPeriodFields = {"daily", "weekly", "monthly", "yearly"};
+constexpr std::array kNetPeriodHeadings = {"Net daily", "Net weekly", "Net monthly", "Net yearly"};
+constexpr std::array kNetPeriodFields = {"net_daily", "net_weekly", "net_monthly", "net_yearly"};
 constexpr std::array kSolveNames = {"impressions", "ecpm", "cpc"};
 constexpr std::array kPaidPerNames = {"click", "impression"};
 
@@ -240,26 +242,29 @@ std::string ResultHeading(PlanResult result, Period per) {
     return heading;
 }
 
-std::vector<MonthColumn> MonthColumns(Period per, bool pageViews) {
+std::vector<MonthColumn> MonthColumns(const MonthShape& shape) {
     std::vector<MonthColumn> columns;
     for (const MonthField& field : kMonthFields) {
-        if ((field.column != MonthColumn::PeriodEarnings || per != Period::Month) &&
-            (field.column != MonthColumn::PageRpm || pageViews))
+        if ((field.column != MonthColumn::PeriodEarnings || shape.per != Period::Month ||
+             shape.net) &&
+            (field.column != MonthColumn::PageRpm || shape.pageViews))
             columns.push_back(field.column);
     }
     return columns;
 }
 
-const char* MonthFieldName(MonthColumn column, Period per) {
-    return column == MonthColumn::PeriodEarnings
-               ? kPeriodFields[static_cast<std::size_t>(per)]
-               : kMonthFields[static_cast<std::size_t>(column)].field;
+const char* MonthFieldName(MonthColumn column, const MonthShape& shape) {
+    const auto per = static_cast<std::size_t>(shape.per);
+    if (column != MonthColumn::PeriodEarnings)
+        return kMonthFields[static_cast<std::size_t>(column)].field;
+    return shape.net ? kNetPeriodFields[per] : kPeriodFields[per];
 }
 
-const char* MonthHeading(MonthColumn column, Period per) {
-    return column == MonthColumn::PeriodEarnings
-               ? kPeriodHeadings[static_cast<std::size_t>(per)]
-               : kMonthFields[static_cast<std::size_t>(column)].heading;
+const char* MonthHeading(MonthColumn column, const MonthShape& shape) {
+    const auto per = static_cast<std::size_t>(shape.per);
+    if (column != MonthColumn::PeriodEarnings)
+        return kMonthFields[static_cast<std::size_t>(column)].heading;
+    return shape.net ? kNetPeriodHeadings[per] : kPeriodHeadings[per];
 }
 
 const char* PaidPerName(PaidPer paid) {
@@ -381,16 +386,17 @@ PlanAnswer MakePlan(const PlanTexts& texts) {
 
     if (figures.growth) {
         const Growth growth{today.value_or(*impressions), *figures.growth, figures.months};
-        // The months count page views where the plan does.
-        plan.monthPageViews = pageViews.has_value();
+        // The months count page views where the plan does; below a whole share their
+        // earnings for the goal's period are net, as the goal is.
+        plan.monthShape = {texts.per, figures.share != calc::kWholeShare, pageViews.has_value()};
         const MonthTerms terms{ctr,
                                ecpm,
                                texts.per,
                                figures.goalCents,
                                texts.paid,
                                figures.share,
-                               plan.monthPageViews ? std::optional(figures.adsPerPage)
-                                                   : std::nullopt,
+                               plan.monthShape.pageViews ? std::optional(figures.adsPerPage)
+                                                         : std::nullopt,
                                figures.fillRate};
         auto months = GrowthMonths(growth, terms);
         if (auto* refusal = std::get_if<PlanRefusal>(&months))

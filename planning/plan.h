@@ -154,21 +154,29 @@ inline constexpr std::array kMonthFields = {
     MonthField{MonthColumn::PageRpm, "page_rpm", "Page RPM"},
 };
 
-// The month table's columns for a goal per period: the period's earnings only when they are
-// not the monthly ones, the page RPM only when the months count page views.
-std::vector<MonthColumn> MonthColumns(Period per, bool pageViews = false);
+// What the month table holds besides its fixed columns.
+struct MonthShape {
+    Period per = Period::Month; // the goal's
+    bool net = false;           // below a whole share, the goal's period's earnings are net
+    bool pageViews = false;     // the months count page views, and have a page RPM
+};
+
+// The month table's columns: the goal's period's earnings only when they are not the monthly
+// ones (another period, or net), the page RPM only when the months count page views.
+std::vector<MonthColumn> MonthColumns(const MonthShape& shape);
 
 // The field and the heading of a month column: the period's earnings are "daily" under
-// "Daily", "weekly" under "Weekly" or "yearly" under "Yearly".
-const char* MonthFieldName(MonthColumn column, Period per);
-const char* MonthHeading(MonthColumn column, Period per);
+// "Daily", "weekly" under "Weekly" or "yearly" under "Yearly", and net "net_monthly" under
+// "Net monthly" and so on.
+const char* MonthFieldName(MonthColumn column, const MonthShape& shape);
+const char* MonthHeading(MonthColumn column, const MonthShape& shape);
 
 // One month of a growing traffic: its impressions a day, the clicks and the earnings the window
 // shows for them, and the running total of the monthly amounts as shown.
 struct PlanMonth {
     int month = 1;
     std::int64_t impressions = 0;
-    FixedPoint forPeriod; // the earnings for the goal's period, as shown: whole cents
+    FixedPoint forPeriod; // the earnings for the goal's period as shown, net below a whole share
     FixedPoint monthly;   // as shown
     FixedPoint total;     // the sum of the shown monthly amounts up to this month
     bool reachesGoal = false;
@@ -216,7 +224,7 @@ struct Plan {
 
     // With a growth: month 1 has today's impressions (the needed ones when none are given).
     std::vector<PlanMonth> months;
-    bool monthPageViews = false; // the months have a page RPM
+    MonthShape monthShape;
 
     const std::optional<std::string>& operator[](PlanResult which) const {
         return results[static_cast<std::size_t>(which)];

@@ -3,12 +3,12 @@
 
 namespace planwindow {
 
-void MonthTableModel::setRows(std::vector<Row> rows, calc::Period per,
+void MonthTableModel::setRows(std::vector<Row> rows, const planning::MonthShape& shape,
                               std::optional<int> reachedRow) {
     beginResetModel();
     rows_ = std::move(rows);
-    per_ = per;
-    columns_ = planning::MonthColumns(per);
+    shape_ = shape;
+    columns_ = planning::MonthColumns(shape);
     reachedRow_ = reachedRow;
     endResetModel();
 }
@@ -57,7 +57,7 @@ QVariant MonthTableModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     const planning::MonthColumn column = columns_[std::size_t(section)];
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(planning::MonthHeading(column, per_));
+        return QString::fromLatin1(planning::MonthHeading(column, shape_));
     if (role == Qt::ToolTipRole && column == planning::MonthColumn::Total)
         return QStringLiteral("The monthly amounts added up. A month is 30.41 days, so twelve "
                               "months come to a little less than the calculator's Yearly, which "

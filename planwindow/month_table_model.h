@@ -31,7 +31,8 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(std::vector<Row> rows, calc::Period per, std::optional<int> reachedRow);
+    void setRows(std::vector<Row> rows, const planning::MonthShape& shape,
+                 std::optional<int> reachedRow);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -40,8 +41,8 @@ public:
 
 private:
     std::vector<Row> rows_;
-    std::vector<planning::MonthColumn> columns_ = planning::MonthColumns(calc::Period::Month);
-    calc::Period per_ = calc::Period::Month;
+    planning::MonthShape shape_;
+    std::vector<planning::MonthColumn> columns_ = planning::MonthColumns(shape_);
     std::optional<int> reachedRow_;
 };
 

@@ -97,6 +97,7 @@ QString BlockHeading(ResultBlock block) {
 PlanView MakePlanView(const planning::PlanTexts& texts) {
     PlanView view;
     view.per = texts.per;
+    view.monthShape.per = texts.per;
     const QString period = QString::fromLatin1(planning::PerPeriod(texts.per));
     for (std::size_t i = 0; i < kResultCount; ++i) {
         const ResultSlot& slot = kResultSlots[i];
@@ -129,14 +130,14 @@ PlanView MakePlanView(const planning::PlanTexts& texts) {
             result.spoken += QStringLiteral(" (gross)");
         }
     }
-    // The months show the amounts before the share, against a net goal.
+    // The bars are held against the goal: net, as it is, below a whole share.
     if (net)
-        view.chartTitle = QStringLiteral("Earnings %1 (gross), month by month").arg(period);
+        view.chartTitle = QStringLiteral("Net earnings %1, month by month").arg(period);
     view.gap = Text(plan.gap);
     view.reached = Text(plan.reached);
     for (const planning::PlanMonth& month : plan.months) {
         QStringList cells;
-        for (const planning::MonthColumn column : planning::MonthColumns(plan.per))
+        for (const planning::MonthColumn column : planning::MonthColumns(plan.monthShape))
             cells << Text(month[column]);
         view.months.push_back({cells, Text(month[planning::MonthColumn::PeriodEarnings]),
                                month.forPeriod.toDouble()});
@@ -148,6 +149,7 @@ PlanView MakePlanView(const planning::PlanTexts& texts) {
         view.goalLine = plan.goal->toDouble();
     if (plan.reachedMonth)
         view.reachedRow = *plan.reachedMonth - 1;
+    view.monthShape = plan.monthShape;
     return view;
 }
 

@@ -61,8 +61,9 @@ struct PlanView {
     QString emptyChart; // why there are no months
     std::vector<MonthTableModel::Row> months;
     calc::Period per = calc::Period::Month;
-    std::optional<double> goalLine; // the goal, in the units of the bars
-    std::optional<int> reachedRow;  // the month table's row that first reaches the goal
+    planning::MonthShape monthShape; // the month table's columns
+    std::optional<double> goalLine;  // the goal, in the units of the bars
+    std::optional<int> reachedRow;   // the month table's row that first reaches the goal
 };
 
 // "Today", "Needed for the goal", "How you are paid": a block's heading in the window.

@@ -465,7 +465,7 @@ void PlanWindow::refresh() {
     }
     refusal_->setText(view_.refusal);
     refusal_->setVisible(!view_.refusal.isEmpty());
-    months_.setRows(view_.months, view_.per, view_.reachedRow);
+    months_.setRows(view_.months, view_.monthShape, view_.reachedRow);
     chartGroup_->setTitle(view_.chartTitle);
     chart_->setGoal(view_.goalLine);
     chart_->setEmptyText(view_.emptyChart);

@@ -204,7 +204,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "needed_pageviews=13154 daily=$32.89 page_rpm=$2.50"},
         PlanRow{"MonthPageRpmAtTheLeast",
                 "pageviews=1003 fill_rate=50 ctr=1 ecpm=100 growth=0 months=1",
-                "page_rpm=$49.95 months:page_rpm=$50.00,"}));
+                "page_rpm=$49.95 months:page_rpm=$50.00,"},
+        // "months:" is the goal's period's column, which has no name of its own: net, as the
+        // goal is, beside the gross monthly amount.
+        PlanRow{"MonthsNetAgainstANetGoal",
+                "goal=1000 share=68 impressions=10000 ctr=2.5 ecpm=2.5 growth=5 months=1",
+                "reached_month= months:=$516.97, months:monthly=$760.25,"}));
 
 class PlanGrowthTest : public ::testing::TestWithParam<PlanRow> {};
 

@@ -35,7 +35,7 @@ private slots:
         std::vector<planwindow::MonthTableModel::Row> rows;
         for (int month = 1; month <= months; ++month)
             rows.push_back({{QString::number(month)}, QString(), 1000.0 * month / months});
-        model.setRows(rows, calc::Period::Month, std::nullopt);
+        model.setRows(rows, {}, std::nullopt);
         planwindow::EarningsChart chart(model, 0, planwindow::MonthTableModel::kAmountRole,
                                         planwindow::MonthTableModel::kAmountTextRole);
         chart.setGoal(1000);
