@@ -18,15 +18,10 @@ PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
     const calc::WorkedFigures worked({static_cast<double>(impressions), terms.ctr}, terms.ecpm,
                                      terms.paid);
     const auto& amounts = worked.earnings();
-    const auto centsFor = [&](calc::Period period) -> std::int64_t {
-        return amounts ? calc::ShownCents((*amounts)[static_cast<std::size_t>(period)]) : 0;
-    };
-    const std::int64_t cents = centsFor(calc::Period::Month);
-    const std::int64_t periodCents = centsFor(terms.per);
-    const std::int64_t netCents =
-        amounts ? calc::ShownCents(
-                      calc::ShareOf((*amounts)[static_cast<std::size_t>(terms.per)], terms.share))
-                : 0;
+    const std::int64_t cents = NetCentsFor(amounts, calc::Period::Month, calc::kWholeShare);
+    // Below a whole share the goal is net, and so are the month's earnings held against it.
+    const bool net = terms.share != calc::kWholeShare;
+    const std::int64_t periodCents = NetCentsFor(amounts, terms.per, terms.share);
     if (totalCents > std::numeric_limits<std::int64_t>::max() / 100 - cents)
         calc::raiseOverflow();
     const calc::FixedPoint total{(totalCents + cents) * 100};
@@ -44,23 +39,22 @@ PlanMonth MonthAt(int month, std::int64_t impressions, const MonthTerms& terms,
                               *pageViews),
                 calc::Pattern::Earnings);
     }
-    // Below a whole share the goal is net, and so are the month's earnings held against it.
-    const bool net = terms.share != calc::kWholeShare;
     PlanMonth row{month,
                   impressions,
-                  calc::FixedPoint{(net ? netCents : periodCents) * 100},
+                  calc::FixedPoint{periodCents * 100},
                   calc::FixedPoint{cents * 100},
                   total,
-                  terms.goalCents && netCents >= *terms.goalCents,
+                  terms.goalCents && periodCents >= *terms.goalCents,
                   {}};
-    row.shown = {std::to_string(month),
-                 worked.caption(Caption::ActualImpressions),
-                 worked.caption(Caption::ProjectedClicks),
-                 net ? calc::CaptionText(calc::FixedPoint{netCents * 100}, calc::Pattern::Earnings)
-                     : worked.caption(calc::EarningsCaption(terms.per)),
-                 worked.caption(Caption::MonthlyEarnings),
-                 calc::CaptionText(total, calc::Pattern::Earnings),
-                 pageRpm};
+    row.shown = {
+        std::to_string(month),
+        worked.caption(Caption::ActualImpressions),
+        worked.caption(Caption::ProjectedClicks),
+        net ? calc::CaptionText(calc::FixedPoint{periodCents * 100}, calc::Pattern::Earnings)
+            : worked.caption(calc::EarningsCaption(terms.per)),
+        worked.caption(Caption::MonthlyEarnings),
+        calc::CaptionText(total, calc::Pattern::Earnings),
+        pageRpm};
     return row;
 }
 

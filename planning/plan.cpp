@@ -139,12 +139,7 @@ std::optional<FixedPoint> EarningsAt(std::int64_t impressions, FixedPoint ecpm, 
     try {
         const calc::WorkedFigures worked({static_cast<double>(impressions), terms.ctr}, ecpm,
                                          terms.paid);
-        const auto& amounts = worked.earnings();
-        const std::int64_t cents =
-            amounts ? calc::ShownCents(
-                          calc::ShareOf((*amounts)[static_cast<std::size_t>(terms.per)], share))
-                    : 0;
-        return FixedPoint{cents * 100};
+        return FixedPoint{NetCentsFor(worked.earnings(), terms.per, share) * 100};
     } catch (const calc::CalcError&) {
         return std::nullopt;
     }

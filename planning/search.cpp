@@ -37,15 +37,20 @@ bool Reaches(const Goal& goal, calc::FixedPoint ecpm, std::int64_t impressions) 
         const calc::WorkedFigures worked({static_cast<double>(impressions), goal.ctr}, ecpm,
                                          goal.paid);
         const auto& amounts = worked.earnings();
-        return amounts &&
-               calc::ShownCents(calc::ShareOf((*amounts)[static_cast<std::size_t>(goal.per)],
-                                              goal.share)) >= goal.cents;
+        return amounts && NetCentsFor(amounts, goal.per, goal.share) >= goal.cents;
     } catch (const calc::CalcError&) {
         return true;
     }
 }
 
 } // namespace
+
+std::int64_t NetCentsFor(const std::optional<calc::Amounts>& amounts, calc::Period per,
+                         std::int64_t share) {
+    if (!amounts)
+        return 0;
+    return calc::ShownCents(calc::ShareOf((*amounts)[static_cast<std::size_t>(per)], share));
+}
 
 std::optional<std::int64_t> LeastImpressions(const Goal& goal, calc::FixedPoint ecpm) {
     return Least(1, kMostCount,

@@ -20,6 +20,11 @@ struct Goal {
     std::int64_t share = calc::kWholeShare; // the goal is the net at this share
 };
 
+// What the window shows for the period, net of the share, in whole cents: the amount a goal is
+// held against; 0 where there are no amounts (no clicks, paid per click).
+std::int64_t NetCentsFor(const std::optional<calc::Amounts>& amounts, calc::Period per,
+                         std::int64_t share);
+
 // The least impressions a day, up to kMostCount, whose net earnings for the goal's period at
 // the eCPM, as shown, reach the goal; none when even the most do not, or when the amounts leave
 // the engine's range on the way. The eCPM is above 0, as the CTR is when paid per click.

@@ -116,6 +116,17 @@ QString TipOf(PlanInput input) {
     return tip.join(QLatin1Char(' '));
 }
 
+// The place of a block of results among the blocks shown.
+std::size_t BlockIndex(planning::ResultBlock block) {
+    return std::size_t(std::ranges::find(kShownBlocks, block) - kShownBlocks.begin());
+}
+
+void MakeBold(QLabel& label) {
+    QFont bold = label.font();
+    bold.setBold(true);
+    label.setFont(bold);
+}
+
 // A scroll area that asks for room for all it holds: QScrollArea's own size hint stops at
 // 36 × 24 lines of text, which would open the window smaller than the plan on any screen.
 class WholeScrollArea final : public QScrollArea {
@@ -170,25 +181,22 @@ PlanWindow::PlanWindow(const planning::PlanTexts& start, QWidget& owner)
             scroll->ensureWidgetVisible(now);
     });
 
-    auto* copy = new QPushButton(QStringLiteral("Cop&y Plan"));
-    copy->setObjectName(QStringLiteral("cmdCopyPlan"));
-    copy->setAccessibleDescription(kCopyKeys.toString(QKeySequence::NativeText));
-    connect(copy, &QPushButton::clicked, this, &PlanWindow::copyPlan);
-    widgets::PressOnEnter(*copy);
-    auto* command = new QPushButton(QStringLiteral("Copy as &Command"));
-    command->setObjectName(QStringLiteral("cmdCopyCommand"));
-    command->setToolTip(QStringLiteral("The varnelcalc-cli line that makes this plan"));
-    connect(command, &QPushButton::clicked, this, &PlanWindow::copyCommand);
-    widgets::PressOnEnter(*command);
-    auto* closeButton = new QPushButton(QStringLiteral("Close"));
-    closeButton->setObjectName(QStringLiteral("cmdClose"));
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    widgets::PressOnEnter(*closeButton);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(copy);
-    buttons->addWidget(command);
-    buttons->addWidget(closeButton);
+    const auto addButton = [&](const QString& text, const QString& name, auto slot) {
+        auto* button = new QPushButton(text);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, slot);
+        widgets::PressOnEnter(*button);
+        buttons->addWidget(button);
+        return button;
+    };
+    addButton(QStringLiteral("Cop&y Plan"), QStringLiteral("cmdCopyPlan"), &PlanWindow::copyPlan)
+        ->setAccessibleDescription(kCopyKeys.toString(QKeySequence::NativeText));
+    addButton(QStringLiteral("Copy as &Command"), QStringLiteral("cmdCopyCommand"),
+              &PlanWindow::copyCommand)
+        ->setToolTip(QStringLiteral("The varnelcalc-cli line that makes this plan"));
+    addButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), &QWidget::close);
 
     auto* whole = new QVBoxLayout(this);
     whole->addWidget(scroll, 1);
@@ -257,11 +265,8 @@ QGroupBox* PlanWindow::createResults() {
         if (kResultSlots[i].block != block) {
             block = kResultSlots[i].block;
             auto* heading = new QLabel(BlockHeading(*block));
-            QFont bold = heading->font();
-            bold.setBold(true);
-            heading->setFont(bold);
-            blockHeadings_[std::size_t(std::ranges::find(kShownBlocks, *block) -
-                                       kShownBlocks.begin())] = heading;
+            MakeBold(*heading);
+            blockHeadings_[BlockIndex(*block)] = heading;
             grid->addWidget(heading, row++, 0, 1, 2);
         }
         auto* result = new QLineEdit;
@@ -284,9 +289,7 @@ QGroupBox* PlanWindow::createResults() {
         (*line)->setWordWrap(true);
         (*line)->setTextFormat(Qt::PlainText);
         (*line)->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        QFont bold = (*line)->font();
-        bold.setBold(true);
-        (*line)->setFont(bold);
+        MakeBold(**line);
         grid->addWidget(*line, row++, 0, 1, 2);
     }
     gap_->setObjectName(QStringLiteral("lblGap"));
@@ -448,8 +451,7 @@ void PlanWindow::refresh() {
         resultLabels_[i]->setToolTip(result.tip);
         results_[i]->setVisible(shown);
         resultLabels_[i]->setVisible(shown);
-        blockShown[std::size_t(std::ranges::find(kShownBlocks, kResultSlots[i].block) -
-                               kShownBlocks.begin())] |= shown;
+        blockShown[BlockIndex(kResultSlots[i].block)] |= shown;
     }
     for (std::size_t block = 0; block < blockHeadings_.size(); ++block)
         blockHeadings_[block]->setVisible(blockShown[block]);
